@@ -1,0 +1,18 @@
+# Sourced by the other scripts: installs with apt-get whatever Debian packages
+# of the given list are missing. Needs root on a fresh machine.
+pagewright_install() {
+    local missing=()
+    for package in "$@"; do
+        dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    if printf '%s\n' "${missing[@]}" | grep -q ':i386$' &&
+        ! dpkg --print-foreign-architectures | grep -qx i386; then
+        dpkg --add-architecture i386
+    fi
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+PAGEWRIGHT_BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev)
