@@ -1,5 +1,6 @@
 #include "kestrel.h"
 #include "records/readable.h"
+#include "records/release.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -22,36 +23,16 @@ template <typename RECORD> void RELEASEBLOCK(RECORD* block, unsigned char array)
     }
 }
 
-void RELEASEMOVECOMMANDS(MOVECOMMAND* commands, unsigned char array, std::int32_t count) {
-    for (std::int32_t i = 0; i < count; ++i) {
-        std::free(commands[i].graphic_name);
-        std::free(commands[i].sound_name);
-    }
-    RELEASEBLOCK(commands, array);
+template <typename RECORD>
+void RELEASEARRAY(RECORD* records, unsigned char array, std::int32_t count) {
+    for (std::int32_t i = 0; i < count; ++i)
+        RELEASEOWNED(records[i]);
+    RELEASEBLOCK(records, array);
 }
 
 void RELEASEMOVEROUTE(MOVEROUTE* route) {
     DESTROYOBJECT(route->commands, 1, route->command_count);
     delete route;
-}
-
-void RELEASEEVENTCOMMANDS(EVENTCOMMAND* commands, unsigned char array, std::int32_t count) {
-    for (std::int32_t i = 0; i < count; ++i) {
-        std::free(commands[i].string_parameter);
-        delete[] commands[i].parameters;
-        DESTROYOBJECT(commands[i].move_route, 0, 1);
-    }
-    RELEASEBLOCK(commands, array);
-}
-
-void RELEASEEVENTPAGES(EVENTPAGE* pages, unsigned char array, std::int32_t count) {
-    for (std::int32_t i = 0; i < count; ++i) {
-        DESTROYOBJECT(pages[i].condition, 0, 1);
-        std::free(pages[i].graphic_name);
-        DESTROYOBJECT(pages[i].move_route, 0, 1);
-        DESTROYOBJECT(pages[i].commands, 1, pages[i].command_count);
-    }
-    RELEASEBLOCK(pages, array);
 }
 
 void RELEASEEVENT(EVENT* event) {
@@ -76,6 +57,24 @@ RECORD* RESIZERECORDS(RECORD* old, std::int32_t old_count, std::int32_t new_coun
 }
 
 } // namespace
+
+void RELEASEOWNED(MOVECOMMAND& command) {
+    std::free(command.graphic_name);
+    std::free(command.sound_name);
+}
+
+void RELEASEOWNED(EVENTCOMMAND& command) {
+    std::free(command.string_parameter);
+    delete[] command.parameters;
+    DESTROYOBJECT(command.move_route, 0, 1);
+}
+
+void RELEASEOWNED(EVENTPAGE& page) {
+    DESTROYOBJECT(page.condition, 0, 1);
+    std::free(page.graphic_name);
+    DESTROYOBJECT(page.move_route, 0, 1);
+    DESTROYOBJECT(page.commands, 1, page.command_count);
+}
 
 void* CREATEOBJECT(OBJECTTYPE type) {
     switch (type) {
@@ -104,16 +103,16 @@ void DESTROYOBJECT(void* object, unsigned char array, std::int32_t count) {
         delete static_cast<CONDITION*>(object);
         return;
     case OT_MOVECOMMAND:
-        RELEASEMOVECOMMANDS(static_cast<MOVECOMMAND*>(object), array, count);
+        RELEASEARRAY(static_cast<MOVECOMMAND*>(object), array, count);
         return;
     case OT_MOVEROUTE:
         RELEASEMOVEROUTE(static_cast<MOVEROUTE*>(object));
         return;
     case OT_EVENTCOMMAND:
-        RELEASEEVENTCOMMANDS(static_cast<EVENTCOMMAND*>(object), array, count);
+        RELEASEARRAY(static_cast<EVENTCOMMAND*>(object), array, count);
         return;
     case OT_EVENTPAGE:
-        RELEASEEVENTPAGES(static_cast<EVENTPAGE*>(object), array, count);
+        RELEASEARRAY(static_cast<EVENTPAGE*>(object), array, count);
         return;
     case OT_EVENT:
         RELEASEEVENT(static_cast<EVENT*>(object));

@@ -1,0 +1,5 @@
+#include "driver.h"
+
+int main() {
+    return PAGEWRIGHT::RUNCONVERTER(*PAGEWRIGHT::MAKEPRESENTER());
+}

@@ -1,0 +1,16 @@
+#include "codec/clipboard.h"
+#include "kestrel.h"
+
+namespace KESTREL {
+
+CLIPBOARDCONTENTTYPE CHECKCLIPBOARDCONTENT() {
+    // Text first: a clipboard that holds text beside event data counts as text.
+    for (const CLIPBOARDCONTENTTYPE format :
+         {CB_TEXT, CB_MAPEVENT, CB_MAPEVENTPAGE, CB_BATTLEEVENTPAGE, CB_EVENTCOMMANDS,
+          CB_MONSTERGROUP, CB_COMMONEVENT}) {
+        if (CLIPBOARDHASFORMAT(format)) return format;
+    }
+    return CLIPBOARDCONTENTTYPE{};
+}
+
+} // namespace KESTREL

@@ -1,0 +1,247 @@
+#include "formats/commandlist.h"
+
+#include "formats/codes.h"
+#include "formats/fields.h"
+#include "records/release.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace KESTREL {
+namespace {
+
+void APPENDCOMMAND(EVENTPAGE& page, const EVENTCOMMAND& command) {
+    const std::int32_t count = page.command_count;
+    page.commands = static_cast<EVENTCOMMAND*>(
+        RESIZEOBJECTARRAY(page.commands, OT_EVENTCOMMAND, count, count + 1));
+    page.commands[count] = command;
+    page.command_count = count + 1;
+}
+
+void APPENDMOVECOMMAND(MOVEROUTE& route, const MOVECOMMAND& command) {
+    const std::int32_t count = route.command_count;
+    route.commands = static_cast<MOVECOMMAND*>(
+        RESIZEOBJECTARRAY(route.commands, OT_MOVECOMMAND, count, count + 1));
+    route.commands[count] = command;
+    route.command_count = count + 1;
+}
+
+// In per-character form each byte is a number of its own; a byte of 0 leaves
+// no trace, as the name ends at its first zero byte anyway.
+char* READCHARACTERNAME(BYTESTREAM& stream) {
+    const std::int32_t length = READLENGTH(stream);
+    BYTESTRING bytes;
+    for (std::int32_t i = 0; i < length && !STREAMEND(stream); ++i) {
+        const auto byte = static_cast<char>(READNUMBER(stream));
+        if (byte != '\0') bytes.push_back(byte);
+    }
+    return COPYNAME(bytes);
+}
+
+char* READROUTENAME(BYTESTREAM& stream, std::uint8_t per_character) {
+    return per_character ? READCHARACTERNAME(stream) : READNAME(stream);
+}
+
+void READMOVECOMMAND(BYTESTREAM& stream, MOVECOMMAND& command, std::uint8_t per_character) {
+    command.code = READNUMBER(stream);
+    switch (command.code) {
+    case SWITCHON:
+    case SWITCHOFF:
+        command.switch_id = READNUMBER(stream);
+        break;
+    case CHANGEGRAPHIC:
+        command.graphic_name = READROUTENAME(stream, per_character);
+        command.graphic_index = READNUMBER(stream);
+        break;
+    case PLAYSOUND:
+        command.sound_name = READROUTENAME(stream, per_character);
+        command.volume = READNUMBER(stream);
+        command.tempo = READNUMBER(stream);
+        command.balance = READNUMBER(stream);
+        break;
+    default:
+        break;
+    }
+}
+
+std::int32_t* NEWPARAMETERS(std::int32_t count) {
+    return new std::int32_t[std::max(count, MINIMUMPARAMETERS)]();
+}
+
+// A set-move-route command keeps its four route numbers and its route, in
+// per-character form, in a route of its own. The route's extent is the
+// remaining parameter count in numbers, measured on a copy of the stream.
+void READROUTEPARAMETERS(BYTESTREAM& stream, EVENTCOMMAND& command) {
+    const std::int64_t count = READNUMBER(stream);
+    command.parameters = NEWPARAMETERS(0);
+    auto* route = new MOVEROUTE;
+    command.move_route = route;
+    route->target = READNUMBER(stream);
+    route->frequency = READNUMBER(stream);
+    route->repeat = static_cast<std::uint8_t>(READNUMBER(stream));
+    route->skippable = static_cast<std::uint8_t>(READNUMBER(stream));
+
+    BYTESTREAM probe = stream;
+    for (std::int64_t i = ROUTEHEADERNUMBERS; i < count && !STREAMEND(probe); ++i) {
+        READNUMBER(probe);
+    }
+    const std::int64_t length = std::min<std::int64_t>(probe.position - stream.position, INT_MAX);
+    READMOVEROUTE(stream, *route, static_cast<std::int32_t>(length), PERCHARACTERFORM);
+}
+
+// More parameters than the data holds numbers would only be zeros read past
+// its end, so the count is capped by the bytes left.
+void READPARAMETERS(BYTESTREAM& stream, EVENTCOMMAND& command) {
+    const std::int32_t count = READNUMBER(stream);
+    const auto kept =
+        static_cast<std::int32_t>(std::min<std::int64_t>(count, ITEMSTHATFIT(stream, 1)));
+    command.parameter_count = kept;
+    command.parameters = NEWPARAMETERS(kept);
+    for (std::int32_t i = 0; i < kept; ++i)
+        command.parameters[i] = READNUMBER(stream);
+}
+
+void READCOMMAND(BYTESTREAM& stream, EVENTCOMMAND& command) {
+    command.code = READNUMBER(stream);
+    command.indent = READNUMBER(stream);
+    const std::int32_t text_length = READLENGTH(stream);
+    if (text_length != 0) command.string_parameter = COPYNAME(READBYTES(stream, text_length));
+    if (command.code == SETMOVEROUTE) {
+        READROUTEPARAMETERS(stream, command);
+    } else {
+        READPARAMETERS(stream, command);
+    }
+}
+
+void WRITEROUTENAME(BYTESTRING& out, const char* name, std::uint8_t per_character) {
+    const BYTEVIEW bytes = NAMEVIEW(name);
+    APPENDNUMBER(out, static_cast<std::int32_t>(bytes.size()));
+    if (!per_character) {
+        out.append(bytes);
+        return;
+    }
+    for (const char byte : bytes)
+        APPENDNUMBER(out, static_cast<std::uint8_t>(byte));
+}
+
+// How many numbers the route takes in per-character form.
+std::int64_t ROUTENUMBERS(const MOVEROUTE& route) {
+    std::int64_t numbers = 0;
+    for (std::int32_t i = 0; i < route.command_count; ++i) {
+        const MOVECOMMAND& command = route.commands[i];
+        switch (command.code) {
+        case SWITCHON:
+        case SWITCHOFF:
+            numbers += 2;
+            break;
+        case CHANGEGRAPHIC:
+            numbers += 3 + static_cast<std::int64_t>(NAMEVIEW(command.graphic_name).size());
+            break;
+        case PLAYSOUND:
+            numbers += 5 + static_cast<std::int64_t>(NAMEVIEW(command.sound_name).size());
+            break;
+        default:
+            numbers += 1;
+        }
+    }
+    return numbers;
+}
+
+// A set-move-route command without a route is written with an empty default
+// route, so that its parameter count still matches what follows it.
+void WRITEROUTEPARAMETERS(BYTESTRING& out, const MOVEROUTE* held) {
+    const MOVEROUTE route = held ? *held : MOVEROUTE{};
+    APPENDNUMBER(out, static_cast<std::int32_t>(ROUTEHEADERNUMBERS + ROUTENUMBERS(route)));
+    APPENDNUMBER(out, route.target);
+    APPENDNUMBER(out, route.frequency);
+    APPENDNUMBER(out, route.repeat);
+    APPENDNUMBER(out, route.skippable);
+    WRITEMOVEROUTE(out, route, PERCHARACTERFORM);
+}
+
+// A command that claims parameters but holds no array is written with zeros,
+// so that the list stays readable.
+void WRITEPARAMETERS(BYTESTRING& out, const EVENTCOMMAND& command) {
+    APPENDNUMBER(out, command.parameter_count);
+    for (std::int32_t i = 0; i < command.parameter_count; ++i) {
+        APPENDNUMBER(out, command.parameters ? command.parameters[i] : 0);
+    }
+}
+
+void WRITECOMMAND(BYTESTRING& out, const EVENTCOMMAND& command, std::uint32_t indent_reduction) {
+    APPENDNUMBER(out, command.code);
+    APPENDNUMBER(out, static_cast<std::int32_t>(static_cast<std::uint32_t>(command.indent) -
+                                                indent_reduction));
+    APPENDDATACHUNK(out, NAMEVIEW(command.string_parameter), WITHLENGTH, NOID);
+    if (command.code == SETMOVEROUTE) {
+        WRITEROUTEPARAMETERS(out, command.move_route);
+    } else {
+        WRITEPARAMETERS(out, command);
+    }
+}
+
+} // namespace
+
+void READCOMMANDLIST(BYTESTREAM& stream, EVENTPAGE& page, std::int32_t length) {
+    const std::int64_t end = stream.position + length;
+    while (stream.position < end && !STREAMEND(stream)) {
+        EVENTCOMMAND command;
+        READCOMMAND(stream, command);
+        if (command.code == ENDCOMMAND) {
+            // The end command is not kept, and neither is anything it held.
+            RELEASEOWNED(command);
+            return;
+        }
+        APPENDCOMMAND(page, command);
+    }
+}
+
+void READMOVEROUTE(BYTESTREAM& stream, MOVEROUTE& route, std::int32_t length,
+                   std::uint8_t per_character) {
+    const std::int64_t end = stream.position + length;
+    while (stream.position < end && !STREAMEND(stream)) {
+        MOVECOMMAND command;
+        READMOVECOMMAND(stream, command, per_character);
+        APPENDMOVECOMMAND(route, command);
+    }
+}
+
+void WRITECOMMANDLIST(BYTESTRING& out, const EVENTPAGE& page) {
+    WRITECOMMANDS(out, page.commands, page.command_count, 0);
+}
+
+void WRITECOMMANDS(BYTESTRING& out, const EVENTCOMMAND* commands, std::int32_t count,
+                   std::uint32_t indent_reduction) {
+    for (std::int32_t i = 0; i < count; ++i)
+        WRITECOMMAND(out, commands[i], indent_reduction);
+    EVENTCOMMAND end;
+    end.code = ENDCOMMAND;
+    WRITECOMMAND(out, end, 0);
+}
+
+void WRITEMOVEROUTE(BYTESTRING& out, const MOVEROUTE& route, std::uint8_t per_character) {
+    for (std::int32_t i = 0; i < route.command_count; ++i) {
+        const MOVECOMMAND& command = route.commands[i];
+        APPENDNUMBER(out, command.code);
+        switch (command.code) {
+        case SWITCHON:
+        case SWITCHOFF:
+            APPENDNUMBER(out, command.switch_id);
+            break;
+        case CHANGEGRAPHIC:
+            WRITEROUTENAME(out, command.graphic_name, per_character);
+            APPENDNUMBER(out, command.graphic_index);
+            break;
+        case PLAYSOUND:
+            WRITEROUTENAME(out, command.sound_name, per_character);
+            APPENDNUMBER(out, command.volume);
+            APPENDNUMBER(out, command.tempo);
+            APPENDNUMBER(out, command.balance);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+} // namespace KESTREL

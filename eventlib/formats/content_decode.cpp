@@ -1,0 +1,244 @@
+#include "formats/battlepage.h"
+#include "formats/chunk_ids.h"
+#include "formats/codes.h"
+#include "formats/commandlist.h"
+#include "formats/content.h"
+#include "formats/fields.h"
+#include "formats/mappage.h"
+#include "formats/page_reading.h"
+
+#include <algorithm>
+
+namespace KESTREL {
+namespace {
+
+constexpr std::int64_t LENGTHFIELDBYTES = 4;
+
+// Every page of a page list takes at least its number and its closing chunk id.
+constexpr std::int64_t LEASTPAGEBYTES = 2;
+
+using PAGEREADER = void (*)(BYTESTREAM& stream, EVENT& event, std::int32_t number);
+
+// The clipboard block can be longer than the content its writer meant, and
+// the bytes past it are whatever was in that memory. So nothing past the
+// content's declared end (4 plus its length field) is read; a length field
+// that reaches past the block leaves the block's end as the end.
+BYTEVIEW DECLAREDCONTENT(BYTEVIEW block) {
+    BYTESTREAM header = OPENSTREAM(block);
+    const std::int64_t declared_end = LENGTHFIELDBYTES + READLONG(header);
+    const auto block_size = static_cast<std::int64_t>(block.size());
+    const std::int64_t end = std::min(std::max(declared_end, LENGTHFIELDBYTES), block_size);
+    return block.substr(0, static_cast<std::size_t>(end));
+}
+
+void GIVEPAGES(EVENT& event, std::int32_t count) {
+    event.pages = new EVENTPAGE[count];
+    event.page_count = count;
+}
+
+EVENTPAGE& GIVESINGLEPAGE(EVENT& event) {
+    GIVEPAGES(event, 1);
+    return event.pages[0];
+}
+
+// A count of 0 or less gives no pages; the page bodies that follow are still
+// read, and land in no slot. A later page list replaces an earlier one.
+void READPAGELIST(BYTESTREAM& stream, EVENT& event, PAGEREADER read_page) {
+    const std::int32_t length = READLENGTH(stream);
+    const std::int64_t end = stream.position + length;
+    const std::int32_t announced = READNUMBER(stream);
+    DESTROYOBJECT(event.pages, 1, event.page_count);
+    event.pages = nullptr;
+    event.page_count = 0;
+    const std::int64_t count =
+        std::min<std::int64_t>(announced, ITEMSTHATFIT(stream, LEASTPAGEBYTES));
+    if (count > 0) GIVEPAGES(event, static_cast<std::int32_t>(count));
+    while (stream.position < end && !STREAMEND(stream)) {
+        read_page(stream, event, PAGENUMBERINDATA);
+    }
+}
+
+void DECODEMAPEVENT(BYTESTREAM& stream, EVENT& event) {
+    event.kind = EK_MAP;
+    READBYTE(stream); // the lead byte, which carries nothing
+    while (!STREAMEND(stream)) {
+        switch (READNUMBER(stream)) {
+        case ENDCHUNK:
+            return;
+        case MAPEVENTCHUNK::NAME:
+            REPLACENAME(event.name, READNAME(stream));
+            break;
+        case MAPEVENTCHUNK::X:
+            event.x = READNUMBERVALUE(stream);
+            break;
+        case MAPEVENTCHUNK::Y:
+            event.y = READNUMBERVALUE(stream);
+            break;
+        case MAPEVENTCHUNK::PAGES:
+            READPAGELIST(stream, event, READMAPPAGE);
+            break;
+        default:
+            SKIPCHUNK(stream);
+        }
+    }
+}
+
+// The 4-byte page number field of a lone page. The page readers take -1 as
+// "the number is in the page data", which this field never means: here it is
+// just a number below 1 and lands in no slot, as 0 does.
+void DECODELONEPAGE(BYTESTREAM& stream, EVENT& event, EVENTKIND kind, PAGEREADER read_page) {
+    event.kind = kind;
+    GIVESINGLEPAGE(event);
+    const std::int32_t number = READLONG(stream);
+    read_page(stream, event, number == PAGENUMBERINDATA ? 0 : number);
+}
+
+EVENTPAGE& GIVECOMMANDPAGE(EVENT& event) {
+    EVENTPAGE& page = GIVESINGLEPAGE(event);
+    page.number = 1;
+    page.condition = new CONDITION;
+    return page;
+}
+
+void DECODEEVENTCOMMANDS(BYTESTREAM& stream, EVENT& event, std::int32_t length) {
+    event.kind = EK_COMMANDS;
+    READCOMMANDLIST(stream, GIVECOMMANDPAGE(event), length);
+}
+
+// Chunks other than the name and the page list are kept as they are, so that
+// the group can be written back with them.
+void KEEPCHUNK(BYTESTREAM& stream, EVENT& event, std::int32_t id) {
+    const std::int32_t length = READLENGTH(stream);
+    if (event.extra_chunks == nullptr) event.extra_chunks = new EXTRACHUNKS;
+    const BYTEVIEW payload = READBYTES(stream, length);
+    if (static_cast<std::uint32_t>(id) < MONSTERGROUPCHUNK::KEPTLIMIT) {
+        event.extra_chunks->entries[id].assign(payload);
+    }
+}
+
+void DECODEMONSTERGROUP(BYTESTREAM& stream, EVENT& event) {
+    event.kind = EK_BATTLE;
+    event.id = READLONG(stream);
+    while (!STREAMEND(stream)) {
+        const std::int32_t id = READNUMBER(stream);
+        switch (id) {
+        case ENDCHUNK:
+            return;
+        case MONSTERGROUPCHUNK::NAME:
+            REPLACENAME(event.name, READNAME(stream));
+            break;
+        case MONSTERGROUPCHUNK::PAGES:
+            READPAGELIST(stream, event, READBATTLEPAGE);
+            break;
+        default:
+            KEEPCHUNK(stream, event, id);
+        }
+    }
+}
+
+void READCOMMONTRIGGER(BYTESTREAM& stream, EVENTPAGE& page) {
+    switch (READNUMBERVALUE(stream)) {
+    case COMMONAUTOSTART:
+        page.trigger = COMMONAUTOSTART;
+        break;
+    case COMMONPARALLEL:
+        page.trigger = COMMONPARALLEL;
+        break;
+    case COMMONCALLED:
+        page.trigger = COMMONCALLEDTRIGGER;
+        break;
+    default:
+        break;
+    }
+}
+
+// The switch flag only counts for a common event that starts by itself, as
+// the trigger read so far says.
+void READCOMMONSWITCHFLAG(BYTESTREAM& stream, EVENTPAGE& page) {
+    const std::int32_t value = READNUMBERVALUE(stream);
+    if (page.trigger == COMMONAUTOSTART || page.trigger == COMMONPARALLEL) {
+        page.condition->flags = value != 0 ? CF_SWITCH_A : 0;
+    }
+}
+
+void DECODECOMMONEVENT(BYTESTREAM& stream, EVENT& event) {
+    event.kind = EK_COMMON;
+    event.id = READLONG(stream);
+    EVENTPAGE& page = GIVECOMMANDPAGE(event);
+    while (!STREAMEND(stream)) {
+        switch (READNUMBER(stream)) {
+        case ENDCHUNK:
+            return;
+        case COMMONEVENTCHUNK::NAME:
+            REPLACENAME(event.name, READNAME(stream));
+            break;
+        case COMMONEVENTCHUNK::TRIGGER:
+            READCOMMONTRIGGER(stream, page);
+            break;
+        case COMMONEVENTCHUNK::SWITCHFLAG:
+            READCOMMONSWITCHFLAG(stream, page);
+            break;
+        case COMMONEVENTCHUNK::SWITCHID:
+            page.condition->switch_a_id = READNUMBERVALUE(stream);
+            break;
+        case COMMONEVENTCHUNK::COMMANDSIZE:
+            READNUMBERVALUE(stream);
+            break;
+        case COMMONEVENTCHUNK::COMMANDS:
+            READCOMMANDLIST(stream, page, READLENGTH(stream));
+            break;
+        default:
+            SKIPCHUNK(stream);
+        }
+    }
+}
+
+bool ISEVENTFORMAT(CLIPBOARDCONTENTTYPE format) {
+    switch (format) {
+    case CB_MAPEVENT:
+    case CB_MAPEVENTPAGE:
+    case CB_BATTLEEVENTPAGE:
+    case CB_EVENTCOMMANDS:
+    case CB_MONSTERGROUP:
+    case CB_COMMONEVENT:
+        return true;
+    default:
+        return false;
+    }
+}
+
+EVENT* DECODEEVENT(CLIPBOARDCONTENTTYPE format, BYTEVIEW block) {
+    auto* event = new EVENT;
+    BYTESTREAM stream = OPENSTREAM(DECLAREDCONTENT(block));
+    const std::int32_t length = READLONG(stream);
+    switch (format) {
+    case CB_MAPEVENT:
+        DECODEMAPEVENT(stream, *event);
+        break;
+    case CB_MAPEVENTPAGE:
+        DECODELONEPAGE(stream, *event, EK_MAP, READMAPPAGE);
+        break;
+    case CB_BATTLEEVENTPAGE:
+        DECODELONEPAGE(stream, *event, EK_BATTLE, READBATTLEPAGE);
+        break;
+    case CB_EVENTCOMMANDS:
+        DECODEEVENTCOMMANDS(stream, *event, length);
+        break;
+    case CB_MONSTERGROUP:
+        DECODEMONSTERGROUP(stream, *event);
+        break;
+    default:
+        DECODECOMMONEVENT(stream, *event);
+    }
+    return event;
+}
+
+} // namespace
+
+EVENT* DECODECONTENT(CLIPBOARDCONTENTTYPE format, BYTEVIEW content) {
+    if (content.empty()) return nullptr;
+    if (format == CB_TEXT) return reinterpret_cast<EVENT*>(COPYNAME(content));
+    return ISEVENTFORMAT(format) ? DECODEEVENT(format, content) : nullptr;
+}
+
+} // namespace KESTREL

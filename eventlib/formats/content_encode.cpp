@@ -1,0 +1,180 @@
+#include "codec/encoding.h"
+#include "formats/battlepage.h"
+#include "formats/chunk_ids.h"
+#include "formats/codes.h"
+#include "formats/commandlist.h"
+#include "formats/content.h"
+#include "formats/fields.h"
+#include "formats/mappage.h"
+#include "records/readable.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace KESTREL {
+namespace {
+
+// What the 4-byte field after the length holds in the formats that have one:
+// a lone page's number, or a monster group's or common event's id.
+constexpr std::int32_t FIXEDFIELD = 1;
+constexpr std::int32_t LEADBYTE = 0;
+
+// An event without pages is written as if it held this one page.
+const EVENTPAGE& DEFAULTPAGE() {
+    static const EVENTPAGE page = [] {
+        EVENTPAGE numbered;
+        numbered.number = 1;
+        return numbered;
+    }();
+    return page;
+}
+
+// The page argument lowered to the page count, then raised to 1.
+const EVENTPAGE& SELECTEDPAGE(const EVENT& event, std::int32_t page) {
+    if (event.page_count < 1) return DEFAULTPAGE();
+    return event.pages[std::max(std::min(page, event.page_count), 1) - 1];
+}
+
+void WRITENAMECHUNK(BYTESTRING& body, const char* name, std::int32_t id) {
+    APPENDDATACHUNK(body, CHOOSESTRING(name == nullptr, {}, NAMEVIEW(name)), WITHLENGTH, id);
+}
+
+using PAGEWRITER = void (*)(BYTESTRING& out, const EVENTPAGE& page, std::uint8_t with_number);
+
+void WRITEPAGELIST(BYTESTRING& body, const EVENT& event, PAGEWRITER write_page, std::int32_t id) {
+    BYTESTRING list;
+    const std::int32_t count = std::max(event.page_count, 0);
+    APPENDNUMBER(list, count);
+    for (std::int32_t i = 0; i < count; ++i)
+        write_page(list, event.pages[i], 1);
+    APPENDDATACHUNK(body, list, WITHLENGTH, id);
+}
+
+void ENCODEMAPEVENT(BYTESTRING& body, const EVENT& event) {
+    APPENDBYTE(body, LEADBYTE);
+    WRITENAMECHUNK(body, event.name, MAPEVENTCHUNK::NAME);
+    APPENDNUMBERCHUNK(body, event.x, WITHLENGTH, MAPEVENTCHUNK::X);
+    APPENDNUMBERCHUNK(body, event.y, WITHLENGTH, MAPEVENTCHUNK::Y);
+    WRITEPAGELIST(body, event, WRITEMAPPAGE, MAPEVENTCHUNK::PAGES);
+    APPENDNUMBER(body, ENDCHUNK);
+}
+
+void ENCODELONEPAGE(BYTESTRING& body, const EVENTPAGE& page, PAGEWRITER write_page) {
+    APPENDLONG(body, FIXEDFIELD);
+    write_page(body, page, 0);
+}
+
+// The selection is written as a list of its own, its shallowest command at
+// indent 0; the event keeps its commands as they are. An empty selection
+// writes the end command alone.
+void ENCODEEVENTCOMMANDS(BYTESTRING& body, const EVENTPAGE& page, std::int32_t first,
+                         std::int32_t last) {
+    const std::int32_t count = std::max(page.command_count, 0);
+    last = last == -1 ? count - 1 : std::max(std::min(last, count - 1), -1);
+    first = std::max(std::min(first, count - 1), 0);
+    if (first > last) {
+        WRITECOMMANDS(body, nullptr, 0, 0);
+        return;
+    }
+    const EVENTCOMMAND* selection = page.commands + first;
+    const std::int32_t selected = last - first + 1;
+    std::uint32_t shallowest = static_cast<std::uint32_t>(selection[0].indent);
+    for (std::int32_t i = 1; i < selected; ++i) {
+        shallowest = std::min(shallowest, static_cast<std::uint32_t>(selection[i].indent));
+    }
+    WRITECOMMANDS(body, selection, selected, shallowest);
+}
+
+void WRITEKEPTCHUNKS(BYTESTRING& body, const EXTRACHUNKS& kept) {
+    for (std::int32_t id = MONSTERGROUPCHUNK::NAME + 1; id < MONSTERGROUPCHUNK::KEPTLIMIT; ++id) {
+        const BYTESTRING& payload = kept.entries[id];
+        if (id != MONSTERGROUPCHUNK::PAGES && !payload.empty()) {
+            APPENDDATACHUNK(body, payload, WITHLENGTH, id);
+        }
+    }
+}
+
+// The page list comes after every kept chunk, whatever their ids.
+void ENCODEMONSTERGROUP(BYTESTRING& body, const EVENT& event) {
+    APPENDLONG(body, FIXEDFIELD);
+    WRITENAMECHUNK(body, event.name, MONSTERGROUPCHUNK::NAME);
+    if (event.extra_chunks) WRITEKEPTCHUNKS(body, *event.extra_chunks);
+    WRITEPAGELIST(body, event, WRITEBATTLEPAGE, MONSTERGROUPCHUNK::PAGES);
+    APPENDNUMBER(body, ENDCHUNK);
+}
+
+std::int32_t COMMONTRIGGER(std::int32_t page_trigger) {
+    return page_trigger == COMMONAUTOSTART || page_trigger == COMMONPARALLEL ? page_trigger
+                                                                             : COMMONCALLED;
+}
+
+void ENCODECOMMONEVENT(BYTESTRING& body, const EVENT& event, const EVENTPAGE& page) {
+    APPENDLONG(body, FIXEDFIELD);
+    WRITENAMECHUNK(body, event.name, COMMONEVENTCHUNK::NAME);
+    APPENDNUMBERCHUNK(body, COMMONTRIGGER(page.trigger), WITHLENGTH, COMMONEVENTCHUNK::TRIGGER);
+    if (page.condition && (page.condition->flags & CF_SWITCH_A)) {
+        APPENDNUMBERCHUNK(body, 1, WITHLENGTH, COMMONEVENTCHUNK::SWITCHFLAG);
+        APPENDNUMBERCHUNK(body, page.condition->switch_a_id, WITHLENGTH,
+                          COMMONEVENTCHUNK::SWITCHID);
+    }
+    BYTESTRING commands;
+    WRITECOMMANDLIST(commands, page);
+    APPENDNUMBERCHUNK(body, static_cast<std::int32_t>(commands.size()), WITHLENGTH,
+                      COMMONEVENTCHUNK::COMMANDSIZE);
+    APPENDDATACHUNK(body, commands, WITHLENGTH, COMMONEVENTCHUNK::COMMANDS);
+    APPENDNUMBER(body, ENDCHUNK);
+}
+
+BYTESTRING TEXTCONTENT(const void* text) {
+    if (!POINTERREADABLE(text, 1)) return {};
+    return BYTESTRING(static_cast<const char*>(text));
+}
+
+std::optional<BYTESTRING> ENCODEBODY(CLIPBOARDCONTENTTYPE format, const EVENT& event,
+                                     std::int32_t page, std::int32_t first, std::int32_t last) {
+    BYTESTRING body;
+    switch (format) {
+    case CB_MAPEVENT:
+        ENCODEMAPEVENT(body, event);
+        break;
+    case CB_MAPEVENTPAGE:
+        ENCODELONEPAGE(body, SELECTEDPAGE(event, page), WRITEMAPPAGE);
+        break;
+    case CB_BATTLEEVENTPAGE:
+        ENCODELONEPAGE(body, SELECTEDPAGE(event, page), WRITEBATTLEPAGE);
+        break;
+    case CB_EVENTCOMMANDS:
+        ENCODEEVENTCOMMANDS(body, SELECTEDPAGE(event, page), first, last);
+        break;
+    case CB_MONSTERGROUP:
+        ENCODEMONSTERGROUP(body, event);
+        break;
+    case CB_COMMONEVENT:
+        ENCODECOMMONEVENT(body, event, SELECTEDPAGE(event, page));
+        break;
+    default:
+        return std::nullopt;
+    }
+    return body;
+}
+
+} // namespace
+
+std::optional<BYTESTRING> ENCODECONTENT(CLIPBOARDCONTENTTYPE format, const EVENT* event,
+                                        std::int32_t page, std::int32_t first, std::int32_t last) {
+    if (format == CB_TEXT) return TEXTCONTENT(event);
+    if (!POINTERREADABLE(event, sizeof(std::int32_t))) return std::nullopt;
+    std::int32_t tag;
+    std::memcpy(&tag, event, sizeof tag);
+    if (tag != OT_EVENT) return std::nullopt;
+
+    const std::optional<BYTESTRING> body = ENCODEBODY(format, *event, page, first, last);
+    if (!body) return std::nullopt;
+    BYTESTRING content;
+    content.reserve(sizeof(std::int32_t) + body->size());
+    APPENDLONG(content, static_cast<std::int32_t>(body->size()));
+    content += *body;
+    return content;
+}
+
+} // namespace KESTREL

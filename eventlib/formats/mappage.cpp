@@ -1,0 +1,199 @@
+#include "formats/mappage.h"
+
+#include "codec/encoding.h"
+#include "formats/chunk_ids.h"
+#include "formats/codes.h"
+#include "formats/commandlist.h"
+#include "formats/condition_fields.h"
+#include "formats/fields.h"
+#include "formats/page_reading.h"
+
+#include <iterator>
+
+namespace KESTREL {
+namespace {
+
+constexpr CONDITIONFIELD MAPCONDITIONFIELDS[] = {
+    {MAPCONDITIONCHUNK::SWITCHA, &CONDITION::switch_a_id, CF_SWITCH_A},
+    {MAPCONDITIONCHUNK::SWITCHB, &CONDITION::switch_b_id, CF_SWITCH_B},
+    {MAPCONDITIONCHUNK::VARIABLEID, &CONDITION::variable_id, CF_VARIABLE},
+    {MAPCONDITIONCHUNK::VARIABLEVALUE, &CONDITION::variable_value, CF_VARIABLE},
+    {MAPCONDITIONCHUNK::ITEMID, &CONDITION::item_id, CF_ITEM},
+    {MAPCONDITIONCHUNK::ACTORID, &CONDITION::actor_id, CF_ACTOR},
+    {MAPCONDITIONCHUNK::TIMERSECONDS, &CONDITION::timer_seconds, CF_TIMER},
+    {MAPCONDITIONCHUNK::TIMER2SECONDS, &CONDITION::timer_2_seconds, CF_TIMER_2},
+    {MAPCONDITIONCHUNK::VARIABLECOMPARE, &CONDITION::variable_compare, CF_VARIABLE},
+};
+constexpr CONDITIONTABLE MAPCONDITION{std::begin(MAPCONDITIONFIELDS), std::end(MAPCONDITIONFIELDS)};
+
+// The page's number chunks, in the order they are written. Flags (transparent,
+// overlap forbidden) are written as 0 or 1 and keep bit 0 of what is read.
+struct PAGENUMBERFIELD {
+    std::int32_t id;
+    std::int32_t EVENTPAGE::*number;
+    std::uint8_t EVENTPAGE::*flag;
+};
+
+constexpr PAGENUMBERFIELD PAGENUMBERFIELDS[] = {
+    {MAPPAGECHUNK::GRAPHICINDEX, &EVENTPAGE::graphic_index, nullptr},
+    {MAPPAGECHUNK::GRAPHICDIRECTION, &EVENTPAGE::graphic_direction, nullptr},
+    {MAPPAGECHUNK::GRAPHICPATTERN, &EVENTPAGE::graphic_pattern, nullptr},
+    {MAPPAGECHUNK::TRANSPARENT, nullptr, &EVENTPAGE::transparent},
+    {MAPPAGECHUNK::MOVETYPE, &EVENTPAGE::move_type, nullptr},
+    {MAPPAGECHUNK::MOVEFREQUENCY, &EVENTPAGE::move_frequency, nullptr},
+    {MAPPAGECHUNK::TRIGGER, &EVENTPAGE::trigger, nullptr},
+    {MAPPAGECHUNK::LAYER, &EVENTPAGE::layer, nullptr},
+    {MAPPAGECHUNK::OVERLAPFORBIDDEN, nullptr, &EVENTPAGE::overlap_forbidden},
+    {MAPPAGECHUNK::ANIMATIONTYPE, &EVENTPAGE::animation_type, nullptr},
+    {MAPPAGECHUNK::MOVESPEED, &EVENTPAGE::move_speed, nullptr},
+};
+
+bool READPAGENUMBERFIELD(BYTESTREAM& stream, std::int32_t id, EVENTPAGE& page) {
+    for (const PAGENUMBERFIELD& entry : PAGENUMBERFIELDS) {
+        if (entry.id != id) continue;
+        const std::int32_t value = READNUMBERVALUE(stream);
+        if (entry.number) {
+            page.*(entry.number) = value;
+        } else {
+            page.*(entry.flag) = static_cast<std::uint8_t>(value & 1);
+        }
+        return true;
+    }
+    return false;
+}
+
+// Only the last flag byte counts; one that the data cut short reads as 0.
+void READMAPFLAGS(BYTESTREAM& stream, CONDITION& condition) {
+    const std::int32_t count = READLENGTH(stream);
+    const BYTEVIEW bytes = READBYTES(stream, count);
+    if (count > 0 && bytes.size() == static_cast<std::size_t>(count)) {
+        condition.flags |= static_cast<std::uint8_t>(bytes.back()) & MAPFLAGBITS;
+    }
+}
+
+void READMAPCONDITION(BYTESTREAM& stream, EVENTPAGE& page) {
+    const std::int32_t length = READLENGTH(stream);
+    const std::int64_t end = stream.position + length;
+    CONDITION& condition = RENEWCONDITION(page);
+    while (stream.position < end && !STREAMEND(stream)) {
+        const std::int32_t id = READNUMBER(stream);
+        if (id == ENDCHUNK) return;
+        if (id == MAPCONDITIONCHUNK::FLAGS) {
+            READMAPFLAGS(stream, condition);
+        } else if (!READCONDITIONFIELD(stream, MAPCONDITION, id, condition)) {
+            SKIPCHUNK(stream);
+        }
+    }
+}
+
+// The page's own route moves the event itself, at the page's move frequency as
+// read so far.
+void READPAGEROUTE(BYTESTREAM& stream, EVENTPAGE& page) {
+    const std::int32_t length = READLENGTH(stream);
+    const std::int64_t end = stream.position + length;
+    DESTROYOBJECT(page.move_route, 0, 1);
+    auto* route = new MOVEROUTE;
+    page.move_route = route;
+    route->target = OWNEVENTTARGET;
+    route->frequency = page.move_frequency;
+    route->repeat = 1;
+    while (stream.position < end && !STREAMEND(stream)) {
+        switch (READNUMBER(stream)) {
+        case ENDCHUNK:
+            return;
+        case PAGEROUTECHUNK::ROUTESIZE:
+            READNUMBERVALUE(stream);
+            break;
+        case PAGEROUTECHUNK::ROUTE:
+            READMOVEROUTE(stream, *route, READLENGTH(stream), RAWFORM);
+            break;
+        case PAGEROUTECHUNK::REPEAT:
+            route->repeat = static_cast<std::uint8_t>(READNUMBERVALUE(stream) & 1);
+            break;
+        case PAGEROUTECHUNK::SKIPPABLE:
+            route->skippable = static_cast<std::uint8_t>(READNUMBERVALUE(stream) & 1);
+            break;
+        default:
+            SKIPCHUNK(stream);
+        }
+    }
+}
+
+// A page has no length of its own: only chunk id 0, or the end of the data,
+// ends it.
+void READMAPPAGEBODY(BYTESTREAM& stream, EVENTPAGE& page) {
+    for (;;) {
+        const std::int32_t id = READNUMBER(stream);
+        switch (id) {
+        case ENDCHUNK:
+            return;
+        case MAPPAGECHUNK::CONDITION:
+            READMAPCONDITION(stream, page);
+            break;
+        case MAPPAGECHUNK::GRAPHICNAME:
+            REPLACENAME(page.graphic_name, READNAME(stream));
+            break;
+        case MAPPAGECHUNK::MOVEROUTE:
+            READPAGEROUTE(stream, page);
+            break;
+        case MAPPAGECHUNK::COMMANDSIZE:
+            READNUMBERVALUE(stream);
+            break;
+        case MAPPAGECHUNK::COMMANDS:
+            READCOMMANDLIST(stream, page, READLENGTH(stream));
+            break;
+        default:
+            if (!READPAGENUMBERFIELD(stream, id, page)) SKIPCHUNK(stream);
+        }
+    }
+}
+
+void WRITEMAPCONDITION(BYTESTRING& out, const CONDITION& condition) {
+    BYTESTRING payload;
+    const char flag_byte = static_cast<char>(condition.flags & MAPFLAGBITS);
+    APPENDDATACHUNK(payload, BYTEVIEW(&flag_byte, 1), WITHLENGTH, MAPCONDITIONCHUNK::FLAGS);
+    WRITECONDITIONFIELDS(payload, MAPCONDITION, condition);
+    APPENDNUMBER(payload, ENDCHUNK);
+    APPENDDATACHUNK(out, payload, WITHLENGTH, MAPPAGECHUNK::CONDITION);
+}
+
+void WRITEPAGEROUTE(BYTESTRING& out, const MOVEROUTE& route) {
+    BYTESTRING steps;
+    WRITEMOVEROUTE(steps, route, RAWFORM);
+    BYTESTRING payload;
+    APPENDNUMBERCHUNK(payload, static_cast<std::int32_t>(steps.size()), WITHLENGTH,
+                      PAGEROUTECHUNK::ROUTESIZE);
+    APPENDDATACHUNK(payload, steps, WITHLENGTH, PAGEROUTECHUNK::ROUTE);
+    APPENDNUMBERCHUNK(payload, route.repeat != 0, WITHLENGTH, PAGEROUTECHUNK::REPEAT);
+    APPENDNUMBERCHUNK(payload, route.skippable != 0, WITHLENGTH, PAGEROUTECHUNK::SKIPPABLE);
+    APPENDNUMBER(payload, ENDCHUNK);
+    APPENDDATACHUNK(out, payload, WITHLENGTH, MAPPAGECHUNK::MOVEROUTE);
+}
+
+} // namespace
+
+void READMAPPAGE(BYTESTREAM& stream, EVENT& event, std::int32_t number) {
+    READPAGEINTOSLOT(stream, event, number, READMAPPAGEBODY);
+}
+
+void WRITEMAPPAGE(BYTESTRING& out, const EVENTPAGE& page, std::uint8_t with_number) {
+    if (with_number) APPENDNUMBER(out, page.number);
+    WRITEMAPCONDITION(out, page.condition ? *page.condition : CONDITION{});
+    if (page.graphic_name) {
+        APPENDDATACHUNK(out, NAMEVIEW(page.graphic_name), WITHLENGTH, MAPPAGECHUNK::GRAPHICNAME);
+    }
+    for (const PAGENUMBERFIELD& entry : PAGENUMBERFIELDS) {
+        const std::int32_t value = entry.number ? page.*(entry.number) : page.*(entry.flag) != 0;
+        APPENDNUMBERCHUNK(out, value, WITHLENGTH, entry.id);
+    }
+    if (page.move_type == CUSTOMMOVETYPE && page.move_route) WRITEPAGEROUTE(out, *page.move_route);
+
+    BYTESTRING commands;
+    WRITECOMMANDLIST(commands, page);
+    APPENDNUMBERCHUNK(out, static_cast<std::int32_t>(commands.size()), WITHLENGTH,
+                      MAPPAGECHUNK::COMMANDSIZE);
+    APPENDDATACHUNK(out, commands, WITHLENGTH, MAPPAGECHUNK::COMMANDS);
+    APPENDNUMBER(out, ENDCHUNK);
+}
+
+} // namespace KESTREL

@@ -1,0 +1,31 @@
+// What the map and battle page readers share: which slot a page lands in, and
+// a fresh condition in place of the old one.
+#ifndef PAGEWRIGHT_FORMATS_PAGE_READING_H
+#define PAGEWRIGHT_FORMATS_PAGE_READING_H
+
+#include "codec/bytestream.h"
+#include "kestrel.h"
+
+#include <cstdint>
+
+namespace KESTREL {
+
+// The page number argument that tells a page reader to take the number from
+// the data, where the page stands in a page list.
+constexpr std::int32_t PAGENUMBERINDATA = -1;
+
+using PAGEBODYREADER = void (*)(BYTESTREAM& stream, EVENTPAGE& page);
+
+// Reads one page into the slot its number chooses: the page of that number,
+// or the first page for a number above the page count. A number below 1, or
+// an event without pages, has no slot: the body is still read whole, so that
+// the stream stays in step, and then dropped.
+void READPAGEINTOSLOT(BYTESTREAM& stream, EVENT& event, std::int32_t number,
+                      PAGEBODYREADER read_body);
+
+// Replaces the page's condition with a default one and returns it.
+CONDITION& RENEWCONDITION(EVENTPAGE& page);
+
+} // namespace KESTREL
+
+#endif

@@ -1,0 +1,52 @@
+// The folder of real clipboard contents named by PAGEWRIGHT_CORPUS:
+// <game>/<format>/<name>.bin, with a MANIFEST.tsv per game.
+#ifndef PAGEWRIGHT_TESTS_CORPUS_H
+#define PAGEWRIGHT_TESTS_CORPUS_H
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+struct CORPUSFILE {
+    int format;
+    std::filesystem::path path;
+    int pages;
+    long commands;
+};
+
+inline const char* CORPUSFOLDER() {
+    const char* folder = std::getenv("PAGEWRIGHT_CORPUS");
+    return folder && *folder ? folder : nullptr;
+}
+
+inline std::string READFILE(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// Every file of every game's manifest.
+inline std::vector<CORPUSFILE> CORPUSFILES() {
+    std::vector<CORPUSFILE> files;
+    const char* folder = CORPUSFOLDER();
+    if (!folder) return files;
+    for (const auto& game : std::filesystem::directory_iterator(folder)) {
+        std::ifstream manifest(game.path() / "MANIFEST.tsv");
+        std::string line;
+        std::getline(manifest, line);
+        while (std::getline(manifest, line)) {
+            std::vector<std::string> columns;
+            std::istringstream cells(line);
+            for (std::string cell; std::getline(cells, cell, '\t');)
+                columns.push_back(cell);
+            if (columns.size() < 6) continue;
+            files.push_back({std::stoi(columns[0]), game.path() / columns[1], std::stoi(columns[4]),
+                             std::stol(columns[5])});
+        }
+    }
+    return files;
+}
+
+#endif
