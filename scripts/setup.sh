@@ -16,3 +16,9 @@ pagewright_install() {
 }
 
 PAGEWRIGHT_BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev)
+
+# The Windows build and its tests under Wine: the 32-bit MinGW-w64 compilers,
+# 32-bit Wine with its own fonts (the dialogs' typeface), a virtual X display,
+# input and screenshots.
+PAGEWRIGHT_WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix wine wine32:i386 fonts-wine xvfb xdotool
+    imagemagick)

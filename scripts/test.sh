@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every test: installs what is missing, then configures, builds and tests
-# each preset. PAGEWRIGHT_CORPUS, when set, names the folder of real event data
-# that the corpus tests read.
+# each preset, and builds the Windows package. PAGEWRIGHT_CORPUS, when set,
+# names the folder of real event data that the corpus tests read.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -17,4 +17,13 @@ for preset in native sanitize; do
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
+
+# The Windows program, its checks and its end-to-end tests under Wine (which
+# compare its output with the native build's), then the download package.
+pagewright_install "${PAGEWRIGHT_WINDOWS_PACKAGES[@]}"
+echo "=== windows"
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+ctest --preset windows
+cpack --preset windows
 echo "=== all tests passed"

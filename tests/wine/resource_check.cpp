@@ -1,0 +1,230 @@
+// resources PROGRAM: reads the resources of the built program file and checks
+// them against what the converter needs: the target dialog's template field by
+// field, the icon group, the manifest and the version information. Prints one
+// line per mismatch.
+#include "winetool.h"
+
+#include "resource.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace WINETOOL {
+namespace {
+
+struct CONTROLTEMPLATE {
+    DWORD id;
+    WORD classatom;
+    const char* classname;
+    short x, y, width, height;
+    DWORD style;
+    DWORD extended_style;
+    const char* text;
+};
+
+const CONTROLTEMPLATE EXPECTEDCONTROLS[] = {
+    {1001, 0x0083, "LISTBOX", 6, 29, 132, 56, 0x50010141, 0x00000200, ""},
+    {1002, 0x0082, "STATIC", 6, 3, 132, 9, 0x50000000, 0, "Data in clipboard:  Event command(s)"},
+    {1004, 0x0082, "STATIC", 6, 18, 72, 9, 0x50000000, 0, "Convert to:"},
+    {1005, 0x0080, "BUTTON", 28, 90, 54, 13, 0x50010001, 0, "OK"},
+    {1006, 0x0080, "BUTTON", 84, 90, 54, 13, 0x50010000, 0, "Cancel"},
+};
+
+int mismatches = 0;
+
+void EXPECT(bool holds, const std::string& what) {
+    if (holds) return;
+    ++mismatches;
+    std::printf("mismatch: %s\n", what.c_str());
+}
+
+std::string HEX(DWORD value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08lX", static_cast<unsigned long>(value));
+    return text;
+}
+
+// A forward reader over a DLGTEMPLATEEX.
+class TEMPLATEREADER {
+public:
+    TEMPLATEREADER(const BYTE* bytes, DWORD size) : bytes_(bytes), size_(size) {}
+
+    bool OVERRUN() const { return overrun_; }
+
+    WORD WORD16() {
+        WORD value = 0;
+        TAKE(&value, 2);
+        return value;
+    }
+    DWORD DWORD32() {
+        DWORD value = 0;
+        TAKE(&value, 4);
+        return value;
+    }
+    short SHORT16() { return static_cast<short>(WORD16()); }
+    BYTE BYTE8() {
+        BYTE value = 0;
+        TAKE(&value, 1);
+        return value;
+    }
+
+    // A zero-terminated UTF-16 string of ASCII characters.
+    std::string STRING16() {
+        std::string text;
+        for (WORD c = WORD16(); c != 0 && !overrun_; c = WORD16())
+            text += static_cast<char>(c);
+        return text;
+    }
+
+    // A name or an ordinal (0xFFFF and a number), as "#number" for ordinals.
+    std::string NAMEORORDINAL() {
+        const WORD first = WORD16();
+        if (first == 0xFFFF) return "#" + std::to_string(WORD16());
+        std::string text;
+        for (WORD c = first; c != 0 && !overrun_; c = WORD16())
+            text += static_cast<char>(c);
+        return text;
+    }
+
+    void ALIGN4() { position_ = (position_ + 3) & ~DWORD{3}; }
+    bool ATEND() const { return position_ == size_; }
+
+private:
+    void TAKE(void* out, DWORD count) {
+        if (position_ + count > size_) {
+            overrun_ = true;
+            return;
+        }
+        std::memcpy(out, bytes_ + position_, count);
+        position_ += count;
+    }
+
+    const BYTE* bytes_;
+    DWORD size_;
+    DWORD position_ = 0;
+    bool overrun_ = false;
+};
+
+std::string RESOURCEBYTES(HMODULE module, LPCSTR type, LPCSTR name) {
+    HRSRC found = FindResourceA(module, name, type);
+    if (!found) return {};
+    const auto* bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
+    return bytes ? std::string(bytes, SizeofResource(module, found)) : std::string();
+}
+
+void CHECKDIALOG(HMODULE module) {
+    const std::string bytes =
+        RESOURCEBYTES(module, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(IDD_TARGET));
+    EXPECT(!bytes.empty(), "dialog 1000 is present");
+    TEMPLATEREADER reader(reinterpret_cast<const BYTE*>(bytes.data()),
+                          static_cast<DWORD>(bytes.size()));
+    EXPECT(reader.WORD16() == 1, "template version 1");
+    EXPECT(reader.WORD16() == 0xFFFF, "extended template signature");
+    EXPECT(reader.DWORD32() == 0, "dialog help id 0");
+    const DWORD extended_style = reader.DWORD32();
+    EXPECT(extended_style == 0x00000001, "dialog extended style " + HEX(extended_style));
+    const DWORD style = reader.DWORD32();
+    EXPECT(style == 0x10C808C0, "dialog style " + HEX(style));
+    const WORD controls = reader.WORD16();
+    EXPECT(controls == 5, "5 controls, not " + std::to_string(controls));
+    const short x = reader.SHORT16(), y = reader.SHORT16();
+    const short width = reader.SHORT16(), height = reader.SHORT16();
+    EXPECT(x == 6 && y == 6 && width == 144 && height == 108, "dialog position and size");
+    EXPECT(reader.NAMEORORDINAL().empty(), "no menu");
+    EXPECT(reader.NAMEORORDINAL().empty(), "standard dialog class");
+    EXPECT(reader.STRING16() == "Pagewright", "caption");
+    EXPECT(reader.WORD16() == 8, "8-point font");
+    EXPECT(reader.WORD16() == 0, "font weight 0");
+    EXPECT(reader.BYTE8() == 0, "font not italic");
+    EXPECT(reader.BYTE8() == 0, "font character set 0");
+    EXPECT(reader.STRING16() == "MS Sans Serif", "font MS Sans Serif");
+
+    for (WORD i = 0; i < controls && i < std::size(EXPECTEDCONTROLS) && !reader.OVERRUN(); ++i) {
+        const CONTROLTEMPLATE& expected = EXPECTEDCONTROLS[i];
+        const std::string which = "control " + std::to_string(i + 1) + " ";
+        reader.ALIGN4();
+        EXPECT(reader.DWORD32() == 0, which + "help id 0");
+        const DWORD control_extended = reader.DWORD32();
+        EXPECT(control_extended == expected.extended_style,
+               which + "extended style " + HEX(control_extended));
+        const DWORD control_style = reader.DWORD32();
+        EXPECT(control_style == expected.style, which + "style " + HEX(control_style));
+        const short cx = reader.SHORT16(), cy = reader.SHORT16();
+        const short cwidth = reader.SHORT16(), cheight = reader.SHORT16();
+        EXPECT(cx == expected.x && cy == expected.y && cwidth == expected.width &&
+                   cheight == expected.height,
+               which + "position and size");
+        EXPECT(reader.DWORD32() == expected.id, which + "id " + std::to_string(expected.id));
+        const std::string windowclass = reader.NAMEORORDINAL();
+        EXPECT(windowclass == "#" + std::to_string(expected.classatom) ||
+                   lstrcmpiA(windowclass.c_str(), expected.classname) == 0,
+               which + "class " + expected.classname + ", not " + windowclass);
+        EXPECT(reader.NAMEORORDINAL() == expected.text, which + "text " + expected.text);
+        EXPECT(reader.WORD16() == 0, which + "without creation data");
+    }
+    EXPECT(!reader.OVERRUN() && reader.ATEND(), "template ends after the last control");
+}
+
+void CHECKICON(HMODULE module) {
+    const std::string group =
+        RESOURCEBYTES(module, MAKEINTRESOURCEA(14), MAKEINTRESOURCEA(IDI_PAGEWRIGHT));
+    EXPECT(group.size() >= 6, "icon group 100 is present");
+    if (group.size() < 6) return;
+    const WORD images = static_cast<BYTE>(group[4]) | static_cast<BYTE>(group[5]) << 8;
+    EXPECT(images == 6 && group.size() == 6 + 14u * images, "icon group of six images");
+    std::vector<int> sides;
+    for (WORD i = 0; i < images && 6 + 14u * (i + 1) <= group.size(); ++i) {
+        const int side = static_cast<BYTE>(group[6 + 14 * i]);
+        sides.push_back(side == 0 ? 256 : side);
+    }
+    EXPECT(sides == std::vector<int>{16, 24, 32, 48, 64, 256}, "icons of 16 to 256 pixels");
+}
+
+void CHECKMANIFEST(HMODULE module) {
+    const std::string manifest = RESOURCEBYTES(module, MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1));
+    for (const char* part :
+         {"name=\"Microsoft.Windows.Common-Controls\"", "version=\"6.0.0.0\"",
+          "processorArchitecture=\"x86\"", "publicKeyToken=\"6595b64144ccf1df\""}) {
+        EXPECT(manifest.find(part) != std::string::npos, std::string("manifest has ") + part);
+    }
+}
+
+void CHECKVERSION(const std::string& program) {
+    DWORD handle = 0;
+    std::vector<char> data(GetFileVersionInfoSizeA(program.c_str(), &handle));
+    EXPECT(!data.empty() && GetFileVersionInfoA(program.c_str(), 0, static_cast<DWORD>(data.size()),
+                                                data.data()),
+           "version information is present");
+    if (data.empty()) return;
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    EXPECT(VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length) &&
+               fixed->dwFileVersionMS == 0x00010001 && fixed->dwFileVersionLS == 0,
+           "file version 1.1.0.0");
+    for (const auto& [key, value] :
+         {std::pair{"ProductName", "Pagewright"}, std::pair{"FileVersion", "1.1.0.0"}}) {
+        char* text = nullptr;
+        const std::string path = std::string("\\StringFileInfo\\040904B0\\") + key;
+        EXPECT(
+            VerQueryValueA(data.data(), path.c_str(), reinterpret_cast<void**>(&text), &length) &&
+                std::string(text) == value,
+            std::string(key) + " " + value);
+    }
+}
+
+} // namespace
+
+int CHECKRESOURCES(const std::string& program) {
+    HMODULE module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module) return FAIL("cannot load " + program);
+    CHECKDIALOG(module);
+    CHECKICON(module);
+    CHECKMANIFEST(module);
+    FreeLibrary(module);
+    CHECKVERSION(program);
+    std::printf("%d mismatches\n", mismatches);
+    return mismatches == 0 ? 0 : 1;
+}
+
+} // namespace WINETOOL
