@@ -17,4 +17,8 @@ for preset in native sanitize; do
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
+echo "=== fuzz"
+pagewright_install clang libclang-rt-14-dev
+bash scripts/fuzz.sh "${PAGEWRIGHT_FUZZ_SECONDS:-30}"
+
 echo "=== all tests passed"

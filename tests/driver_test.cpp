@@ -2,6 +2,7 @@
 // played by a scripted presenter.
 #include "clipboard_folder.h"
 #include "codec/clipboard.h"
+#include "corpus.h"
 #include "driver.h"
 #include "fixtures.h"
 
@@ -147,4 +148,19 @@ TEST_F(Converter, AClipboardThatCannotBeWrittenIsReportedAndKept) {
     EXPECT_EQ(run.messages, MESSAGES{WRITEFAILEDMESSAGE});
     EXPECT_EQ(FORMATSPRESENT(), std::set<std::string>{"563"});
     EXPECT_EQ(BLOCK(CB_MAPEVENT), before);
+}
+
+// Under the sanitizer build this is the converter run over all real data,
+// checked for leaks and stray reads and writes.
+TEST_F(Converter, EveryCorpusFileConverts) {
+    if (!CORPUSFOLDER()) GTEST_SKIP() << "PAGEWRIGHT_CORPUS is not set; no real data to convert";
+    for (const CORPUSFILE& file : CORPUSFILES()) {
+        CLEARCLIPBOARD(nullptr);
+        PUT(file.format, READFILE(file.path) + '\0');
+        const RUN run = CONVERT();
+        ASSERT_EQ(run.messages.size(), 1u) << file.path;
+        EXPECT_EQ(run.messages[0].rfind("Successfully converted: ", 0), 0u) << file.path;
+        EXPECT_EQ(FORMATSPRESENT().size(), 1u) << file.path;
+        EXPECT_EQ(FORMATSPRESENT().count(std::to_string(file.format)), 0u) << file.path;
+    }
 }
