@@ -17,6 +17,9 @@ for preset in native sanitize; do
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
+echo "=== fuzz"
+pagewright_install clang libclang-rt-14-dev
+bash scripts/fuzz.sh "${PAGEWRIGHT_FUZZ_SECONDS:-30}"
 
 # The Windows program, its checks and its end-to-end tests under Wine (which
 # compare its output with the native build's), then the download package.

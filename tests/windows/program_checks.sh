@@ -33,7 +33,7 @@ exports)
 size)
     size=$(stat -c %s "$program")
     echo "$program: $size bytes"
-    i686-w64-mingw32-objdump -h "$program" | grep -q '\.debug' && fail "it is not stripped"
+    i686-w64-mingw32-objdump -t "$program" | grep -qx 'no symbols' || fail "it is not stripped"
     [ "$size" -le $((512 * 1024)) ] || fail "it is larger than 512 KiB"
     ;;
 iostreams)
