@@ -16,3 +16,4 @@ pagewright_install() {
 }
 
 PAGEWRIGHT_BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev)
+PAGEWRIGHT_BENCH_PACKAGES=(libbenchmark-dev hyperfine jq)

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Runs every test: installs what is missing, then configures, builds and tests
-# each preset. PAGEWRIGHT_CORPUS, when set, names the folder of real event data
-# that the corpus tests read.
+# each preset, and runs the benchmarks briefly to see that they still work.
+# PAGEWRIGHT_CORPUS, when set, names the folder of real event data that the
+# corpus tests and benchmarks read.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 
-pagewright_install "${PAGEWRIGHT_BUILD_PACKAGES[@]}" clang-format
+pagewright_install "${PAGEWRIGHT_BUILD_PACKAGES[@]}" "${PAGEWRIGHT_BENCH_PACKAGES[@]}" clang-format
 
 echo "=== format"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
@@ -17,4 +18,13 @@ for preset in native sanitize; do
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
+
+# A few iterations of each benchmark but the largest, for no figures.
+echo "=== bench"
+cmake --preset bench >/dev/null
+cmake --build --preset bench
+build/bench/bench/pagewright-bench --benchmark_min_time=0.01 --benchmark_filter=-1000000
+if [ -n "${PAGEWRIGHT_CORPUS:-}" ]; then
+    PAGEWRIGHT_RUNS=3 bench/converter-run.sh
+fi
 echo "=== all tests passed"

@@ -2,6 +2,7 @@
 
 #include "formats/codes.h"
 #include "formats/fields.h"
+#include "formats/record_list.h"
 #include "records/release.h"
 
 #include <algorithm>
@@ -10,20 +11,16 @@
 namespace KESTREL {
 namespace {
 
-void APPENDCOMMAND(EVENTPAGE& page, const EVENTCOMMAND& command) {
-    const std::int32_t count = page.command_count;
-    page.commands = static_cast<EVENTCOMMAND*>(
-        RESIZEOBJECTARRAY(page.commands, OT_EVENTCOMMAND, count, count + 1));
-    page.commands[count] = command;
-    page.command_count = count + 1;
-}
+// Every command takes at least four numbers (code, indent, text length and
+// parameter count), every move command at least one.
+constexpr std::int64_t LEASTCOMMANDBYTES = 4;
+constexpr std::int64_t LEASTMOVECOMMANDBYTES = 1;
 
-void APPENDMOVECOMMAND(MOVEROUTE& route, const MOVECOMMAND& command) {
-    const std::int32_t count = route.command_count;
-    route.commands = static_cast<MOVECOMMAND*>(
-        RESIZEOBJECTARRAY(route.commands, OT_MOVECOMMAND, count, count + 1));
-    route.commands[count] = command;
-    route.command_count = count + 1;
+// The most items of at least `item_bytes` bytes that can begin within the next
+// `length` bytes of the data.
+std::int64_t ITEMSWITHIN(const BYTESTREAM& stream, std::int32_t length, std::int64_t item_bytes) {
+    const std::int64_t bytes = std::clamp<std::int64_t>(length, 0, STREAMREMAINING(stream));
+    return (bytes + item_bytes - 1) / item_bytes;
 }
 
 // In per-character form each byte is a number of its own; a byte of 0 leaves
@@ -184,26 +181,30 @@ void WRITECOMMAND(BYTESTRING& out, const EVENTCOMMAND& command, std::uint32_t in
 
 void READCOMMANDLIST(BYTESTREAM& stream, EVENTPAGE& page, std::int32_t length) {
     const std::int64_t end = stream.position + length;
+    RECORDLIST<EVENTCOMMAND> commands(ITEMSWITHIN(stream, length, LEASTCOMMANDBYTES));
     while (stream.position < end && !STREAMEND(stream)) {
         EVENTCOMMAND command;
         READCOMMAND(stream, command);
         if (command.code == ENDCOMMAND) {
             // The end command is not kept, and neither is anything it held.
             RELEASEOWNED(command);
-            return;
+            break;
         }
-        APPENDCOMMAND(page, command);
+        commands.APPEND(command);
     }
+    commands.MOVEINTO(page.commands, page.command_count);
 }
 
 void READMOVEROUTE(BYTESTREAM& stream, MOVEROUTE& route, std::int32_t length,
                    std::uint8_t per_character) {
     const std::int64_t end = stream.position + length;
+    RECORDLIST<MOVECOMMAND> commands(ITEMSWITHIN(stream, length, LEASTMOVECOMMANDBYTES));
     while (stream.position < end && !STREAMEND(stream)) {
         MOVECOMMAND command;
         READMOVECOMMAND(stream, command, per_character);
-        APPENDMOVECOMMAND(route, command);
+        commands.APPEND(command);
     }
+    commands.MOVEINTO(route.commands, route.command_count);
 }
 
 void WRITECOMMANDLIST(BYTESTRING& out, const EVENTPAGE& page) {

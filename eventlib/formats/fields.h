@@ -23,7 +23,13 @@ void SKIPCHUNK(BYTESTREAM& stream);
 std::int32_t READNUMBERVALUE(BYTESTREAM& stream);
 
 // A bare number, as every number of command lists and move routes is written.
+// Most of them are below 128 and take one byte, which is appended directly:
+// command lists are long, and this is where encoding them spends its time.
 inline void APPENDNUMBER(BYTESTRING& out, std::int32_t value) {
+    if (value >= 0 && value < 0x80) {
+        out.push_back(static_cast<char>(value));
+        return;
+    }
     APPENDNUMBERCHUNK(out, value, NOLENGTH, NOID);
 }
 
