@@ -18,6 +18,9 @@ for preset in native sanitize; do
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
+echo "=== fuzz"
+pagewright_install clang libclang-rt-14-dev
+bash scripts/fuzz.sh "${PAGEWRIGHT_FUZZ_SECONDS:-30}"
 
 # A few iterations of each benchmark but the largest, for no figures.
 echo "=== bench"
@@ -27,4 +30,5 @@ build/bench/bench/pagewright-bench --benchmark_min_time=0.01 --benchmark_filter=
 if [ -n "${PAGEWRIGHT_CORPUS:-}" ]; then
     PAGEWRIGHT_RUNS=3 bench/converter-run.sh
 fi
+
 echo "=== all tests passed"

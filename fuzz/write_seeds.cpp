@@ -1,0 +1,55 @@
+// Writes the seed inputs of both fuzz targets: the test fixtures and, when
+// PAGEWRIGHT_CORPUS is set, every file of the real data.
+// Usage: write_seeds FOLDER  (makes FOLDER/decode and FOLDER/roundtrip)
+#include "corpus.h"
+#include "fixtures.h"
+#include "formats.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <iterator>
+
+namespace {
+
+int FORMATINDEX(KESTREL::CLIPBOARDCONTENTTYPE format) {
+    return static_cast<int>(std::find(std::begin(FUZZFORMATS), std::end(FUZZFORMATS), format) -
+                            std::begin(FUZZFORMATS));
+}
+
+void WRITESEED(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+void WRITESEEDS(const std::filesystem::path& folder, const std::string& name,
+                KESTREL::CLIPBOARDCONTENTTYPE format, const std::string& content) {
+    WRITESEED(folder / "decode" / name,
+              std::string(1, static_cast<char>(FORMATINDEX(format))) + content);
+    WRITESEED(folder / "roundtrip" / name, content);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fputs("usage: write_seeds FOLDER\n", stderr);
+        return 2;
+    }
+    const std::filesystem::path folder = argv[1];
+    std::filesystem::create_directories(folder / "decode");
+    std::filesystem::create_directories(folder / "roundtrip");
+    int written = 0;
+    for (const auto& [format, content] : RICHCONTENTS()) {
+        WRITESEEDS(folder, "fixture-" + std::to_string(format), format, content);
+        ++written;
+    }
+    WRITESEEDS(folder, "text", KESTREL::CB_TEXT, std::string("text\0", 5));
+    for (const CORPUSFILE& file : CORPUSFILES()) {
+        const std::string name = file.path.parent_path().parent_path().filename().string() + "-" +
+                                 std::to_string(file.format) + "-" + file.path.filename().string();
+        WRITESEEDS(folder, name, static_cast<KESTREL::CLIPBOARDCONTENTTYPE>(file.format),
+                   READFILE(file.path));
+        ++written;
+    }
+    std::printf("%d seeds in %s\n", written + 1, folder.c_str());
+    return 0;
+}

@@ -1,0 +1,166 @@
+// One run of the converter against the folder clipboard, with the user's side
+// played by a scripted presenter.
+#include "clipboard_folder.h"
+#include "codec/clipboard.h"
+#include "corpus.h"
+#include "driver.h"
+#include "fixtures.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+using namespace KESTREL;
+using namespace PAGEWRIGHT;
+using namespace std::string_literals;
+
+namespace {
+
+class SCRIPTEDPRESENTER : public PRESENTER {
+public:
+    explicit SCRIPTEDPRESENTER(int choice = DEFAULTTARGETENTRY) : choice_(choice) {}
+    void SHOWMESSAGE(const std::string& text) override { messages.push_back(text); }
+    int CHOOSETARGET() override {
+        ++dialogs;
+        return choice_;
+    }
+    std::vector<std::string> messages;
+    int dialogs = 0;
+
+private:
+    int choice_;
+};
+
+struct RUN {
+    std::vector<std::string> messages;
+    int dialogs;
+};
+
+RUN CONVERT(int choice = DEFAULTTARGETENTRY) {
+    SCRIPTEDPRESENTER presenter(choice);
+    EXPECT_EQ(RUNCONVERTER(presenter), 0);
+    return {presenter.messages, presenter.dialogs};
+}
+
+std::string CONTENTOF(CLIPBOARDCONTENTTYPE format) {
+    for (const auto& [kind, content] : RICHCONTENTS()) {
+        if (kind == format) return content;
+    }
+    return {};
+}
+
+using MESSAGES = std::vector<std::string>;
+
+} // namespace
+
+class Converter : public ClipboardFolder {
+protected:
+    void LOAD(CLIPBOARDCONTENTTYPE format) { PUT(format, CONTENTOF(format) + '\0'); }
+
+    std::set<std::string> FORMATSPRESENT() const {
+        auto names = FILES();
+        names.erase(".lock");
+        return names;
+    }
+};
+
+TEST_F(Converter, TheNoDataMessageHasFiveLines) {
+    EXPECT_EQ(std::string(NODATAMESSAGE).substr(0, 17), "Pagewright v1.1\r\n");
+    EXPECT_EQ(std::count(NODATAMESSAGE, NODATAMESSAGE + std::strlen(NODATAMESSAGE), '\n'), 4);
+    EXPECT_NE(std::string(NODATAMESSAGE)
+                  .find("\r\n\r\nThere is no supported RPG Maker event data "
+                        "in clipboard!"),
+              std::string::npos);
+}
+
+TEST_F(Converter, WithoutEventDataNothingChanges) {
+    EXPECT_EQ(CONVERT().messages, MESSAGES{NODATAMESSAGE});
+
+    PUT(CB_TEXT, "words"s + '\0');
+    EXPECT_EQ(CONVERT().messages, MESSAGES{NODATAMESSAGE});
+
+    LOAD(CB_MAPEVENT);
+    EXPECT_EQ(CONVERT().messages, MESSAGES{NODATAMESSAGE}) << "text beside event data wins";
+    EXPECT_EQ(FORMATSPRESENT(), (std::set<std::string>{"1", "563"}));
+}
+
+TEST_F(Converter, EmptyDataIsNoDataAndIsLeftAlone) {
+    PUT(CB_MONSTERGROUP, "");
+    EXPECT_EQ(CONVERT().messages, MESSAGES{NODATAMESSAGE});
+    EXPECT_EQ(FORMATSPRESENT(), std::set<std::string>{"578"});
+}
+
+TEST_F(Converter, EveryFixedConversion) {
+    const struct {
+        CLIPBOARDCONTENTTYPE source;
+        const char* target;
+        const char* message;
+    } rows[] = {
+        {CB_MAPEVENT, "578", "Successfully converted: Map event -> Monster group"},
+        {CB_MAPEVENTPAGE, "565", "Successfully converted: Map event page -> Battle event page"},
+        {CB_BATTLEEVENTPAGE, "564", "Successfully converted: Battle event page -> Map event page"},
+        {CB_MONSTERGROUP, "563", "Successfully converted: Monster group -> Map event"},
+        {CB_COMMONEVENT, "565", "Successfully converted: Common event -> Battle event page"},
+    };
+    for (const auto& row : rows) {
+        CLEARCLIPBOARD(nullptr);
+        LOAD(row.source);
+        const RUN run = CONVERT();
+        EXPECT_EQ(run.messages, MESSAGES{row.message});
+        EXPECT_EQ(run.dialogs, 0);
+        EXPECT_EQ(FORMATSPRESENT(), std::set<std::string>{row.target}) << row.message;
+    }
+}
+
+TEST_F(Converter, BareCommandsGoWhereTheUserChooses) {
+    const char* const targets[] = {"563", "564", "578", "565", "584"};
+    const char* const names[] = {"Map event", "Map event page", "Monster group",
+                                 "Battle event page", "Common event"};
+    for (int choice = 0; choice < TARGETENTRIES; ++choice) {
+        CLEARCLIPBOARD(nullptr);
+        LOAD(CB_EVENTCOMMANDS);
+        const RUN run = CONVERT(choice);
+        EXPECT_EQ(run.dialogs, 1);
+        EXPECT_EQ(run.messages,
+                  MESSAGES{"Successfully converted: Event command(s) -> "s + names[choice]});
+        EXPECT_EQ(FORMATSPRESENT(), std::set<std::string>{targets[choice]});
+    }
+}
+
+TEST_F(Converter, DecliningTheDialogChangesNothingAndSaysNothing) {
+    LOAD(CB_EVENTCOMMANDS);
+    const std::string before = BLOCK(CB_EVENTCOMMANDS);
+    for (const int declined : {-1, 5}) {
+        const RUN run = CONVERT(declined);
+        EXPECT_EQ(run.dialogs, 1);
+        EXPECT_TRUE(run.messages.empty());
+        EXPECT_EQ(BLOCK(CB_EVENTCOMMANDS), before);
+    }
+}
+
+TEST_F(Converter, AClipboardThatCannotBeWrittenIsReportedAndKept) {
+    LOAD(CB_MAPEVENT);
+    const std::string before = BLOCK(CB_MAPEVENT);
+    const RUN run = [] {
+        const FILESIZELIMIT full(8);
+        return CONVERT();
+    }();
+    EXPECT_EQ(run.messages, MESSAGES{WRITEFAILEDMESSAGE});
+    EXPECT_EQ(FORMATSPRESENT(), std::set<std::string>{"563"});
+    EXPECT_EQ(BLOCK(CB_MAPEVENT), before);
+}
+
+// Under the sanitizer build this is the converter run over all real data,
+// checked for leaks and stray reads and writes.
+TEST_F(Converter, EveryCorpusFileConverts) {
+    if (!CORPUSFOLDER()) GTEST_SKIP() << "PAGEWRIGHT_CORPUS is not set; no real data to convert";
+    for (const CORPUSFILE& file : CORPUSFILES()) {
+        CLEARCLIPBOARD(nullptr);
+        PUT(file.format, READFILE(file.path) + '\0');
+        const RUN run = CONVERT();
+        ASSERT_EQ(run.messages.size(), 1u) << file.path;
+        EXPECT_EQ(run.messages[0].rfind("Successfully converted: ", 0), 0u) << file.path;
+        EXPECT_EQ(FORMATSPRESENT().size(), 1u) << file.path;
+        EXPECT_EQ(FORMATSPRESENT().count(std::to_string(file.format)), 0u) << file.path;
+    }
+}

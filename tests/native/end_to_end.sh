@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# The native converter and clipboard tool as a user runs them, one process
+# after another over a private clipboard folder.
+# Usage: end_to_end.sh PROGRAM_FOLDER SAMPLE_MAP_EVENT
+set -euo pipefail
+programs=$1
+sample=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export PAGEWRIGHT_CLIPBOARD_DIR=$work/clipboard
+
+clip() { "$programs/pagewright-clip" "$@"; }
+convert() { "$programs/pagewright" >"$work/out" 2>&1 <"${1:-/dev/null}"; }
+fail() {
+    echo "FAIL: $*" >&2
+    [ -f "$work/out" ] && sed 's/^/  | /' "$work/out" >&2
+    exit 1
+}
+expect_output() { grep -qF -- "$1" "$work/out" || fail "expected output '$1'"; }
+expect_formats() {
+    [ "$(clip formats | cut -f1 | tr '\n' ' ')" = "$1" ] || fail "expected formats '$1', got '$(clip formats | cut -f1 | tr '\n' ' ')'"
+}
+
+# A map event becomes a monster group, alone on the clipboard.
+clip load 563 "$sample"
+convert
+expect_output "Successfully converted: Map event -> Monster group"
+expect_formats "578 "
+clip dump >"$work/out"
+expect_output 'EVENT kind=3 id=1 x=0 y=0 name="Village Gate" page_count=2'
+
+# Saving gives back exactly what was loaded.
+clip load 563 "$sample"
+clip save 563 "$work/saved"
+cmp -s "$sample" "$work/saved" || fail "save did not give back the loaded bytes"
+
+# Bare event commands: the console dialog.
+commands=$work/commands.566
+printf '\x08\x00\x00\x00\x0a\x00\x00\x00\x00\x00\x00\x00' >"$commands"
+choose() {
+    clip load 566 "$commands"
+    printf "$1" >"$work/in"
+    convert "$work/in"
+}
+choose '\n'
+expect_output "* 3  Battle event page"
+expect_output "Successfully converted: Event command(s) -> Battle event page"
+expect_formats "565 "
+choose 'x\n9\n0\n'
+[ "$(grep -o 'Choose 0-4' "$work/out" | wc -l)" = 3 ] || fail "a wrong answer must ask again"
+expect_output "Successfully converted: Event command(s) -> Map event"
+expect_formats "563 "
+choose ' 4 \r\n'
+expect_output "Successfully converted: Event command(s) -> Common event"
+expect_formats "584 "
+for declined in 'cancel\n' ''; do
+    choose "$declined"
+    grep -q "Successfully" "$work/out" && fail "declining must not convert"
+    expect_formats "566 "
+    clip save 566 "$work/kept"
+    cmp -s "$commands" "$work/kept" || fail "declining must leave the commands as they were"
+done
+
+# No event data: the no-data message, nothing changed.
+clip clear
+convert
+expect_output "There is no supported RPG Maker event data in clipboard!"
+printf 'hello' >"$work/text"
+clip load 1 "$work/text"
+convert
+expect_output "Pagewright v1.1"
+expect_formats "1 "
+
+# The tool's errors.
+clip load 563 "$work/missing" 2>"$work/out" && fail "a missing file must fail"
+expect_output "cannot read"
+clip load 999 "$sample" 2>"$work/out" && fail "an unknown format must fail"
+expect_output "unknown format 999"
+clip clear
+clip save 563 "$work/none" 2>"$work/out" && fail "saving an absent format must fail"
+expect_output "no data of format 563"
+clip dump 2>"$work/out" && fail "dumping an empty clipboard must fail"
+expect_output "no event data"
+echo "native end to end: all cases passed"
