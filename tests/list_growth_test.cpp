@@ -4,10 +4,7 @@
 // The sanitizer build reports a block released by the wrong family or an
 // element read past the end of its array.
 #include "codec/bytestream.h"
-#include "codec/encoding.h"
-#include "formats/chunk_ids.h"
 #include "formats/commandlist.h"
-#include "formats/fields.h"
 #include "trees.h"
 
 #include <gtest/gtest.h>
@@ -76,25 +73,6 @@ TEST(ListGrowth, LongCommandListsDecodeWholeIntoResizableArrays) {
         EXPECT_EQ(page.commands[LONGLIST].code, 10);
         EXPECT_EQ(page.commands[LONGLIST].parameters, nullptr);
     }
-}
-
-TEST(ListGrowth, ASecondCommandChunkOfAPageIsAddedAfterTheFirst) {
-    const TREE first = NUMBEREDCOMMANDS(3, true);
-    const TREE second = NUMBEREDCOMMANDS(LONGLIST, true);
-    BYTESTRING body;
-    APPENDLONG(body, 1);
-    APPENDDATACHUNK(body, COMMANDLIST(first->pages[0]), WITHLENGTH, MAPPAGECHUNK::COMMANDS);
-    APPENDDATACHUNK(body, COMMANDLIST(second->pages[0]), WITHLENGTH, MAPPAGECHUNK::COMMANDS);
-    APPENDNUMBER(body, ENDCHUNK);
-
-    const TREE decoded = DECODE(CB_MAPEVENTPAGE, FRAMED(body));
-    ASSERT_TRUE(decoded);
-    const EVENTPAGE& page = decoded->pages[0];
-    ASSERT_EQ(page.command_count, 3 + LONGLIST);
-    EXPECTNUMBERED(page, 0, 3);
-    EXPECTNUMBERED(page, 3, LONGLIST);
-    EXPECT_STREQ(page.commands[3].string_parameter, "text");
-    EXPECT_EQ(page.commands[3 + LONGLIST - 1].parameters[1], 300);
 }
 
 TEST(ListGrowth, ReadingIntoAPageWithCommandsKeepsThemBitForBit) {
