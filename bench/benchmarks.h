@@ -9,8 +9,8 @@ namespace PAGEWRIGHTBENCH {
 // format under PAGEWRIGHT_CORPUS; none without it.
 void REGISTERCORPUSBENCHMARKS();
 
-// page/FORMAT/decode|encode/COMMANDS, mapevent/563/decode|encode/PAGES and
-// peak/566/decode/COMMANDS on trees built in memory.
+// page/FORMAT/decode|encode/COMMANDS and mapevent/563/decode|encode/PAGES on
+// trees built in memory.
 void REGISTERGENERATEDBENCHMARKS();
 
 } // namespace PAGEWRIGHTBENCH

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
-#include <malloc.h>
 #include <vector>
 
 namespace PAGEWRIGHTBENCH {
@@ -123,19 +122,6 @@ TREE EVENTWITHPAGES(std::int32_t pages) {
     return event;
 }
 
-std::int64_t NAMESIZE(const char* name) {
-    return name ? static_cast<std::int64_t>(malloc_usable_size(const_cast<char*>(name))) : 0;
-}
-
-std::int64_t ROUTENAMEBYTES(const MOVEROUTE* route) {
-    std::int64_t bytes = 0;
-    for (std::int32_t i = 0; route && i < route->command_count; ++i) {
-        bytes +=
-            NAMESIZE(route->commands[i].graphic_name) + NAMESIZE(route->commands[i].sound_name);
-    }
-    return bytes;
-}
-
 } // namespace
 
 TREE COMMANDPAGEEVENT(std::int32_t commands) {
@@ -163,19 +149,6 @@ TREE MAPEVENT(std::int32_t pages) {
         FILLCOMMANDS(page, PAGECOMMANDS);
     }
     return event;
-}
-
-std::int64_t NAMEBYTES(const EVENT& event) {
-    std::int64_t bytes = NAMESIZE(event.name);
-    for (std::int32_t i = 0; i < event.page_count; ++i) {
-        const EVENTPAGE& page = event.pages[i];
-        bytes += NAMESIZE(page.graphic_name) + ROUTENAMEBYTES(page.move_route);
-        for (std::int32_t j = 0; j < page.command_count; ++j) {
-            bytes += NAMESIZE(page.commands[j].string_parameter) +
-                     ROUTENAMEBYTES(page.commands[j].move_route);
-        }
-    }
-    return bytes;
 }
 
 } // namespace PAGEWRIGHTBENCH

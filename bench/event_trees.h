@@ -25,9 +25,6 @@ TREE COMMANDPAGEEVENT(std::int32_t commands);
 // of the mix above, and on every other page a route of its own.
 TREE MAPEVENT(std::int32_t pages);
 
-// The bytes that the C allocator holds for the names and texts of the tree.
-std::int64_t NAMEBYTES(const KESTREL::EVENT& event);
-
 } // namespace PAGEWRIGHTBENCH
 
 #endif

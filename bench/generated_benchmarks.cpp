@@ -1,4 +1,3 @@
-#include "allocation_count.h"
 #include "benchmarks.h"
 #include "event_trees.h"
 #include "formats/content.h"
@@ -15,7 +14,6 @@ using namespace KESTREL;
 
 constexpr std::int32_t COMMANDCOUNTS[] = {1000, 10000, 100000, 1000000};
 constexpr std::int32_t MAPEVENTPAGES = 10000;
-constexpr double MEBIBYTE = 1024.0 * 1024.0;
 
 struct INPUT {
     std::string name;
@@ -68,24 +66,6 @@ void ENCODEGENERATED(benchmark::State& state, const INPUT& input) {
     SETRATES(state, input, written);
 }
 
-// Names and texts come from the C allocator, which the count does not see.
-// Decoding never releases one, so adding them at their final size bounds the
-// peak from above.
-void DECODEPEAK(benchmark::State& state, const INPUT& input) {
-    const std::string& content = CONTENTOF(input);
-    for (auto _ : state) {
-        STARTCOUNTING();
-        EVENT* tree = DECODECONTENT(input.format, content);
-        const std::int64_t peak = STOPCOUNTING() + NAMEBYTES(*tree);
-        state.PauseTiming();
-        DESTROYOBJECT(tree, 0, 1);
-        state.counters["peak_MiB"] = static_cast<double>(peak) / MEBIBYTE;
-        state.counters["per_input_byte"] =
-            static_cast<double>(peak) / static_cast<double>(content.size());
-        state.ResumeTiming();
-    }
-}
-
 void REGISTERINPUT(const char* group, const INPUT& input) {
     const std::string format = std::to_string(input.format);
     const std::string size = std::to_string(input.size);
@@ -110,13 +90,6 @@ void REGISTERGENERATEDBENCHMARKS() {
     }
     REGISTERINPUT("mapevent", {"mapevent/563/" + std::to_string(MAPEVENTPAGES), CB_MAPEVENT,
                                MAPEVENT, MAPEVENTPAGES, "per_page"});
-    for (const std::int32_t commands : COMMANDCOUNTS) {
-        const std::string name = "peak/566/decode/" + std::to_string(commands);
-        benchmark::RegisterBenchmark(name.c_str(), DECODEPEAK,
-                                     PAGEINPUT(CB_EVENTCOMMANDS, commands))
-            ->Iterations(1)
-            ->Unit(benchmark::kMillisecond);
-    }
 }
 
 } // namespace PAGEWRIGHTBENCH

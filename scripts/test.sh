@@ -27,6 +27,7 @@ echo "=== bench"
 cmake --preset bench >/dev/null
 cmake --build --preset bench
 build/bench/bench/pagewright-bench --benchmark_min_time=0.01 --benchmark_filter=-1000000
+build/bench/bench/pagewright-peak 1000 10000
 if [ -n "${PAGEWRIGHT_CORPUS:-}" ]; then
     PAGEWRIGHT_RUNS=3 bench/converter-run.sh
 fi
