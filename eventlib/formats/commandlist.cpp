@@ -16,13 +16,6 @@ namespace {
 constexpr std::int64_t LEASTCOMMANDBYTES = 4;
 constexpr std::int64_t LEASTMOVECOMMANDBYTES = 1;
 
-// The most items of at least `item_bytes` bytes that can begin within the next
-// `length` bytes of the data.
-std::int64_t ITEMSWITHIN(const BYTESTREAM& stream, std::int32_t length, std::int64_t item_bytes) {
-    const std::int64_t bytes = std::clamp<std::int64_t>(length, 0, STREAMREMAINING(stream));
-    return (bytes + item_bytes - 1) / item_bytes;
-}
-
 // In per-character form each byte is a number of its own; a byte of 0 leaves
 // no trace, as the name ends at its first zero byte anyway.
 char* READCHARACTERNAME(BYTESTREAM& stream) {
@@ -90,8 +83,8 @@ void READROUTEPARAMETERS(BYTESTREAM& stream, EVENTCOMMAND& command) {
 // its end, so the count is capped by the bytes left.
 void READPARAMETERS(BYTESTREAM& stream, EVENTCOMMAND& command) {
     const std::int32_t count = READNUMBER(stream);
-    const auto kept =
-        static_cast<std::int32_t>(std::min<std::int64_t>(count, ITEMSTHATFIT(stream, 1)));
+    const auto kept = static_cast<std::int32_t>(
+        std::min<std::int64_t>(count, ITEMSTHATFIT(stream, STREAMREMAINING(stream), 1)));
     command.parameter_count = kept;
     command.parameters = NEWPARAMETERS(kept);
     for (std::int32_t i = 0; i < kept; ++i)
@@ -181,7 +174,7 @@ void WRITECOMMAND(BYTESTRING& out, const EVENTCOMMAND& command, std::uint32_t in
 
 void READCOMMANDLIST(BYTESTREAM& stream, EVENTPAGE& page, std::int32_t length) {
     const std::int64_t end = stream.position + length;
-    RECORDLIST<EVENTCOMMAND> commands(ITEMSWITHIN(stream, length, LEASTCOMMANDBYTES));
+    RECORDLIST<EVENTCOMMAND> commands(ITEMSTHATFIT(stream, length, LEASTCOMMANDBYTES));
     while (stream.position < end && !STREAMEND(stream)) {
         EVENTCOMMAND command;
         READCOMMAND(stream, command);
@@ -198,7 +191,7 @@ void READCOMMANDLIST(BYTESTREAM& stream, EVENTPAGE& page, std::int32_t length) {
 void READMOVEROUTE(BYTESTREAM& stream, MOVEROUTE& route, std::int32_t length,
                    std::uint8_t per_character) {
     const std::int64_t end = stream.position + length;
-    RECORDLIST<MOVECOMMAND> commands(ITEMSWITHIN(stream, length, LEASTMOVECOMMANDBYTES));
+    RECORDLIST<MOVECOMMAND> commands(ITEMSTHATFIT(stream, length, LEASTMOVECOMMANDBYTES));
     while (stream.position < end && !STREAMEND(stream)) {
         MOVECOMMAND command;
         READMOVECOMMAND(stream, command, per_character);
