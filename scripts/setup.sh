@@ -16,6 +16,7 @@ pagewright_install() {
 }
 
 PAGEWRIGHT_BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev)
+PAGEWRIGHT_BENCH_PACKAGES=(libbenchmark-dev hyperfine jq)
 
 # The Windows build and its tests under Wine: the 32-bit MinGW-w64 compilers,
 # 32-bit Wine with its own fonts (the dialogs' typeface), a virtual X display,

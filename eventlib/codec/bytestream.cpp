@@ -44,13 +44,8 @@ std::int32_t READLONG(BYTESTREAM& stream) {
     return static_cast<std::int32_t>(value);
 }
 
-std::int32_t READNUMBER(BYTESTREAM& stream) {
-    std::uint32_t value = 0;
-    for (;;) {
-        const std::uint8_t byte = READBYTE(stream);
-        value = value << 7 | (byte & 0x7Fu);
-        if ((byte & 0x80u) == 0) return static_cast<std::int32_t>(value);
-    }
+std::int32_t CLOSENUMBER(BYTESTREAM& stream, std::uint32_t value) {
+    return static_cast<std::int32_t>(value << 7 | READBYTE(stream));
 }
 
 BYTEVIEW READBYTES(BYTESTREAM& stream, std::int32_t count) {
@@ -65,14 +60,6 @@ BYTEVIEW READBYTES(BYTESTREAM& stream, std::int32_t count) {
     }
     ADVANCE(stream, count);
     return bytes;
-}
-
-bool STREAMEND(const BYTESTREAM& stream) {
-    return stream.position >= DATASIZE(stream);
-}
-
-std::int64_t STREAMREMAINING(const BYTESTREAM& stream) {
-    return std::max<std::int64_t>(DATASIZE(stream) - stream.position, 0);
 }
 
 } // namespace KESTREL

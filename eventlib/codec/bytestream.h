@@ -26,9 +26,24 @@ std::uint8_t READBYTE(BYTESTREAM& stream);
 // A little-endian 32-bit integer, or 0 when fewer than 4 bytes remain; advances by 4.
 std::int32_t READLONG(BYTESTREAM& stream);
 
+// The rest of a number that the data ends inside of: one virtual 0 byte
+// closes it.
+std::int32_t CLOSENUMBER(BYTESTREAM& stream, std::uint32_t value);
+
 // One compressed integer; only its last 32 bits survive. Data that ends inside
-// the number closes it with one virtual 0 byte.
-std::int32_t READNUMBER(BYTESTREAM& stream);
+// the number closes it with one virtual 0 byte. Every list is a run of these,
+// so the bytes inside the data are read inline.
+inline std::int32_t READNUMBER(BYTESTREAM& stream) {
+    const auto size = static_cast<std::int64_t>(stream.data.size());
+    std::uint32_t value = 0;
+    while (stream.position < size) {
+        const auto byte =
+            static_cast<std::uint8_t>(stream.data[static_cast<std::size_t>(stream.position++)]);
+        value = value << 7 | (byte & 0x7Fu);
+        if ((byte & 0x80u) == 0) return static_cast<std::int32_t>(value);
+    }
+    return CLOSENUMBER(stream, value);
+}
 
 // The bytes from the position on that lie inside the data, at most `count` of
 // them, as a view into the stream's data; advances by `count`. A negative count
@@ -37,10 +52,15 @@ std::int32_t READNUMBER(BYTESTREAM& stream);
 BYTEVIEW READBYTES(BYTESTREAM& stream, std::int32_t count);
 
 // True when the position is at or past the end of the data.
-bool STREAMEND(const BYTESTREAM& stream);
+inline bool STREAMEND(const BYTESTREAM& stream) {
+    return stream.position >= static_cast<std::int64_t>(stream.data.size());
+}
 
 // How many bytes of data lie at and after the position (0 past the end).
-std::int64_t STREAMREMAINING(const BYTESTREAM& stream);
+inline std::int64_t STREAMREMAINING(const BYTESTREAM& stream) {
+    const std::int64_t remaining = static_cast<std::int64_t>(stream.data.size()) - stream.position;
+    return remaining > 0 ? remaining : 0;
+}
 
 } // namespace KESTREL
 

@@ -2,6 +2,7 @@
 
 #include "formats/codes.h"
 #include "formats/fields.h"
+#include "formats/record_list.h"
 #include "records/release.h"
 
 #include <algorithm>
@@ -10,21 +11,10 @@
 namespace KESTREL {
 namespace {
 
-void APPENDCOMMAND(EVENTPAGE& page, const EVENTCOMMAND& command) {
-    const std::int32_t count = page.command_count;
-    page.commands = static_cast<EVENTCOMMAND*>(
-        RESIZEOBJECTARRAY(page.commands, OT_EVENTCOMMAND, count, count + 1));
-    page.commands[count] = command;
-    page.command_count = count + 1;
-}
-
-void APPENDMOVECOMMAND(MOVEROUTE& route, const MOVECOMMAND& command) {
-    const std::int32_t count = route.command_count;
-    route.commands = static_cast<MOVECOMMAND*>(
-        RESIZEOBJECTARRAY(route.commands, OT_MOVECOMMAND, count, count + 1));
-    route.commands[count] = command;
-    route.command_count = count + 1;
-}
+// Every command takes at least four numbers (code, indent, text length and
+// parameter count), every move command at least one.
+constexpr std::int64_t LEASTCOMMANDBYTES = 4;
+constexpr std::int64_t LEASTMOVECOMMANDBYTES = 1;
 
 // In per-character form each byte is a number of its own; a byte of 0 leaves
 // no trace, as the name ends at its first zero byte anyway.
@@ -93,8 +83,8 @@ void READROUTEPARAMETERS(BYTESTREAM& stream, EVENTCOMMAND& command) {
 // its end, so the count is capped by the bytes left.
 void READPARAMETERS(BYTESTREAM& stream, EVENTCOMMAND& command) {
     const std::int32_t count = READNUMBER(stream);
-    const auto kept =
-        static_cast<std::int32_t>(std::min<std::int64_t>(count, ITEMSTHATFIT(stream, 1)));
+    const auto kept = static_cast<std::int32_t>(
+        std::min<std::int64_t>(count, ITEMSTHATFIT(stream, STREAMREMAINING(stream), 1)));
     command.parameter_count = kept;
     command.parameters = NEWPARAMETERS(kept);
     for (std::int32_t i = 0; i < kept; ++i)
@@ -184,26 +174,30 @@ void WRITECOMMAND(BYTESTRING& out, const EVENTCOMMAND& command, std::uint32_t in
 
 void READCOMMANDLIST(BYTESTREAM& stream, EVENTPAGE& page, std::int32_t length) {
     const std::int64_t end = stream.position + length;
+    RECORDLIST<EVENTCOMMAND> commands(ITEMSTHATFIT(stream, length, LEASTCOMMANDBYTES));
     while (stream.position < end && !STREAMEND(stream)) {
         EVENTCOMMAND command;
         READCOMMAND(stream, command);
         if (command.code == ENDCOMMAND) {
             // The end command is not kept, and neither is anything it held.
             RELEASEOWNED(command);
-            return;
+            break;
         }
-        APPENDCOMMAND(page, command);
+        commands.APPEND(command);
     }
+    commands.MOVEINTO(page.commands, page.command_count);
 }
 
 void READMOVEROUTE(BYTESTREAM& stream, MOVEROUTE& route, std::int32_t length,
                    std::uint8_t per_character) {
     const std::int64_t end = stream.position + length;
+    RECORDLIST<MOVECOMMAND> commands(ITEMSTHATFIT(stream, length, LEASTMOVECOMMANDBYTES));
     while (stream.position < end && !STREAMEND(stream)) {
         MOVECOMMAND command;
         READMOVECOMMAND(stream, command, per_character);
-        APPENDMOVECOMMAND(route, command);
+        commands.APPEND(command);
     }
+    commands.MOVEINTO(route.commands, route.command_count);
 }
 
 void WRITECOMMANDLIST(BYTESTRING& out, const EVENTPAGE& page) {

@@ -50,8 +50,8 @@ void READPAGELIST(BYTESTREAM& stream, EVENT& event, PAGEREADER read_page) {
     DESTROYOBJECT(event.pages, 1, event.page_count);
     event.pages = nullptr;
     event.page_count = 0;
-    const std::int64_t count =
-        std::min<std::int64_t>(announced, ITEMSTHATFIT(stream, LEASTPAGEBYTES));
+    const std::int64_t count = std::min<std::int64_t>(
+        announced, ITEMSTHATFIT(stream, STREAMREMAINING(stream), LEASTPAGEBYTES));
     if (count > 0) GIVEPAGES(event, static_cast<std::int32_t>(count));
     while (stream.position < end && !STREAMEND(stream)) {
         read_page(stream, event, PAGENUMBERINDATA);

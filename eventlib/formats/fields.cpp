@@ -1,5 +1,6 @@
 #include "formats/fields.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -43,8 +44,9 @@ BYTEVIEW NAMEVIEW(const char* name) {
     return name ? BYTEVIEW(name) : BYTEVIEW();
 }
 
-std::int64_t ITEMSTHATFIT(const BYTESTREAM& stream, std::int64_t item_bytes) {
-    return STREAMREMAINING(stream) / item_bytes + 1;
+std::int64_t ITEMSTHATFIT(const BYTESTREAM& stream, std::int64_t length, std::int64_t item_bytes) {
+    const std::int64_t bytes = std::clamp<std::int64_t>(length, 0, STREAMREMAINING(stream));
+    return (bytes + item_bytes - 1) / item_bytes;
 }
 
 } // namespace KESTREL

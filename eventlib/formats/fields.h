@@ -23,7 +23,13 @@ void SKIPCHUNK(BYTESTREAM& stream);
 std::int32_t READNUMBERVALUE(BYTESTREAM& stream);
 
 // A bare number, as every number of command lists and move routes is written.
+// Most of them are below 128 and take one byte, which is appended directly:
+// command lists are long, and this is where encoding them spends its time.
 inline void APPENDNUMBER(BYTESTRING& out, std::int32_t value) {
+    if (value >= 0 && value < 0x80) {
+        out.push_back(static_cast<char>(value));
+        return;
+    }
     APPENDNUMBERCHUNK(out, value, NOLENGTH, NOID);
 }
 
@@ -39,11 +45,11 @@ void REPLACENAME(char*& name, char* fresh);
 // The bytes of a name up to its first zero byte; empty for an absent name.
 BYTEVIEW NAMEVIEW(const char* name);
 
-// How many items of at least `item_bytes` bytes each the data after the
-// position could still hold, plus one item that the end of the data cuts
-// short. Counts read from the data are capped by it, so that a count never
-// allocates or loops beyond what the data can carry.
-std::int64_t ITEMSTHATFIT(const BYTESTREAM& stream, std::int64_t item_bytes);
+// The most items of at least `item_bytes` bytes each that can begin within the
+// next `length` bytes, of which only those inside the data count. Counts read
+// from the data are capped by it, so that a count never allocates or loops
+// beyond what the data can carry: past its end every item would be zeros.
+std::int64_t ITEMSTHATFIT(const BYTESTREAM& stream, std::int64_t length, std::int64_t item_bytes);
 
 } // namespace KESTREL
 

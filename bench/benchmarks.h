@@ -1,0 +1,18 @@
+// The benchmark groups, registered at start so that their inputs can depend on
+// the environment and be built only for the benchmarks that run.
+#ifndef PAGEWRIGHT_BENCH_BENCHMARKS_H
+#define PAGEWRIGHT_BENCH_BENCHMARKS_H
+
+namespace PAGEWRIGHTBENCH {
+
+// corpus/FORMAT/decode and corpus/FORMAT/encode over every file of the
+// format under PAGEWRIGHT_CORPUS; none without it.
+void REGISTERCORPUSBENCHMARKS();
+
+// page/FORMAT/decode|encode/COMMANDS and mapevent/563/decode|encode/PAGES on
+// trees built in memory.
+void REGISTERGENERATEDBENCHMARKS();
+
+} // namespace PAGEWRIGHTBENCH
+
+#endif

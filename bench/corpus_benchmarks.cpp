@@ -1,0 +1,85 @@
+#include "benchmarks.h"
+#include "corpus_contents.h"
+#include "event_trees.h"
+#include "formats/content.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace PAGEWRIGHTBENCH {
+namespace {
+
+using namespace KESTREL;
+
+using CONTENTS = std::shared_ptr<const std::vector<std::string>>;
+
+constexpr CLIPBOARDCONTENTTYPE EVENTFORMATS[] = {CB_MAPEVENT,        CB_MAPEVENTPAGE,
+                                                 CB_BATTLEEVENTPAGE, CB_EVENTCOMMANDS,
+                                                 CB_MONSTERGROUP,    CB_COMMONEVENT};
+
+std::int64_t TOTALBYTES(const std::vector<std::string>& contents) {
+    std::int64_t bytes = 0;
+    for (const std::string& content : contents)
+        bytes += static_cast<std::int64_t>(content.size());
+    return bytes;
+}
+
+// The trees are released outside the timed part.
+void DECODECORPUS(benchmark::State& state, CLIPBOARDCONTENTTYPE format, const CONTENTS& contents) {
+    std::vector<EVENT*> trees(contents->size());
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < trees.size(); ++i)
+            trees[i] = DECODECONTENT(format, (*contents)[i]);
+        benchmark::DoNotOptimize(trees.data());
+        state.PauseTiming();
+        for (EVENT* tree : trees)
+            DESTROYOBJECT(tree, 0, 1);
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(state.iterations() * TOTALBYTES(*contents));
+    state.counters["files"] = static_cast<double>(contents->size());
+}
+
+// Each tree is written back as the format it came from.
+void ENCODECORPUS(benchmark::State& state, CLIPBOARDCONTENTTYPE format, const CONTENTS& contents) {
+    std::vector<TREE> trees;
+    std::int64_t written = 0;
+    for (const std::string& content : *contents) {
+        trees.emplace_back(DECODECONTENT(format, content));
+        written += static_cast<std::int64_t>(
+            ENCODECONTENT(format, trees.back().get(), 1, 0, -1).value_or(BYTESTRING()).size());
+    }
+    for (auto _ : state) {
+        for (const TREE& tree : trees) {
+            std::optional<BYTESTRING> content = ENCODECONTENT(format, tree.get(), 1, 0, -1);
+            benchmark::DoNotOptimize(content);
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * written);
+    state.counters["files"] = static_cast<double>(contents->size());
+}
+
+} // namespace
+
+void REGISTERCORPUSBENCHMARKS() {
+    const char* folder = CORPUSFOLDER();
+    if (folder == nullptr) {
+        std::fprintf(stderr, "PAGEWRIGHT_CORPUS is not set: no corpus benchmarks.\n");
+        return;
+    }
+    for (const CLIPBOARDCONTENTTYPE format : EVENTFORMATS) {
+        const auto contents =
+            std::make_shared<const std::vector<std::string>>(CORPUSCONTENTS(folder, format));
+        if (contents->empty()) continue;
+        const std::string prefix = "corpus/" + std::to_string(format);
+        benchmark::RegisterBenchmark((prefix + "/decode").c_str(), DECODECORPUS, format, contents)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((prefix + "/encode").c_str(), ENCODECORPUS, format, contents)
+            ->Unit(benchmark::kMillisecond);
+    }
+}
+
+} // namespace PAGEWRIGHTBENCH

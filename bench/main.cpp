@@ -1,0 +1,13 @@
+#include "benchmarks.h"
+
+#include <benchmark/benchmark.h>
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    PAGEWRIGHTBENCH::REGISTERCORPUSBENCHMARKS();
+    PAGEWRIGHTBENCH::REGISTERGENERATEDBENCHMARKS();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
