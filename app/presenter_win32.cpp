@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 namespace PAGEWRIGHT {
 namespace {
 
@@ -17,7 +19,11 @@ public:
         MessageBoxA(nullptr, text.c_str(), PAGEWRIGHT_CAPTION, MB_ICONINFORMATION | MB_OK);
     }
 
+    // The manifest asks for the visual-styles controls; Windows XP creates the
+    // dialog's controls only once that library is loaded, and without them
+    // the dialog would fail to open and nothing would be converted.
     int CHOOSETARGET() override {
+        InitCommonControls();
         return static_cast<int>(
             DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_TARGET), nullptr, TARGETDIALOGPROC, 0));
     }
