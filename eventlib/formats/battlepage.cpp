@@ -4,7 +4,7 @@
 #include "formats/chunk_ids.h"
 #include "formats/codes.h"
 #include "formats/commandlist.h"
-#include "formats/condition_fields.h"
+#include "formats/condition_chunk.h"
 #include "formats/fields.h"
 #include "formats/page_reading.h"
 
@@ -38,8 +38,6 @@ constexpr CONDITIONFIELD BATTLECONDITIONFIELDS[] = {
     {BATTLECONDITIONCHUNK::COMMANDACTORID, &CONDITION::command_actor_id, CF_COMMAND_ACTOR},
     {BATTLECONDITIONCHUNK::COMMANDID, &CONDITION::command_id, CF_COMMAND_ACTOR},
 };
-constexpr CONDITIONTABLE BATTLECONDITION{std::begin(BATTLECONDITIONFIELDS),
-                                         std::end(BATTLECONDITIONFIELDS)};
 
 // The battle page's flag word numbers its bits its own way: bit i of the word
 // is the flags bit beside it.
@@ -75,20 +73,15 @@ void READBATTLEFLAGS(BYTESTREAM& stream, CONDITION& condition) {
     condition.flags = FLAGSFROMWORD(word);
 }
 
-void READBATTLECONDITION(BYTESTREAM& stream, EVENTPAGE& page) {
-    const std::int32_t length = READLENGTH(stream);
-    const std::int64_t end = stream.position + length;
-    CONDITION& condition = RENEWCONDITION(page);
-    while (stream.position < end && !STREAMEND(stream)) {
-        const std::int32_t id = READNUMBER(stream);
-        if (id == ENDCHUNK) return;
-        if (id == BATTLECONDITIONCHUNK::FLAGS) {
-            READBATTLEFLAGS(stream, condition);
-        } else if (!READCONDITIONFIELD(stream, BATTLECONDITION, id, condition)) {
-            SKIPCHUNK(stream);
-        }
-    }
+BYTESTRING BATTLEFLAGWORD(std::int32_t flags) {
+    const std::uint32_t word = WORDFROMFLAGS(flags);
+    return BYTESTRING{static_cast<char>(word & 0xFF), static_cast<char>(word >> 8)};
 }
+
+// The flag word is written in two bytes, also when its high byte is 0.
+constexpr CONDITIONFORMAT BATTLECONDITION{BATTLECONDITIONCHUNK::FLAGS, READBATTLEFLAGS,
+                                          BATTLEFLAGWORD, std::begin(BATTLECONDITIONFIELDS),
+                                          std::end(BATTLECONDITIONFIELDS)};
 
 void READBATTLEPAGEBODY(BYTESTREAM& stream, EVENTPAGE& page) {
     for (;;) {
@@ -96,7 +89,7 @@ void READBATTLEPAGEBODY(BYTESTREAM& stream, EVENTPAGE& page) {
         case ENDCHUNK:
             return;
         case BATTLEPAGECHUNK::CONDITION:
-            READBATTLECONDITION(stream, page);
+            READCONDITIONCHUNK(stream, page, BATTLECONDITION);
             break;
         case BATTLEPAGECHUNK::COMMANDSIZE:
             READNUMBERVALUE(stream);
@@ -110,16 +103,6 @@ void READBATTLEPAGEBODY(BYTESTREAM& stream, EVENTPAGE& page) {
     }
 }
 
-void WRITEBATTLECONDITION(BYTESTRING& out, const CONDITION& condition) {
-    const std::uint32_t word = WORDFROMFLAGS(condition.flags);
-    const char word_bytes[2] = {static_cast<char>(word & 0xFF), static_cast<char>(word >> 8)};
-    BYTESTRING payload;
-    APPENDDATACHUNK(payload, BYTEVIEW(word_bytes, 2), WITHLENGTH, BATTLECONDITIONCHUNK::FLAGS);
-    WRITECONDITIONFIELDS(payload, BATTLECONDITION, condition);
-    APPENDNUMBER(payload, ENDCHUNK);
-    APPENDDATACHUNK(out, payload, WITHLENGTH, BATTLEPAGECHUNK::CONDITION);
-}
-
 } // namespace
 
 void READBATTLEPAGE(BYTESTREAM& stream, EVENT& event, std::int32_t number) {
@@ -128,12 +111,9 @@ void READBATTLEPAGE(BYTESTREAM& stream, EVENT& event, std::int32_t number) {
 
 void WRITEBATTLEPAGE(BYTESTRING& out, const EVENTPAGE& page, std::uint8_t with_number) {
     if (with_number) APPENDNUMBER(out, page.number);
-    WRITEBATTLECONDITION(out, page.condition ? *page.condition : CONDITION{});
-    BYTESTRING commands;
-    WRITECOMMANDLIST(commands, page);
-    APPENDNUMBERCHUNK(out, static_cast<std::int32_t>(commands.size()), WITHLENGTH,
-                      BATTLEPAGECHUNK::COMMANDSIZE);
-    APPENDDATACHUNK(out, commands, WITHLENGTH, BATTLEPAGECHUNK::COMMANDS);
+    WRITECONDITIONCHUNK(out, page.condition ? *page.condition : CONDITION{}, BATTLECONDITION,
+                        BATTLEPAGECHUNK::CONDITION);
+    WRITECOMMANDCHUNKS(out, page, BATTLEPAGECHUNK::COMMANDSIZE, BATTLEPAGECHUNK::COMMANDS);
     APPENDNUMBER(out, ENDCHUNK);
 }
 

@@ -117,11 +117,7 @@ void ENCODECOMMONEVENT(BYTESTRING& body, const EVENT& event, const EVENTPAGE& pa
         APPENDNUMBERCHUNK(body, page.condition->switch_a_id, WITHLENGTH,
                           COMMONEVENTCHUNK::SWITCHID);
     }
-    BYTESTRING commands;
-    WRITECOMMANDLIST(commands, page);
-    APPENDNUMBERCHUNK(body, static_cast<std::int32_t>(commands.size()), WITHLENGTH,
-                      COMMONEVENTCHUNK::COMMANDSIZE);
-    APPENDDATACHUNK(body, commands, WITHLENGTH, COMMONEVENTCHUNK::COMMANDS);
+    WRITECOMMANDCHUNKS(body, page, COMMONEVENTCHUNK::COMMANDSIZE, COMMONEVENTCHUNK::COMMANDS);
     APPENDNUMBER(body, ENDCHUNK);
 }
 

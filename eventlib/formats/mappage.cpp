@@ -4,7 +4,7 @@
 #include "formats/chunk_ids.h"
 #include "formats/codes.h"
 #include "formats/commandlist.h"
-#include "formats/condition_fields.h"
+#include "formats/condition_chunk.h"
 #include "formats/fields.h"
 #include "formats/page_reading.h"
 
@@ -24,7 +24,24 @@ constexpr CONDITIONFIELD MAPCONDITIONFIELDS[] = {
     {MAPCONDITIONCHUNK::TIMER2SECONDS, &CONDITION::timer_2_seconds, CF_TIMER_2},
     {MAPCONDITIONCHUNK::VARIABLECOMPARE, &CONDITION::variable_compare, CF_VARIABLE},
 };
-constexpr CONDITIONTABLE MAPCONDITION{std::begin(MAPCONDITIONFIELDS), std::end(MAPCONDITIONFIELDS)};
+
+// Only the last flag byte counts; one that the data cut short reads as 0.
+void READMAPFLAGS(BYTESTREAM& stream, CONDITION& condition) {
+    const std::int32_t count = READLENGTH(stream);
+    const BYTEVIEW bytes = READBYTES(stream, count);
+    if (count > 0 && bytes.size() == static_cast<std::size_t>(count)) {
+        condition.flags |= static_cast<std::uint8_t>(bytes.back()) & MAPFLAGBITS;
+    }
+}
+
+BYTESTRING MAPFLAGBYTE(std::int32_t flags) {
+    return BYTESTRING(1, static_cast<char>(flags & MAPFLAGBITS));
+}
+
+// The flag byte holds the seven map bits where flags has them.
+constexpr CONDITIONFORMAT MAPCONDITION{MAPCONDITIONCHUNK::FLAGS, READMAPFLAGS, MAPFLAGBYTE,
+                                       std::begin(MAPCONDITIONFIELDS),
+                                       std::end(MAPCONDITIONFIELDS)};
 
 // The page's number chunks, in the order they are written. Flags (transparent,
 // overlap forbidden) are written as 0 or 1 and keep bit 0 of what is read.
@@ -60,30 +77,6 @@ bool READPAGENUMBERFIELD(BYTESTREAM& stream, std::int32_t id, EVENTPAGE& page) {
         return true;
     }
     return false;
-}
-
-// Only the last flag byte counts; one that the data cut short reads as 0.
-void READMAPFLAGS(BYTESTREAM& stream, CONDITION& condition) {
-    const std::int32_t count = READLENGTH(stream);
-    const BYTEVIEW bytes = READBYTES(stream, count);
-    if (count > 0 && bytes.size() == static_cast<std::size_t>(count)) {
-        condition.flags |= static_cast<std::uint8_t>(bytes.back()) & MAPFLAGBITS;
-    }
-}
-
-void READMAPCONDITION(BYTESTREAM& stream, EVENTPAGE& page) {
-    const std::int32_t length = READLENGTH(stream);
-    const std::int64_t end = stream.position + length;
-    CONDITION& condition = RENEWCONDITION(page);
-    while (stream.position < end && !STREAMEND(stream)) {
-        const std::int32_t id = READNUMBER(stream);
-        if (id == ENDCHUNK) return;
-        if (id == MAPCONDITIONCHUNK::FLAGS) {
-            READMAPFLAGS(stream, condition);
-        } else if (!READCONDITIONFIELD(stream, MAPCONDITION, id, condition)) {
-            SKIPCHUNK(stream);
-        }
-    }
 }
 
 // The page's own route moves the event itself, at the page's move frequency as
@@ -128,7 +121,7 @@ void READMAPPAGEBODY(BYTESTREAM& stream, EVENTPAGE& page) {
         case ENDCHUNK:
             return;
         case MAPPAGECHUNK::CONDITION:
-            READMAPCONDITION(stream, page);
+            READCONDITIONCHUNK(stream, page, MAPCONDITION);
             break;
         case MAPPAGECHUNK::GRAPHICNAME:
             REPLACENAME(page.graphic_name, READNAME(stream));
@@ -146,15 +139,6 @@ void READMAPPAGEBODY(BYTESTREAM& stream, EVENTPAGE& page) {
             if (!READPAGENUMBERFIELD(stream, id, page)) SKIPCHUNK(stream);
         }
     }
-}
-
-void WRITEMAPCONDITION(BYTESTRING& out, const CONDITION& condition) {
-    BYTESTRING payload;
-    const char flag_byte = static_cast<char>(condition.flags & MAPFLAGBITS);
-    APPENDDATACHUNK(payload, BYTEVIEW(&flag_byte, 1), WITHLENGTH, MAPCONDITIONCHUNK::FLAGS);
-    WRITECONDITIONFIELDS(payload, MAPCONDITION, condition);
-    APPENDNUMBER(payload, ENDCHUNK);
-    APPENDDATACHUNK(out, payload, WITHLENGTH, MAPPAGECHUNK::CONDITION);
 }
 
 void WRITEPAGEROUTE(BYTESTRING& out, const MOVEROUTE& route) {
@@ -178,7 +162,8 @@ void READMAPPAGE(BYTESTREAM& stream, EVENT& event, std::int32_t number) {
 
 void WRITEMAPPAGE(BYTESTRING& out, const EVENTPAGE& page, std::uint8_t with_number) {
     if (with_number) APPENDNUMBER(out, page.number);
-    WRITEMAPCONDITION(out, page.condition ? *page.condition : CONDITION{});
+    WRITECONDITIONCHUNK(out, page.condition ? *page.condition : CONDITION{}, MAPCONDITION,
+                        MAPPAGECHUNK::CONDITION);
     if (page.graphic_name) {
         APPENDDATACHUNK(out, NAMEVIEW(page.graphic_name), WITHLENGTH, MAPPAGECHUNK::GRAPHICNAME);
     }
@@ -188,11 +173,7 @@ void WRITEMAPPAGE(BYTESTRING& out, const EVENTPAGE& page, std::uint8_t with_numb
     }
     if (page.move_type == CUSTOMMOVETYPE && page.move_route) WRITEPAGEROUTE(out, *page.move_route);
 
-    BYTESTRING commands;
-    WRITECOMMANDLIST(commands, page);
-    APPENDNUMBERCHUNK(out, static_cast<std::int32_t>(commands.size()), WITHLENGTH,
-                      MAPPAGECHUNK::COMMANDSIZE);
-    APPENDDATACHUNK(out, commands, WITHLENGTH, MAPPAGECHUNK::COMMANDS);
+    WRITECOMMANDCHUNKS(out, page, MAPPAGECHUNK::COMMANDSIZE, MAPPAGECHUNK::COMMANDS);
     APPENDNUMBER(out, ENDCHUNK);
 }
 

@@ -25,10 +25,4 @@ void READPAGEINTOSLOT(BYTESTREAM& stream, EVENT& event, std::int32_t number,
     RELEASEOWNED(dropped);
 }
 
-CONDITION& RENEWCONDITION(EVENTPAGE& page) {
-    DESTROYOBJECT(page.condition, 0, 1);
-    page.condition = new CONDITION;
-    return *page.condition;
-}
-
 } // namespace KESTREL

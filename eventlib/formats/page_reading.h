@@ -1,5 +1,4 @@
-// What the map and battle page readers share: which slot a page lands in, and
-// a fresh condition in place of the old one.
+// Which slot of an event a page read from the data lands in.
 #ifndef PAGEWRIGHT_FORMATS_PAGE_READING_H
 #define PAGEWRIGHT_FORMATS_PAGE_READING_H
 
@@ -22,9 +21,6 @@ using PAGEBODYREADER = void (*)(BYTESTREAM& stream, EVENTPAGE& page);
 // the stream stays in step, and then dropped.
 void READPAGEINTOSLOT(BYTESTREAM& stream, EVENT& event, std::int32_t number,
                       PAGEBODYREADER read_body);
-
-// Replaces the page's condition with a default one and returns it.
-CONDITION& RENEWCONDITION(EVENTPAGE& page);
 
 } // namespace KESTREL
 
