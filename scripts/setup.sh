@@ -12,7 +12,7 @@ pagewright_install() {
         dpkg --add-architecture i386
     fi
     apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
 PAGEWRIGHT_BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev)
