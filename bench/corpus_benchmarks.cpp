@@ -1,5 +1,5 @@
 #include "benchmarks.h"
-#include "corpus_contents.h"
+#include "corpus.h"
 #include "event_trees.h"
 #include "formats/content.h"
 
@@ -15,10 +15,6 @@ namespace {
 using namespace KESTREL;
 
 using CONTENTS = std::shared_ptr<const std::vector<std::string>>;
-
-constexpr CLIPBOARDCONTENTTYPE EVENTFORMATS[] = {CB_MAPEVENT,        CB_MAPEVENTPAGE,
-                                                 CB_BATTLEEVENTPAGE, CB_EVENTCOMMANDS,
-                                                 CB_MONSTERGROUP,    CB_COMMONEVENT};
 
 std::int64_t TOTALBYTES(const std::vector<std::string>& contents) {
     std::int64_t bytes = 0;
@@ -65,14 +61,17 @@ void ENCODECORPUS(benchmark::State& state, CLIPBOARDCONTENTTYPE format, const CO
 } // namespace
 
 void REGISTERCORPUSBENCHMARKS() {
-    const char* folder = CORPUSFOLDER();
-    if (folder == nullptr) {
+    if (CORPUSFOLDER() == nullptr) {
         std::fprintf(stderr, "PAGEWRIGHT_CORPUS is not set: no corpus benchmarks.\n");
         return;
     }
+    const std::vector<CORPUSFILE> files = CORPUSFILES();
     for (const CLIPBOARDCONTENTTYPE format : EVENTFORMATS) {
-        const auto contents =
-            std::make_shared<const std::vector<std::string>>(CORPUSCONTENTS(folder, format));
+        auto of_format = std::make_shared<std::vector<std::string>>();
+        for (const CORPUSFILE& file : files) {
+            if (file.format == format) of_format->push_back(READFILE(file.path));
+        }
+        const CONTENTS contents = of_format;
         if (contents->empty()) continue;
         const std::string prefix = "corpus/" + std::to_string(format);
         benchmark::RegisterBenchmark((prefix + "/decode").c_str(), DECODECORPUS, format, contents)

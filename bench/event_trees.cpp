@@ -60,13 +60,6 @@ constexpr std::int32_t MIXSIZE = static_cast<std::int32_t>(std::size(MIX));
 // Each page of the map event holds one run of the mix.
 constexpr std::int32_t PAGECOMMANDS = MIXSIZE;
 
-char* NAMECOPY(const char* text) {
-    const std::size_t size = std::strlen(text) + 1;
-    auto* name = static_cast<char*>(std::malloc(size));
-    std::memcpy(name, text, size);
-    return name;
-}
-
 template <typename RECORD> RECORD* NEWARRAY(OBJECTTYPE type, std::int32_t count) {
     return static_cast<RECORD*>(RESIZEOBJECTARRAY(nullptr, type, 0, count));
 }
@@ -83,10 +76,10 @@ MOVEROUTE* NEWROUTE(const std::vector<MOVESTEP>& steps, std::int32_t target) {
         command.code = steps[i].code;
         if (command.code == SWITCHON) command.switch_id = steps[i].number;
         if (command.code == CHANGEGRAPHIC) {
-            command.graphic_name = NAMECOPY(steps[i].name);
+            command.graphic_name = NAME(steps[i].name);
             command.graphic_index = steps[i].number;
         }
-        if (command.code == PLAYSOUND) command.sound_name = NAMECOPY(steps[i].name);
+        if (command.code == PLAYSOUND) command.sound_name = NAME(steps[i].name);
     }
     return route;
 }
@@ -94,7 +87,7 @@ MOVEROUTE* NEWROUTE(const std::vector<MOVESTEP>& steps, std::int32_t target) {
 void FILLCOMMAND(EVENTCOMMAND& command, const COMMANDSHAPE& shape) {
     command.code = shape.code;
     command.indent = shape.indent;
-    if (shape.text) command.string_parameter = NAMECOPY(shape.text);
+    if (shape.text) command.string_parameter = NAME(shape.text);
     if (shape.route) {
         command.move_route = NEWROUTE(*shape.route, HEROTARGET);
         return;
@@ -111,12 +104,10 @@ void FILLCOMMANDS(EVENTPAGE& page, std::int32_t count) {
         FILLCOMMAND(page.commands[i], MIX[i % MIXSIZE]);
 }
 
-TREE EVENTWITHPAGES(std::int32_t pages) {
-    TREE event(static_cast<EVENT*>(CREATEOBJECT(OT_EVENT)));
-    event->page_count = pages;
-    event->pages = NEWARRAY<EVENTPAGE>(OT_EVENTPAGE, pages);
+// Every page starts with a default condition, as editor data has one.
+TREE EVENTWITHCONDITIONS(std::int32_t pages) {
+    TREE event = EVENTWITHPAGES(pages);
     for (std::int32_t i = 0; i < pages; ++i) {
-        event->pages[i].number = i + 1;
         event->pages[i].condition = static_cast<CONDITION*>(CREATEOBJECT(OT_CONDITION));
     }
     return event;
@@ -125,21 +116,21 @@ TREE EVENTWITHPAGES(std::int32_t pages) {
 } // namespace
 
 TREE COMMANDPAGEEVENT(std::int32_t commands) {
-    TREE event = EVENTWITHPAGES(1);
+    TREE event = EVENTWITHCONDITIONS(1);
     FILLCOMMANDS(event->pages[0], commands);
     return event;
 }
 
 TREE MAPEVENT(std::int32_t pages) {
-    TREE event = EVENTWITHPAGES(pages);
-    event->name = NAMECOPY("Ferryman");
+    TREE event = EVENTWITHCONDITIONS(pages);
+    event->name = NAME("Ferryman");
     event->x = 12;
     event->y = 7;
     for (std::int32_t i = 0; i < pages; ++i) {
         EVENTPAGE& page = event->pages[i];
         page.condition->flags = 0x0001;
         page.condition->switch_a_id = i + 1;
-        page.graphic_name = NAMECOPY("People2");
+        page.graphic_name = NAME("People2");
         page.graphic_index = i % 8;
         page.trigger = i % 3;
         if (i % 2 == 1) {

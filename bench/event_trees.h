@@ -3,17 +3,11 @@
 #ifndef PAGEWRIGHT_BENCH_EVENT_TREES_H
 #define PAGEWRIGHT_BENCH_EVENT_TREES_H
 
-#include "kestrel.h"
+#include "trees.h"
 
 #include <cstdint>
-#include <memory>
 
 namespace PAGEWRIGHTBENCH {
-
-struct TREEDESTROYER {
-    void operator()(KESTREL::EVENT* event) const { KESTREL::DESTROYOBJECT(event, 0, 1); }
-};
-using TREE = std::unique_ptr<KESTREL::EVENT, TREEDESTROYER>;
 
 // An event with one page of `commands` commands in a mix like the editor's:
 // messages with text, conditional branches with their else and end commands

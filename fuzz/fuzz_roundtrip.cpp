@@ -12,17 +12,9 @@ using namespace KESTREL;
 
 namespace {
 
-struct TREE {
-    EVENT* event;
-    explicit TREE(EVENT* decoded) : event(decoded) {}
-    TREE(const TREE&) = delete;
-    TREE& operator=(const TREE&) = delete;
-    ~TREE() { DESTROYOBJECT(event, 0, 1); }
-};
-
 BYTESTRING ROUND(CLIPBOARDCONTENTTYPE format, BYTEVIEW content) {
     const TREE tree(DECODECONTENT(format, content));
-    return ENCODECONTENT(format, tree.event, 1, 0, -1).value_or(BYTESTRING());
+    return ENCODECONTENT(format, tree.get(), 1, 0, -1).value_or(BYTESTRING());
 }
 
 // A common event writes its switch whenever the switch bit is set, but reads
@@ -32,7 +24,7 @@ BYTESTRING ROUND(CLIPBOARDCONTENTTYPE format, BYTEVIEW content) {
 bool LOSESITSSWITCH(CLIPBOARDCONTENTTYPE format, BYTEVIEW content) {
     if (format != CB_COMMONEVENT) return false;
     const TREE tree(DECODECONTENT(format, content));
-    const EVENTPAGE& page = tree.event->pages[0];
+    const EVENTPAGE& page = tree->pages[0];
     return (page.condition->flags & CF_SWITCH_A) && page.trigger != COMMONAUTOSTART &&
            page.trigger != COMMONPARALLEL;
 }

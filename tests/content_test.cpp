@@ -174,8 +174,7 @@ TEST(Decoding, CommonEventTriggersAndTheirSwitch) {
 
 TEST(Encoding, EveryEventFormatLeadsWithTheLengthOfWhatFollows) {
     const TREE event = EVENTWITHPAGES(2);
-    for (const auto format : {CB_MAPEVENT, CB_MAPEVENTPAGE, CB_BATTLEEVENTPAGE, CB_EVENTCOMMANDS,
-                              CB_MONSTERGROUP, CB_COMMONEVENT}) {
+    for (const auto format : EVENTFORMATS) {
         const std::string content = ENCODE(format, event.get());
         EXPECT_EQ(FRAMED(content.substr(4)), content) << format;
     }

@@ -57,8 +57,7 @@ inline std::vector<std::pair<KESTREL::CLIPBOARDCONTENTTYPE, std::string>> RICHCO
     using namespace KESTREL;
     const TREE event = RICHEVENT();
     std::vector<std::pair<CLIPBOARDCONTENTTYPE, std::string>> contents;
-    for (const auto format : {CB_MAPEVENT, CB_MAPEVENTPAGE, CB_BATTLEEVENTPAGE, CB_EVENTCOMMANDS,
-                              CB_MONSTERGROUP, CB_COMMONEVENT}) {
+    for (const auto format : EVENTFORMATS) {
         contents.emplace_back(format, ENCODE(format, event.get()));
     }
     return contents;

@@ -24,10 +24,6 @@ using namespace KESTREL;
 
 namespace {
 
-constexpr CLIPBOARDCONTENTTYPE EVENTFORMATS[] = {CB_MAPEVENT,        CB_MAPEVENTPAGE,
-                                                 CB_BATTLEEVENTPAGE, CB_EVENTCOMMANDS,
-                                                 CB_MONSTERGROUP,    CB_COMMONEVENT};
-
 // 0, 1, 127, 128, 2^31-1, 2^31 and 2^32-1; the last two read back negative.
 constexpr std::int32_t EDGEVALUES[] = {0, 1, 127, 128, INT_MAX, INT_MIN, -1};
 

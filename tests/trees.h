@@ -11,6 +11,11 @@
 #include <memory>
 #include <string>
 
+// The six event formats, in the order of their numbers.
+constexpr KESTREL::CLIPBOARDCONTENTTYPE EVENTFORMATS[] = {
+    KESTREL::CB_MAPEVENT,      KESTREL::CB_MAPEVENTPAGE, KESTREL::CB_BATTLEEVENTPAGE,
+    KESTREL::CB_EVENTCOMMANDS, KESTREL::CB_MONSTERGROUP, KESTREL::CB_COMMONEVENT};
+
 struct TREEDESTROYER {
     void operator()(KESTREL::EVENT* event) const { KESTREL::DESTROYOBJECT(event, 0, 1); }
 };

@@ -12,10 +12,6 @@ using namespace KESTREL;
 
 namespace {
 
-constexpr CLIPBOARDCONTENTTYPE EVENTFORMATS[] = {CB_MAPEVENT,        CB_MAPEVENTPAGE,
-                                                 CB_BATTLEEVENTPAGE, CB_EVENTCOMMANDS,
-                                                 CB_MONSTERGROUP,    CB_COMMONEVENT};
-
 // Decodes the content cut at every `step`-th offset and writes each tree as
 // every format, or only as its own when `every_format` is off.
 void DECODEPREFIXES(CLIPBOARDCONTENTTYPE format, const std::string& content, std::size_t step,
