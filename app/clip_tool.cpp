@@ -1,10 +1,8 @@
 // pagewright-clip: event data between the clipboard and files, and a look at
 // what is on the clipboard.
-#include "codec/clipboard.h"
-#include "kestrel.h"
+#include "kestrel_internal.h"
 #include "tree_dump.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -56,17 +54,6 @@ bool PARSEFORMAT(const char* text, CLIPBOARDCONTENTTYPE& format) {
     return false;
 }
 
-// An event format's content is its 4-byte length and that many bytes; text
-// ends at its terminator. What lies past is the block's padding.
-std::string CONTENTOFBLOCK(CLIPBOARDCONTENTTYPE format, const std::string& block) {
-    if (format == CB_TEXT) return block.substr(0, block.find('\0'));
-    if (block.size() < 4) return block;
-    std::uint32_t length = 0;
-    for (int i = 3; i >= 0; --i)
-        length = length << 8 | static_cast<std::uint8_t>(block[i]);
-    return block.substr(0, 4 + std::min<std::uint64_t>(length, block.size() - 4));
-}
-
 bool READFILE(const char* path, std::string& bytes) {
     FILE* file = std::fopen(path, "rb");
     if (!file) return false;
@@ -79,7 +66,7 @@ bool READFILE(const char* path, std::string& bytes) {
     return ok;
 }
 
-bool WRITEFILE(const char* path, const std::string& bytes) {
+bool WRITEFILE(const char* path, BYTEVIEW bytes) {
     FILE* file = std::fopen(path, "wb");
     if (!file) return false;
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
@@ -115,8 +102,7 @@ int LOAD(CLIPBOARDCONTENTTYPE format, const char* path) {
     if (!READFILE(path, bytes)) {
         return FAIL(std::string("cannot read ") + path + ": " + std::strerror(errno));
     }
-    if (!WRITECLIPBOARD(bytes, static_cast<std::uint32_t>(format), nullptr) ||
-        !CLIPBOARDHASFORMAT(static_cast<std::uint32_t>(format))) {
+    if (!WRITECLIPBOARD(bytes, static_cast<std::uint32_t>(format), nullptr)) {
         return FAIL("could not write to the clipboard");
     }
     return 0;

@@ -1,7 +1,6 @@
 #include "driver.h"
 
-#include "codec/clipboard.h"
-#include "kestrel.h"
+#include "kestrel_internal.h"
 #include "resource.h"
 
 namespace PAGEWRIGHT {

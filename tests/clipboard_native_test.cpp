@@ -1,7 +1,6 @@
 // The folder that stands in for the clipboard where there is no Windows one.
 #include "clipboard_folder.h"
-#include "codec/clipboard.h"
-#include "kestrel.h"
+#include "kestrel_internal.h"
 
 #include <sys/stat.h>
 #include <sys/wait.h>

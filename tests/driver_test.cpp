@@ -1,10 +1,10 @@
 // One run of the converter against the folder clipboard, with the user's side
 // played by a scripted presenter.
 #include "clipboard_folder.h"
-#include "codec/clipboard.h"
 #include "corpus.h"
 #include "driver.h"
 #include "fixtures.h"
+#include "kestrel_internal.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,7 +2,7 @@
 // runs share, with one file per present format named by its decimal number and
 // holding the clipboard block (the data and one zero byte). Files with other
 // names are not formats and are left alone.
-#include "codec/clipboard.h"
+#include "kestrel_internal.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -149,19 +149,19 @@ BYTESTRING READCLIPBOARD(std::uint32_t format, void*) {
     return block;
 }
 
-int WRITECLIPBOARD(BYTEVIEW data, std::uint32_t format, void*) {
+bool WRITECLIPBOARD(BYTEVIEW data, std::uint32_t format, void*) {
     const std::string folder = CLIPBOARDFOLDER();
-    if (!MAKEFOLDER(folder)) return 0;
+    if (!MAKEFOLDER(folder)) return false;
     FOLDERLOCK lock(folder);
-    if (!lock.HELD()) return 0;
+    if (!lock.HELD()) return false;
     const std::string incoming = WRITETEMPORARY(folder, data);
-    if (incoming.empty()) return 0;
+    if (incoming.empty()) return false;
     if (rename(incoming.c_str(), FORMATPATH(folder, format).c_str()) != 0) {
         unlink(incoming.c_str());
-        return 0;
+        return false;
     }
     REMOVEFORMATS(folder, format);
-    return 1;
+    return true;
 }
 
 void CLEARCLIPBOARD(void*) {

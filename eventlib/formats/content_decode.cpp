@@ -2,34 +2,20 @@
 #include "formats/chunk_ids.h"
 #include "formats/codes.h"
 #include "formats/commandlist.h"
-#include "formats/content.h"
 #include "formats/fields.h"
 #include "formats/mappage.h"
 #include "formats/page_reading.h"
+#include "kestrel_internal.h"
 
 #include <algorithm>
 
 namespace KESTREL {
 namespace {
 
-constexpr std::int64_t LENGTHFIELDBYTES = 4;
-
 // Every page of a page list takes at least its number and its closing chunk id.
 constexpr std::int64_t LEASTPAGEBYTES = 2;
 
 using PAGEREADER = void (*)(BYTESTREAM& stream, EVENT& event, std::int32_t number);
-
-// The clipboard block can be longer than the content its writer meant, and
-// the bytes past it are whatever was in that memory. So nothing past the
-// content's declared end (4 plus its length field) is read; a length field
-// that reaches past the block leaves the block's end as the end.
-BYTEVIEW DECLAREDCONTENT(BYTEVIEW block) {
-    BYTESTREAM header = OPENSTREAM(block);
-    const std::int64_t declared_end = LENGTHFIELDBYTES + READLONG(header);
-    const auto block_size = static_cast<std::int64_t>(block.size());
-    const std::int64_t end = std::min(std::max(declared_end, LENGTHFIELDBYTES), block_size);
-    return block.substr(0, static_cast<std::size_t>(end));
-}
 
 void GIVEPAGES(EVENT& event, std::int32_t count) {
     event.pages = new EVENTPAGE[count];
@@ -58,7 +44,7 @@ void READPAGELIST(BYTESTREAM& stream, EVENT& event, PAGEREADER read_page) {
     }
 }
 
-void DECODEMAPEVENT(BYTESTREAM& stream, EVENT& event) {
+void DECODEMAPEVENT(BYTESTREAM& stream, EVENT& event, std::int32_t) {
     event.kind = EK_MAP;
     READBYTE(stream); // the lead byte, which carries nothing
     while (!STREAMEND(stream)) {
@@ -93,6 +79,14 @@ void DECODELONEPAGE(BYTESTREAM& stream, EVENT& event, EVENTKIND kind, PAGEREADER
     read_page(stream, event, number == PAGENUMBERINDATA ? 0 : number);
 }
 
+void DECODEMAPEVENTPAGE(BYTESTREAM& stream, EVENT& event, std::int32_t) {
+    DECODELONEPAGE(stream, event, EK_MAP, READMAPPAGE);
+}
+
+void DECODEBATTLEEVENTPAGE(BYTESTREAM& stream, EVENT& event, std::int32_t) {
+    DECODELONEPAGE(stream, event, EK_BATTLE, READBATTLEPAGE);
+}
+
 EVENTPAGE& GIVECOMMANDPAGE(EVENT& event) {
     EVENTPAGE& page = GIVESINGLEPAGE(event);
     page.number = 1;
@@ -116,7 +110,7 @@ void KEEPCHUNK(BYTESTREAM& stream, EVENT& event, std::int32_t id) {
     }
 }
 
-void DECODEMONSTERGROUP(BYTESTREAM& stream, EVENT& event) {
+void DECODEMONSTERGROUP(BYTESTREAM& stream, EVENT& event, std::int32_t) {
     event.kind = EK_BATTLE;
     event.id = READLONG(stream);
     while (!STREAMEND(stream)) {
@@ -161,7 +155,7 @@ void READCOMMONSWITCHFLAG(BYTESTREAM& stream, EVENTPAGE& page) {
     }
 }
 
-void DECODECOMMONEVENT(BYTESTREAM& stream, EVENT& event) {
+void DECODECOMMONEVENT(BYTESTREAM& stream, EVENT& event, std::int32_t) {
     event.kind = EK_COMMON;
     event.id = READLONG(stream);
     EVENTPAGE& page = GIVECOMMANDPAGE(event);
@@ -193,44 +187,27 @@ void DECODECOMMONEVENT(BYTESTREAM& stream, EVENT& event) {
     }
 }
 
-bool ISEVENTFORMAT(CLIPBOARDCONTENTTYPE format) {
-    switch (format) {
-    case CB_MAPEVENT:
-    case CB_MAPEVENTPAGE:
-    case CB_BATTLEEVENTPAGE:
-    case CB_EVENTCOMMANDS:
-    case CB_MONSTERGROUP:
-    case CB_COMMONEVENT:
-        return true;
-    default:
-        return false;
-    }
-}
+// Each decoder reads on from just after the content's length field, which it
+// is given.
+using CONTENTDECODER = void (*)(BYTESTREAM& stream, EVENT& event, std::int32_t length);
 
-EVENT* DECODEEVENT(CLIPBOARDCONTENTTYPE format, BYTEVIEW block) {
-    auto* event = new EVENT;
-    BYTESTREAM stream = OPENSTREAM(DECLAREDCONTENT(block));
-    const std::int32_t length = READLONG(stream);
+CONTENTDECODER DECODERFOR(CLIPBOARDCONTENTTYPE format) {
     switch (format) {
     case CB_MAPEVENT:
-        DECODEMAPEVENT(stream, *event);
-        break;
+        return DECODEMAPEVENT;
     case CB_MAPEVENTPAGE:
-        DECODELONEPAGE(stream, *event, EK_MAP, READMAPPAGE);
-        break;
+        return DECODEMAPEVENTPAGE;
     case CB_BATTLEEVENTPAGE:
-        DECODELONEPAGE(stream, *event, EK_BATTLE, READBATTLEPAGE);
-        break;
+        return DECODEBATTLEEVENTPAGE;
     case CB_EVENTCOMMANDS:
-        DECODEEVENTCOMMANDS(stream, *event, length);
-        break;
+        return DECODEEVENTCOMMANDS;
     case CB_MONSTERGROUP:
-        DECODEMONSTERGROUP(stream, *event);
-        break;
+        return DECODEMONSTERGROUP;
+    case CB_COMMONEVENT:
+        return DECODECOMMONEVENT;
     default:
-        DECODECOMMONEVENT(stream, *event);
+        return nullptr;
     }
-    return event;
 }
 
 } // namespace
@@ -238,7 +215,13 @@ EVENT* DECODEEVENT(CLIPBOARDCONTENTTYPE format, BYTEVIEW block) {
 EVENT* DECODECONTENT(CLIPBOARDCONTENTTYPE format, BYTEVIEW content) {
     if (content.empty()) return nullptr;
     if (format == CB_TEXT) return reinterpret_cast<EVENT*>(COPYNAME(content));
-    return ISEVENTFORMAT(format) ? DECODEEVENT(format, content) : nullptr;
+    const CONTENTDECODER decode = DECODERFOR(format);
+    if (decode == nullptr) return nullptr;
+    auto* event = new EVENT;
+    BYTESTREAM stream = OPENSTREAM(CONTENTOFBLOCK(format, content));
+    const std::int32_t length = READLONG(stream);
+    decode(stream, *event, length);
+    return event;
 }
 
 } // namespace KESTREL
