@@ -15,7 +15,7 @@ pagewright_install() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
-PAGEWRIGHT_BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev)
+PAGEWRIGHT_BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev pkgconf)
 PAGEWRIGHT_BENCH_PACKAGES=(libbenchmark-dev hyperfine jq)
 
 # The Windows build and its tests under Wine: the 32-bit MinGW-w64 compilers,
