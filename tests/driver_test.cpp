@@ -5,6 +5,7 @@
 #include "driver.h"
 #include "fixtures.h"
 #include "kestrel_internal.h"
+#include "resource.h"
 
 #include <algorithm>
 #include <cstring>
@@ -74,7 +75,7 @@ protected:
 };
 
 TEST_F(Converter, TheNoDataMessageHasFiveLines) {
-    EXPECT_EQ(std::string(NODATAMESSAGE).substr(0, 17), "Pagewright v1.1\r\n");
+    EXPECT_EQ(std::string(NODATAMESSAGE).rfind(PAGEWRIGHT_VERSION_TEXT "\r\n", 0), 0u);
     EXPECT_EQ(std::count(NODATAMESSAGE, NODATAMESSAGE + std::strlen(NODATAMESSAGE), '\n'), 4);
     EXPECT_NE(std::string(NODATAMESSAGE)
                   .find("\r\n\r\nThere is no supported RPG Maker event data "

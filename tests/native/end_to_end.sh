@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The native converter and clipboard tool as a user runs them, one process
 # after another over a private clipboard folder.
-# Usage: end_to_end.sh PROGRAM_FOLDER SAMPLE_MAP_EVENT
+# Usage: end_to_end.sh PROGRAM_FOLDER SAMPLE_MAP_EVENT VERSION
 set -euo pipefail
 programs=$1
 sample=$2
+version=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export PAGEWRIGHT_CLIPBOARD_DIR=$work/clipboard
@@ -68,7 +69,7 @@ expect_output "There is no supported RPG Maker event data in clipboard!"
 printf 'hello' >"$work/text"
 clip load 1 "$work/text"
 convert
-expect_output "Pagewright v1.1"
+expect_output "Pagewright v$version"
 expect_formats "1 "
 
 # The tool's errors.
