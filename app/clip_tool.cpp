@@ -35,6 +35,7 @@ const char* const USAGE =
     "  load FORMAT FILE     put FILE's bytes on the clipboard under FORMAT, alone\n"
     "  clear                empty the clipboard\n"
     "  dump [FORMAT]        the decoded tree of FORMAT, or of the first supported format\n"
+    "  help                 this text\n"
     "FORMAT is a number: 1 (text), 563, 564, 565, 566, 578 or 584.\n";
 
 int FAIL(const std::string& message) {
@@ -135,6 +136,10 @@ int DUMP(CLIPBOARDCONTENTTYPE format) {
 
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
+    if ((command == "help" || command == "--help") && argc == 2) {
+        std::fputs(USAGE, stdout);
+        return 0;
+    }
     CLIPBOARDCONTENTTYPE format{};
     const bool format_given = argc > 2;
     if (format_given && !PARSEFORMAT(argv[2], format)) {

@@ -72,6 +72,23 @@ convert
 expect_output "Pagewright v$version"
 expect_formats "1 "
 
+# Asking for help or the version converts nothing; any other argument is
+# refused.
+clip load 563 "$sample"
+"$programs/pagewright" --help >"$work/out" || fail "--help must succeed"
+expect_output "usage: pagewright"
+"$programs/pagewright" --version >"$work/out" || fail "--version must succeed"
+expect_output "pagewright $version"
+rc=0
+"$programs/pagewright" --frobnicate >/dev/null 2>"$work/out" || rc=$?
+[ "$rc" = 2 ] || fail "an unknown argument must exit with 2, not $rc"
+expect_output "usage: pagewright"
+expect_formats "563 "
+for help in help --help; do
+    clip "$help" >"$work/out" || fail "pagewright-clip $help must succeed"
+    expect_output "usage: pagewright-clip"
+done
+
 # The tool's errors.
 clip load 563 "$work/missing" 2>"$work/out" && fail "a missing file must fail"
 expect_output "cannot read"
