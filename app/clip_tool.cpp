@@ -4,6 +4,7 @@
 #include "tree_dump.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -135,6 +136,11 @@ int DUMP(CLIPBOARDCONTENTTYPE format) {
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+    // A file-size limit must make a write fail with a message rather than end
+    // the process in the middle of it.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     const std::string command = argc > 1 ? argv[1] : "";
     if ((command == "help" || command == "--help") && argc == 2) {
         std::fputs(USAGE, stdout);

@@ -3,6 +3,7 @@
 #include "driver.h"
 #include "version.h"
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -29,5 +30,8 @@ int main(int argc, char** argv) {
         std::fputs(USAGE, stderr);
         return 2;
     }
+    // A file-size limit must make the clipboard write fail, which the user is
+    // told of, rather than end the process in the middle of it.
+    std::signal(SIGXFSZ, SIG_IGN);
     return PAGEWRIGHT::RUNCONVERTER(*PAGEWRIGHT::MAKEPRESENTER());
 }

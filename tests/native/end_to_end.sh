@@ -89,6 +89,17 @@ for help in help --help; do
     expect_output "usage: pagewright-clip"
 done
 
+# A file-size limit makes the write fail: the failure message, the clipboard
+# as it was, and no temporary file left behind. (Output goes through a pipe,
+# which the limit does not touch.)
+(
+    ulimit -f 0
+    exec "$programs/pagewright" </dev/null 2>&1
+) | cat >"$work/out" || fail "the converter did not survive a file-size limit"
+expect_output "Could not write to the clipboard. Nothing was converted."
+expect_formats "563 "
+[ -z "$(find "$PAGEWRIGHT_CLIPBOARD_DIR" -name '.incoming-*')" ] || fail "a temporary file was left"
+
 # The tool's errors.
 clip load 563 "$work/missing" 2>"$work/out" && fail "a missing file must fail"
 expect_output "cannot read"
