@@ -80,9 +80,11 @@ void READROUTEPARAMETERS(BYTESTREAM& stream, EVENTCOMMAND& command) {
 }
 
 // More parameters than the data holds numbers would only be zeros read past
-// its end, so the count is capped by the bytes left.
+// its end, so the count is capped by the bytes left. A negative count holds
+// none: kept as it is, it would reach every reader of the record as a loop
+// bound below zero.
 void READPARAMETERS(BYTESTREAM& stream, EVENTCOMMAND& command) {
-    const std::int32_t count = READNUMBER(stream);
+    const std::int32_t count = std::max(READNUMBER(stream), 0);
     const auto kept = static_cast<std::int32_t>(
         std::min<std::int64_t>(count, ITEMSTHATFIT(stream, STREAMREMAINING(stream), 1)));
     command.parameter_count = kept;
@@ -150,10 +152,11 @@ void WRITEROUTEPARAMETERS(BYTESTRING& out, const MOVEROUTE* held) {
 }
 
 // A command that claims parameters but holds no array is written with zeros,
-// so that the list stays readable.
+// so that the list stays readable; one that claims fewer than none, with none.
 void WRITEPARAMETERS(BYTESTRING& out, const EVENTCOMMAND& command) {
-    APPENDNUMBER(out, command.parameter_count);
-    for (std::int32_t i = 0; i < command.parameter_count; ++i) {
+    const std::int32_t count = std::max(command.parameter_count, 0);
+    APPENDNUMBER(out, count);
+    for (std::int32_t i = 0; i < count; ++i) {
         APPENDNUMBER(out, command.parameters ? command.parameters[i] : 0);
     }
 }
