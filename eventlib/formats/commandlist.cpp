@@ -2,6 +2,7 @@
 
 #include "formats/codes.h"
 #include "formats/fields.h"
+#include "formats/limited_run.h"
 #include "formats/record_list.h"
 #include "records/release.h"
 
@@ -176,9 +177,9 @@ void WRITECOMMAND(BYTESTRING& out, const EVENTCOMMAND& command, std::uint32_t in
 } // namespace
 
 void READCOMMANDLIST(BYTESTREAM& stream, EVENTPAGE& page, std::int32_t length) {
-    const std::int64_t end = stream.position + length;
+    const LIMITEDRUN list(stream, length);
     RECORDLIST<EVENTCOMMAND> commands(ITEMSTHATFIT(stream, length, LEASTCOMMANDBYTES));
-    while (stream.position < end && !STREAMEND(stream)) {
+    while (list.MORE()) {
         EVENTCOMMAND command;
         READCOMMAND(stream, command);
         if (command.code == ENDCOMMAND) {
@@ -193,9 +194,9 @@ void READCOMMANDLIST(BYTESTREAM& stream, EVENTPAGE& page, std::int32_t length) {
 
 void READMOVEROUTE(BYTESTREAM& stream, MOVEROUTE& route, std::int32_t length,
                    std::uint8_t per_character) {
-    const std::int64_t end = stream.position + length;
+    const LIMITEDRUN steps(stream, length);
     RECORDLIST<MOVECOMMAND> commands(ITEMSTHATFIT(stream, length, LEASTMOVECOMMANDBYTES));
-    while (stream.position < end && !STREAMEND(stream)) {
+    while (steps.MORE()) {
         MOVECOMMAND command;
         READMOVECOMMAND(stream, command, per_character);
         commands.APPEND(command);
