@@ -117,39 +117,26 @@ void WRITEROUTENAME(BYTESTRING& out, const char* name, std::uint8_t per_characte
         APPENDNUMBER(out, static_cast<std::uint8_t>(byte));
 }
 
-// How many numbers the route takes in per-character form.
-std::int64_t ROUTENUMBERS(const MOVEROUTE& route) {
-    std::int64_t numbers = 0;
-    for (std::int32_t i = 0; i < route.command_count; ++i) {
-        const MOVECOMMAND& command = route.commands[i];
-        switch (command.code) {
-        case SWITCHON:
-        case SWITCHOFF:
-            numbers += 2;
-            break;
-        case CHANGEGRAPHIC:
-            numbers += 3 + static_cast<std::int64_t>(NAMEVIEW(command.graphic_name).size());
-            break;
-        case PLAYSOUND:
-            numbers += 5 + static_cast<std::int64_t>(NAMEVIEW(command.sound_name).size());
-            break;
-        default:
-            numbers += 1;
-        }
-    }
-    return numbers;
+// How many numbers a run of bare numbers holds: each ends at its one byte
+// with bit 7 clear.
+std::int64_t NUMBERSIN(BYTEVIEW numbers) {
+    return std::count_if(numbers.begin(), numbers.end(),
+                         [](char byte) { return (static_cast<std::uint8_t>(byte) & 0x80u) == 0; });
 }
 
+// The parameter count covers the route's steps, counted in what was written.
 // A set-move-route command without a route is written with an empty default
 // route, so that its parameter count still matches what follows it.
 void WRITEROUTEPARAMETERS(BYTESTRING& out, const MOVEROUTE* held) {
     const MOVEROUTE route = held ? *held : MOVEROUTE{};
-    APPENDNUMBER(out, static_cast<std::int32_t>(ROUTEHEADERNUMBERS + ROUTENUMBERS(route)));
+    BYTESTRING steps;
+    WRITEMOVEROUTE(steps, route, PERCHARACTERFORM);
+    APPENDNUMBER(out, static_cast<std::int32_t>(ROUTEHEADERNUMBERS + NUMBERSIN(steps)));
     APPENDNUMBER(out, route.target);
     APPENDNUMBER(out, route.frequency);
     APPENDNUMBER(out, route.repeat);
     APPENDNUMBER(out, route.skippable);
-    WRITEMOVEROUTE(out, route, PERCHARACTERFORM);
+    out += steps;
 }
 
 // A command that claims parameters but holds no array is written with zeros,
