@@ -3,10 +3,10 @@
 // byte plus 1 MiB at once, and gives every block back to the family that made
 // it (where this binary counts allocations; the sanitizer build checks the
 // rest).
-#include "codec/encoding.h"
 #include "corpus.h"
 #include "fixtures.h"
 #include "hex.h"
+#include "numbers.h"
 
 #include <gtest/gtest.h>
 

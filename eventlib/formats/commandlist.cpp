@@ -3,7 +3,7 @@
 #include "formats/codes.h"
 #include "formats/fields.h"
 #include "formats/limited_run.h"
-#include "formats/record_list.h"
+#include "records/record_list.h"
 #include "records/release.h"
 
 #include <algorithm>
