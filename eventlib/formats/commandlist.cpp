@@ -124,19 +124,22 @@ std::int64_t NUMBERSIN(BYTEVIEW numbers) {
                          [](char byte) { return (static_cast<std::uint8_t>(byte) & 0x80u) == 0; });
 }
 
-// The parameter count covers the route's steps, counted in what was written.
-// A set-move-route command without a route is written with an empty default
-// route, so that its parameter count still matches what follows it.
+// The parameter count covers the route's steps, counted in what was written:
+// the steps go first, and the count and the route's numbers are put in front
+// of them. A set-move-route command without a route is written with an empty
+// default route, so that its parameter count still matches what follows it.
 void WRITEROUTEPARAMETERS(BYTESTRING& out, const MOVEROUTE* held) {
     const MOVEROUTE route = held ? *held : MOVEROUTE{};
-    BYTESTRING steps;
-    WRITEMOVEROUTE(steps, route, PERCHARACTERFORM);
-    APPENDNUMBER(out, static_cast<std::int32_t>(ROUTEHEADERNUMBERS + NUMBERSIN(steps)));
-    APPENDNUMBER(out, route.target);
-    APPENDNUMBER(out, route.frequency);
-    APPENDNUMBER(out, route.repeat);
-    APPENDNUMBER(out, route.skippable);
-    out += steps;
+    const std::size_t start = out.size();
+    WRITEMOVEROUTE(out, route, PERCHARACTERFORM);
+    BYTESTRING header;
+    APPENDNUMBER(header, static_cast<std::int32_t>(ROUTEHEADERNUMBERS +
+                                                   NUMBERSIN(BYTEVIEW(out).substr(start))));
+    APPENDNUMBER(header, route.target);
+    APPENDNUMBER(header, route.frequency);
+    APPENDNUMBER(header, route.repeat);
+    APPENDNUMBER(header, route.skippable);
+    out.insert(start, header);
 }
 
 // A command that claims parameters but holds no array is written with zeros,
