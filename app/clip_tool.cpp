@@ -4,6 +4,7 @@
 #include "tree_dump.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -35,6 +36,7 @@ const char* const USAGE =
     "  load FORMAT FILE     put FILE's bytes on the clipboard under FORMAT, alone\n"
     "  clear                empty the clipboard\n"
     "  dump [FORMAT]        the decoded tree of FORMAT, or of the first supported format\n"
+    "  help                 this text\n"
     "FORMAT is a number: 1 (text), 563, 564, 565, 566, 578 or 584.\n";
 
 int FAIL(const std::string& message) {
@@ -134,7 +136,16 @@ int DUMP(CLIPBOARDCONTENTTYPE format) {
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+    // A file-size limit must make a write fail with a message rather than end
+    // the process in the middle of it.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     const std::string command = argc > 1 ? argv[1] : "";
+    if ((command == "help" || command == "--help") && argc == 2) {
+        std::fputs(USAGE, stdout);
+        return 0;
+    }
     CLIPBOARDCONTENTTYPE format{};
     const bool format_given = argc > 2;
     if (format_given && !PARSEFORMAT(argv[2], format)) {

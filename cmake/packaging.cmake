@@ -6,9 +6,11 @@ install(FILES ${PROJECT_SOURCE_DIR}/eventlib/include/kestrel.h DESTINATION sdk/i
 install(FILES ${PROJECT_SOURCE_DIR}/examples/event_roundtrip.cpp DESTINATION sdk/examples)
 
 # Windows users read the texts in Notepad and the like: carriage return and
-# line feed at each line end. Installs SOURCE so converted as FOLDER/NAME.
+# line feed at each line end. Installs SOURCE, configured and so converted, as
+# FOLDER/NAME.
 function(pagewright_windows_text source folder name)
     file(READ ${PROJECT_SOURCE_DIR}/${source} text)
+    string(CONFIGURE "${text}" text @ONLY)
     string(REPLACE "\n" "\r\n" text "${text}")
     file(WRITE ${PROJECT_BINARY_DIR}/windows-texts/${folder}/${name} "${text}")
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${source})

@@ -72,8 +72,10 @@ bool WRITECLIPBOARD(BYTEVIEW data, std::uint32_t format, void* owner) {
     EmptyClipboard();
     // The clipboard takes the block only when it accepts it; a refused block
     // is still ours and is freed here rather than leaked.
-    if (SetClipboardData(format, block) == nullptr) GlobalFree(block);
-    return CloseClipboard();
+    const bool placed = SetClipboardData(format, block) != nullptr;
+    if (!placed) GlobalFree(block);
+    CloseClipboard();
+    return placed;
 }
 
 void CLEARCLIPBOARD(void* owner) {

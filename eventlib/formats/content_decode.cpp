@@ -3,6 +3,7 @@
 #include "formats/codes.h"
 #include "formats/commandlist.h"
 #include "formats/fields.h"
+#include "formats/limited_run.h"
 #include "formats/mappage.h"
 #include "formats/page_reading.h"
 #include "kestrel_internal.h"
@@ -30,8 +31,7 @@ EVENTPAGE& GIVESINGLEPAGE(EVENT& event) {
 // A count of 0 or less gives no pages; the page bodies that follow are still
 // read, and land in no slot. A later page list replaces an earlier one.
 void READPAGELIST(BYTESTREAM& stream, EVENT& event, PAGEREADER read_page) {
-    const std::int32_t length = READLENGTH(stream);
-    const std::int64_t end = stream.position + length;
+    const LIMITEDRUN list(stream, READLENGTH(stream));
     const std::int32_t announced = READNUMBER(stream);
     DESTROYOBJECT(event.pages, 1, event.page_count);
     event.pages = nullptr;
@@ -39,7 +39,7 @@ void READPAGELIST(BYTESTREAM& stream, EVENT& event, PAGEREADER read_page) {
     const std::int64_t count = std::min<std::int64_t>(
         announced, ITEMSTHATFIT(stream, STREAMREMAINING(stream), LEASTPAGEBYTES));
     if (count > 0) GIVEPAGES(event, static_cast<std::int32_t>(count));
-    while (stream.position < end && !STREAMEND(stream)) {
+    while (list.MORE()) {
         read_page(stream, event, PAGENUMBERINDATA);
     }
 }
@@ -47,10 +47,9 @@ void READPAGELIST(BYTESTREAM& stream, EVENT& event, PAGEREADER read_page) {
 void DECODEMAPEVENT(BYTESTREAM& stream, EVENT& event, std::int32_t) {
     event.kind = EK_MAP;
     READBYTE(stream); // the lead byte, which carries nothing
-    while (!STREAMEND(stream)) {
-        switch (READNUMBER(stream)) {
-        case ENDCHUNK:
-            return;
+    LIMITEDRUN chunks(stream);
+    for (std::int32_t id; chunks.NEXTCHUNK(id);) {
+        switch (id) {
         case MAPEVENTCHUNK::NAME:
             REPLACENAME(event.name, READNAME(stream));
             break;
@@ -113,11 +112,9 @@ void KEEPCHUNK(BYTESTREAM& stream, EVENT& event, std::int32_t id) {
 void DECODEMONSTERGROUP(BYTESTREAM& stream, EVENT& event, std::int32_t) {
     event.kind = EK_BATTLE;
     event.id = READLONG(stream);
-    while (!STREAMEND(stream)) {
-        const std::int32_t id = READNUMBER(stream);
+    LIMITEDRUN chunks(stream);
+    for (std::int32_t id; chunks.NEXTCHUNK(id);) {
         switch (id) {
-        case ENDCHUNK:
-            return;
         case MONSTERGROUPCHUNK::NAME:
             REPLACENAME(event.name, READNAME(stream));
             break;
@@ -159,10 +156,9 @@ void DECODECOMMONEVENT(BYTESTREAM& stream, EVENT& event, std::int32_t) {
     event.kind = EK_COMMON;
     event.id = READLONG(stream);
     EVENTPAGE& page = GIVECOMMANDPAGE(event);
-    while (!STREAMEND(stream)) {
-        switch (READNUMBER(stream)) {
-        case ENDCHUNK:
-            return;
+    LIMITEDRUN chunks(stream);
+    for (std::int32_t id; chunks.NEXTCHUNK(id);) {
+        switch (id) {
         case COMMONEVENTCHUNK::NAME:
             REPLACENAME(event.name, READNAME(stream));
             break;

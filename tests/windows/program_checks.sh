@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# program_checks.sh CHECK PROGRAM [BUILD | PROGRAM...]: what the built
+# program_checks.sh CHECK PROGRAM [BUILD VERSION | PROGRAM...]: what the built
 # pagewright.exe and kestrel.dll must be, beyond what they do.
 #   exports:   it exports by name the record library's eight functions and
 #              nothing else
@@ -8,9 +8,9 @@
 #   runtime:   beside Windows' own DLLs the PROGRAMs need msvcrt.dll and
 #              kestrel.dll alone, and take malloc and free from msvcrt.dll,
 #              so that they share one heap
-#   package:   BUILD's package holds both programs, the user guide and the
-#              SDK, whose header is the public header and whose README has
-#              Windows line ends
+#   package:   BUILD's package for VERSION holds both programs, the user
+#              guide and the SDK, whose header is the public header and whose
+#              README has Windows line ends
 set -euo pipefail
 
 check=$1
@@ -73,19 +73,19 @@ package)
     rm -rf "$folder"
     cpack --config "$build/CPackConfig.cmake" -B "$folder" >"$folder.log" 2>&1 ||
         fail "cpack failed: $(cat "$folder.log")"
-    zip=$folder/Pagewright-1.1-win32.zip
+    name=Pagewright-$4-win32
+    zip=$folder/$name.zip
     [ -f "$zip" ] || fail "no $zip"
-    top=$(basename "$zip" .zip)
     (cd "$folder" && cmake -E tar tf "$zip") | grep -v '/$' | sort >"$folder.contents"
     cat "$folder.contents"
-    printf "$top/%s\n" USERGUIDE.txt pagewright-clip.exe pagewright.exe sdk/README.txt \
+    printf "$name/%s\n" USERGUIDE.txt pagewright-clip.exe pagewright.exe sdk/README.txt \
         sdk/bin/kestrel.dll sdk/examples/event_roundtrip.cpp sdk/include/kestrel.h \
         sdk/lib/libkestrel.dll.a | sort | diff - "$folder.contents" ||
         fail "the package does not hold exactly the two programs, the guide and the SDK"
     (cd "$folder" && cmake -E tar xf "$zip")
-    cmp "$(dirname "$0")/../../eventlib/include/kestrel.h" "$folder/$top/sdk/include/kestrel.h" ||
+    cmp "$(dirname "$0")/../../eventlib/include/kestrel.h" "$folder/$name/sdk/include/kestrel.h" ||
         fail "the SDK's header is not the public header"
-    if grep -qv $'\r$' "$folder/$top/sdk/README.txt"; then
+    if grep -qv $'\r$' "$folder/$name/sdk/README.txt"; then
         fail "the SDK's README has lines without CR LF"
     fi
     ;;
