@@ -56,15 +56,17 @@ iostreams)
     ;;
 runtime)
     for file in "${@:2}"; do
-        i686-w64-mingw32-objdump -p "$file" >"$file.imports.txt"
-        sed -n 's/^\s*DLL Name: //p' "$file.imports.txt" | tr '[:upper:]' '[:lower:]' |
+        # The findings go to the working folder: the example lies in the staged package.
+        found=$(basename "$file")
+        i686-w64-mingw32-objdump -p "$file" >"$found.imports.txt"
+        sed -n 's/^\s*DLL Name: //p' "$found.imports.txt" | tr '[:upper:]' '[:lower:]' |
             grep -vxE '(kernel32|user32|msvcrt|kestrel)\.dll' && fail "$file needs the DLLs above"
         # Each imported name follows its DLL's "DLL Name:" line.
         awk '/DLL Name:/ { dll = tolower($3) } $NF == "malloc" || $NF == "free" { print dll, $NF }' \
-            "$file.imports.txt" | sort >"$file.heap"
-        printf '%s\n' 'msvcrt.dll free' 'msvcrt.dll malloc' | diff - "$file.heap" ||
+            "$found.imports.txt" | sort >"$found.heap"
+        printf '%s\n' 'msvcrt.dll free' 'msvcrt.dll malloc' | diff - "$found.heap" ||
             fail "$file does not take malloc and free from msvcrt.dll"
-        echo "$file: $(sed -n 's/^\s*DLL Name: //p' "$file.imports.txt" | tr '\n' ' ')"
+        echo "$file: $(sed -n 's/^\s*DLL Name: //p' "$found.imports.txt" | tr '\n' ' ')"
     done
     ;;
 package)
