@@ -85,8 +85,7 @@ constexpr CONDITIONFORMAT BATTLECONDITION{BATTLECONDITIONCHUNK::FLAGS, READBATTL
                                           std::end(BATTLECONDITIONFIELDS)};
 
 void READBATTLEPAGEBODY(BYTESTREAM& stream, EVENTPAGE& page) {
-    LIMITEDRUN body(stream);
-    for (std::int32_t id; body.NEXTCHUNK(id);) {
+    for (std::int32_t id; NEXTCHUNK(stream, id);) {
         switch (id) {
         case BATTLEPAGECHUNK::CONDITION:
             READCONDITIONCHUNK(stream, page, BATTLECONDITION);

@@ -47,8 +47,7 @@ void READPAGELIST(BYTESTREAM& stream, EVENT& event, PAGEREADER read_page) {
 void DECODEMAPEVENT(BYTESTREAM& stream, EVENT& event, std::int32_t) {
     event.kind = EK_MAP;
     READBYTE(stream); // the lead byte, which carries nothing
-    LIMITEDRUN chunks(stream);
-    for (std::int32_t id; chunks.NEXTCHUNK(id);) {
+    for (std::int32_t id; NEXTCHUNK(stream, id);) {
         switch (id) {
         case MAPEVENTCHUNK::NAME:
             REPLACENAME(event.name, READNAME(stream));
@@ -112,8 +111,7 @@ void KEEPCHUNK(BYTESTREAM& stream, EVENT& event, std::int32_t id) {
 void DECODEMONSTERGROUP(BYTESTREAM& stream, EVENT& event, std::int32_t) {
     event.kind = EK_BATTLE;
     event.id = READLONG(stream);
-    LIMITEDRUN chunks(stream);
-    for (std::int32_t id; chunks.NEXTCHUNK(id);) {
+    for (std::int32_t id; NEXTCHUNK(stream, id);) {
         switch (id) {
         case MONSTERGROUPCHUNK::NAME:
             REPLACENAME(event.name, READNAME(stream));
@@ -156,8 +154,7 @@ void DECODECOMMONEVENT(BYTESTREAM& stream, EVENT& event, std::int32_t) {
     event.kind = EK_COMMON;
     event.id = READLONG(stream);
     EVENTPAGE& page = GIVECOMMANDPAGE(event);
-    LIMITEDRUN chunks(stream);
-    for (std::int32_t id; chunks.NEXTCHUNK(id);) {
+    for (std::int32_t id; NEXTCHUNK(stream, id);) {
         switch (id) {
         case COMMONEVENTCHUNK::NAME:
             REPLACENAME(event.name, READNAME(stream));

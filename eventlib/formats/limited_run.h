@@ -6,8 +6,8 @@
 #include "codec/bytestream.h"
 #include "formats/chunk_ids.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <limits>
 
 namespace KESTREL {
 
@@ -20,17 +20,10 @@ class LIMITEDRUN {
 public:
     // The run of `length` bytes from the position.
     LIMITEDRUN(BYTESTREAM& stream, std::int32_t length)
-        : stream_(stream), end_(stream.position + length) {}
+        : stream_(stream),
+          end_(std::min(stream.position + length, static_cast<std::int64_t>(stream.data.size()))) {}
 
-    // A run with no length of its own, which only its end marker ends: past
-    // the end of the data, every id reads as that marker.
-    explicit LIMITEDRUN(BYTESTREAM& stream)
-        : stream_(stream), end_(std::numeric_limits<std::int64_t>::max()) {}
-
-    bool MORE() const {
-        return end_ == std::numeric_limits<std::int64_t>::max() ||
-               (stream_.position < end_ && !STREAMEND(stream_));
-    }
+    bool MORE() const { return stream_.position < end_; }
 
     // Reads the id of the run's next chunk; false at chunk id 0 and at the end
     // of the run.
@@ -44,6 +37,13 @@ private:
     BYTESTREAM& stream_;
     std::int64_t end_;
 };
+
+// Reads the id of the next chunk of a list with no length of its own, which
+// only chunk id 0 ends: past the end of the data every id reads as 0.
+inline bool NEXTCHUNK(BYTESTREAM& stream, std::int32_t& id) {
+    id = READNUMBER(stream);
+    return id != ENDCHUNK;
+}
 
 } // namespace KESTREL
 

@@ -113,8 +113,7 @@ void READPAGEROUTE(BYTESTREAM& stream, EVENTPAGE& page) {
 // A page has no length of its own: only chunk id 0, or the end of the data,
 // ends it.
 void READMAPPAGEBODY(BYTESTREAM& stream, EVENTPAGE& page) {
-    LIMITEDRUN body(stream);
-    for (std::int32_t id; body.NEXTCHUNK(id);) {
+    for (std::int32_t id; NEXTCHUNK(stream, id);) {
         switch (id) {
         case MAPPAGECHUNK::CONDITION:
             READCONDITIONCHUNK(stream, page, MAPCONDITION);
