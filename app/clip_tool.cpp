@@ -1,11 +1,10 @@
 // pagewright-clip: event data between the clipboard and files, and a look at
 // what is on the clipboard.
-#include "codec/clipboard.h"
-#include "kestrel.h"
+#include "kestrel_internal.h"
 #include "tree_dump.h"
 
-#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -37,6 +36,7 @@ const char* const USAGE =
     "  load FORMAT FILE     put FILE's bytes on the clipboard under FORMAT, alone\n"
     "  clear                empty the clipboard\n"
     "  dump [FORMAT]        the decoded tree of FORMAT, or of the first supported format\n"
+    "  help                 this text\n"
     "FORMAT is a number: 1 (text), 563, 564, 565, 566, 578 or 584.\n";
 
 int FAIL(const std::string& message) {
@@ -56,17 +56,6 @@ bool PARSEFORMAT(const char* text, CLIPBOARDCONTENTTYPE& format) {
     return false;
 }
 
-// An event format's content is its 4-byte length and that many bytes; text
-// ends at its terminator. What lies past is the block's padding.
-std::string CONTENTOFBLOCK(CLIPBOARDCONTENTTYPE format, const std::string& block) {
-    if (format == CB_TEXT) return block.substr(0, block.find('\0'));
-    if (block.size() < 4) return block;
-    std::uint32_t length = 0;
-    for (int i = 3; i >= 0; --i)
-        length = length << 8 | static_cast<std::uint8_t>(block[i]);
-    return block.substr(0, 4 + std::min<std::uint64_t>(length, block.size() - 4));
-}
-
 bool READFILE(const char* path, std::string& bytes) {
     FILE* file = std::fopen(path, "rb");
     if (!file) return false;
@@ -79,7 +68,7 @@ bool READFILE(const char* path, std::string& bytes) {
     return ok;
 }
 
-bool WRITEFILE(const char* path, const std::string& bytes) {
+bool WRITEFILE(const char* path, BYTEVIEW bytes) {
     FILE* file = std::fopen(path, "wb");
     if (!file) return false;
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
@@ -115,8 +104,7 @@ int LOAD(CLIPBOARDCONTENTTYPE format, const char* path) {
     if (!READFILE(path, bytes)) {
         return FAIL(std::string("cannot read ") + path + ": " + std::strerror(errno));
     }
-    if (!WRITECLIPBOARD(bytes, static_cast<std::uint32_t>(format), nullptr) ||
-        !CLIPBOARDHASFORMAT(static_cast<std::uint32_t>(format))) {
+    if (!WRITECLIPBOARD(bytes, static_cast<std::uint32_t>(format), nullptr)) {
         return FAIL("could not write to the clipboard");
     }
     return 0;
@@ -148,7 +136,16 @@ int DUMP(CLIPBOARDCONTENTTYPE format) {
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+    // A file-size limit must make a write fail with a message rather than end
+    // the process in the middle of it.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     const std::string command = argc > 1 ? argv[1] : "";
+    if ((command == "help" || command == "--help") && argc == 2) {
+        std::fputs(USAGE, stdout);
+        return 0;
+    }
     CLIPBOARDCONTENTTYPE format{};
     const bool format_given = argc > 2;
     if (format_given && !PARSEFORMAT(argv[2], format)) {

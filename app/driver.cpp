@@ -1,7 +1,6 @@
 #include "driver.h"
 
-#include "codec/clipboard.h"
-#include "kestrel.h"
+#include "kestrel_internal.h"
 #include "resource.h"
 
 namespace PAGEWRIGHT {
@@ -83,12 +82,11 @@ int RUNCONVERTER(PRESENTER& presenter) {
                                       ? CHOSENCONVERSION(presenter.CHOOSETARGET())
                                       : FIXEDCONVERSION(source);
     if (conversion.message != nullptr) {
-        SETCLIPBOARDCONTENT(conversion.target, tree, 1, 0, -1);
-        // The clipboard can be held by another program past every retry; then
-        // nothing was written and the user must not be told otherwise.
-        presenter.SHOWMESSAGE(CLIPBOARDHASFORMAT(static_cast<std::uint32_t>(conversion.target))
-                                  ? conversion.message
-                                  : WRITEFAILEDMESSAGE);
+        // The clipboard can be held by another program past every retry, or
+        // the write can fail; then nothing was written and the user must not
+        // be told otherwise.
+        const bool written = PUTCLIPBOARDCONTENT(conversion.target, tree, 1, 0, -1);
+        presenter.SHOWMESSAGE(written ? conversion.message : WRITEFAILEDMESSAGE);
     }
     DESTROYOBJECT(tree, 0, 1);
     return 0;

@@ -4,8 +4,10 @@
 #ifndef PAGEWRIGHT_APP_RESOURCE_H
 #define PAGEWRIGHT_APP_RESOURCE_H
 
+#include "version.h"
+
 #define PAGEWRIGHT_CAPTION "Pagewright"
-#define PAGEWRIGHT_VERSION_TEXT "Pagewright v1.1"
+#define PAGEWRIGHT_VERSION_TEXT "Pagewright v" PAGEWRIGHT_VERSION
 
 #define IDD_TARGET 1000
 #define IDC_TARGET_LIST 1001

@@ -1,7 +1,7 @@
 #include "benchmarks.h"
 #include "corpus.h"
 #include "event_trees.h"
-#include "formats/content.h"
+#include "kestrel_internal.h"
 
 #include <benchmark/benchmark.h>
 

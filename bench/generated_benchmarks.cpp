@@ -1,6 +1,6 @@
 #include "benchmarks.h"
 #include "event_trees.h"
-#include "formats/content.h"
+#include "kestrel_internal.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,7 @@
 // Usage: pagewright-peak [COMMANDS...]   (default 1000 10000 100000 1000000)
 #include "allocation_tracker.h"
 #include "event_trees.h"
-#include "formats/content.h"
+#include "kestrel_internal.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // tree as every event format and as page and command selections taken from the
 // input, and release it.
 #include "formats.h"
-#include "formats/content.h"
+#include "kestrel_internal.h"
 
 #include <cstdint>
 #include <cstdlib>

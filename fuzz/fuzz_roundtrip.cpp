@@ -2,7 +2,7 @@
 // that again, gives the same bytes. One round reaches a fixed point.
 #include "formats.h"
 #include "formats/codes.h"
-#include "formats/content.h"
+#include "kestrel_internal.h"
 
 #include <cstdint>
 #include <cstdio>

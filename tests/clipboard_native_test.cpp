@@ -1,7 +1,6 @@
 // The folder that stands in for the clipboard where there is no Windows one.
 #include "clipboard_folder.h"
-#include "codec/clipboard.h"
-#include "kestrel.h"
+#include "kestrel_internal.h"
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -74,6 +73,22 @@ TEST_F(NativeClipboard, AWriteThatCannotCompleteLeavesEverythingAsItWas) {
     }
     EXPECT_EQ(FILES(), (FORMATS{"563", ".lock"})) << "no half-written file is left";
     EXPECT_EQ(BLOCK(CB_MAPEVENT), "before"s + '\0');
+}
+
+// A writer ended in the middle of its write leaves its temporary file; the
+// next write removes it, but not that of a writer that still runs.
+TEST_F(NativeClipboard, WritesRemoveTheTemporaryFilesOfWritersThatNoLongerRun) {
+    const pid_t ended = fork();
+    ASSERT_GE(ended, 0);
+    if (ended == 0) _exit(0);
+    waitpid(ended, nullptr, 0);
+    const std::string abandoned = ".incoming-" + std::to_string(ended) + "-a1b2c3";
+    const std::string running = ".incoming-" + std::to_string(getppid()) + "-a1b2c3";
+    PUT(CB_MAPEVENT, "before"s + '\0');
+    std::ofstream(folder_ / abandoned) << "half";
+    std::ofstream(folder_ / running) << "half";
+    EXPECT_TRUE(WRITECLIPBOARD("x", CB_MONSTERGROUP, nullptr));
+    EXPECT_EQ(FILES(), (FORMATS{"578", ".lock", running}));
 }
 
 // Two processes writing at once, many times: afterwards exactly one format is

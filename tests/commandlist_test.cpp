@@ -214,6 +214,18 @@ TEST(HostileCounts, AParameterCountBeyondTheDataIsCappedByIt) {
     EXPECT_EQ(page->commands[0].parameters[0], 5);
 }
 
+// Read from the data or left by an outside program, a negative parameter
+// count holds no parameters and is written as 0.
+TEST(HostileCounts, ANegativeParameterCountIsNone) {
+    PAGE page;
+    READLIST(HEX("0A 00 00 8F FF FF FF 7F 0B 00 00 00 00 00 00 00"), page);
+    ASSERT_EQ(page->command_count, 2);
+    EXPECT_EQ(page->commands[0].parameter_count, 0);
+    EXPECT_EQ(WRITTEN(*page.page), "0A 00 00 00 0B 00 00 00 00 00 00 00");
+    page->commands[0].parameter_count = -3;
+    EXPECT_EQ(WRITTEN(*page.page), "0A 00 00 00 0B 00 00 00 00 00 00 00");
+}
+
 TEST(HostileCounts, ANegativeLengthEndsTheData) {
     PAGE page;
     const std::string bytes = HEX("0A 00 8F FF FF FF 7F 41 42 00 0B 00 00 00");

@@ -1,7 +1,7 @@
 #ifndef PAGEWRIGHT_CODEC_BYTESTREAM_H
 #define PAGEWRIGHT_CODEC_BYTESTREAM_H
 
-#include "codec/bytestring.h"
+#include "kestrel_internal.h"
 
 #include <cstdint>
 

@@ -1,5 +1,4 @@
-#include "codec/clipboard.h"
-#include "kestrel.h"
+#include "kestrel_internal.h"
 
 namespace KESTREL {
 

@@ -2,13 +2,14 @@
 // runs share, with one file per present format named by its decimal number and
 // holding the clipboard block (the data and one zero byte). Files with other
 // names are not formats and are left alone.
-#include "codec/clipboard.h"
+#include "kestrel_internal.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -16,6 +17,9 @@
 
 namespace KESTREL {
 namespace {
+
+// A writer's temporary file: this, its process id, a dash and a unique tail.
+constexpr char INCOMINGPREFIX[] = ".incoming-";
 
 constexpr int LOCKATTEMPTS = 100;
 constexpr useconds_t LOCKPAUSEMICROSECONDS = 10000;
@@ -79,6 +83,23 @@ void REMOVEFORMATS(const std::string& folder, std::uint32_t keep) {
     closedir(entries);
 }
 
+// A writer that was ended in the middle of its write (by a signal, say) has
+// left its temporary file behind. The next writer removes the temporary files
+// of writers that no longer run.
+void REMOVEABANDONED(const std::string& folder) {
+    DIR* entries = opendir(folder.c_str());
+    if (!entries) return;
+    constexpr std::size_t prefix = sizeof INCOMINGPREFIX - 1;
+    while (const dirent* entry = readdir(entries)) {
+        if (std::strncmp(entry->d_name, INCOMINGPREFIX, prefix) != 0) continue;
+        const long writer = std::strtol(entry->d_name + prefix, nullptr, 10);
+        if (writer > 0 && kill(static_cast<pid_t>(writer), 0) != 0 && errno == ESRCH) {
+            unlink((folder + "/" + entry->d_name).c_str());
+        }
+    }
+    closedir(entries);
+}
+
 // Writers and clearers take this lock, so that two at once still leave exactly
 // one format behind. Readers need none: a format file is replaced by rename.
 // Like the Windows clipboard, a holder that does not let go within about a
@@ -111,7 +132,7 @@ private:
 // Writes the block to a new temporary file in the folder and returns its path,
 // or an empty string when that failed (nothing is left behind then).
 std::string WRITETEMPORARY(const std::string& folder, BYTEVIEW data) {
-    std::string path = folder + "/.incoming-" + std::to_string(getpid()) + "-XXXXXX";
+    std::string path = folder + "/" + INCOMINGPREFIX + std::to_string(getpid()) + "-XXXXXX";
     const int file = mkstemp(path.data());
     if (file < 0) return {};
     const bool written = WRITEALL(file, data.data(), data.size()) && WRITEALL(file, "", 1);
@@ -149,19 +170,20 @@ BYTESTRING READCLIPBOARD(std::uint32_t format, void*) {
     return block;
 }
 
-int WRITECLIPBOARD(BYTEVIEW data, std::uint32_t format, void*) {
+bool WRITECLIPBOARD(BYTEVIEW data, std::uint32_t format, void*) {
     const std::string folder = CLIPBOARDFOLDER();
-    if (!MAKEFOLDER(folder)) return 0;
+    if (!MAKEFOLDER(folder)) return false;
     FOLDERLOCK lock(folder);
-    if (!lock.HELD()) return 0;
+    if (!lock.HELD()) return false;
+    REMOVEABANDONED(folder);
     const std::string incoming = WRITETEMPORARY(folder, data);
-    if (incoming.empty()) return 0;
+    if (incoming.empty()) return false;
     if (rename(incoming.c_str(), FORMATPATH(folder, format).c_str()) != 0) {
         unlink(incoming.c_str());
-        return 0;
+        return false;
     }
     REMOVEFORMATS(folder, format);
-    return 1;
+    return true;
 }
 
 void CLEARCLIPBOARD(void*) {

@@ -2,7 +2,7 @@
 // byte longer than the data, which is followed by a zero byte. Format numbers
 // are used as they are: the event formats are fixed private numbers, never
 // registered by name.
-#include "codec/clipboard.h"
+#include "kestrel_internal.h"
 
 #include <windows.h>
 
@@ -62,18 +62,20 @@ BYTESTRING READCLIPBOARD(std::uint32_t format, void* owner) {
 
 // The block is filled before the clipboard is opened, so that running out of
 // memory leaves the clipboard's content in place instead of emptying it.
-int WRITECLIPBOARD(BYTEVIEW data, std::uint32_t format, void* owner) {
+bool WRITECLIPBOARD(BYTEVIEW data, std::uint32_t format, void* owner) {
     HGLOBAL block = MAKEBLOCK(data);
-    if (block == nullptr) return 0;
+    if (block == nullptr) return false;
     if (!OPENCLIPBOARD(owner)) {
         GlobalFree(block);
-        return 0;
+        return false;
     }
     EmptyClipboard();
     // The clipboard takes the block only when it accepts it; a refused block
     // is still ours and is freed here rather than leaked.
-    if (SetClipboardData(format, block) == nullptr) GlobalFree(block);
-    return CloseClipboard();
+    const bool placed = SetClipboardData(format, block) != nullptr;
+    if (!placed) GlobalFree(block);
+    CloseClipboard();
+    return placed;
 }
 
 void CLEARCLIPBOARD(void* owner) {

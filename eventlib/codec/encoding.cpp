@@ -10,6 +10,10 @@ struct ENCODEDNUMBER {
     std::size_t size;
 };
 
+// The compressed form of a number: its 32 bits taken as unsigned, in 7-bit
+// groups, most significant first, bit 7 set on every byte but the last. 0 to
+// 2147483647 take 1 to 5 bytes and every negative value exactly 5 (-1 is
+// 8F FF FF FF 7F), the form other readers of this data accept.
 ENCODEDNUMBER ENCODE(std::int32_t value) {
     auto pattern = static_cast<std::uint32_t>(value);
     char groups[MAXNUMBERSIZE];
@@ -38,18 +42,6 @@ void APPENDHEADER(BYTESTRING& out, std::int32_t id, std::uint8_t with_length, st
 }
 
 } // namespace
-
-BYTESTRING ENCODENUMBER(std::int32_t value) {
-    const ENCODEDNUMBER encoded = ENCODE(value);
-    return BYTESTRING(encoded.bytes, encoded.size);
-}
-
-std::int32_t DECODENUMBER(BYTEVIEW bytes) {
-    std::uint32_t value = 0;
-    for (const char byte : bytes)
-        value = value << 7 | (static_cast<std::uint8_t>(byte) & 0x7Fu);
-    return static_cast<std::int32_t>(value);
-}
 
 BYTESTRING CHOOSESTRING(std::uint8_t flag, BYTEVIEW when_set, BYTEVIEW when_clear) {
     return BYTESTRING(flag ? when_set : when_clear);

@@ -6,6 +6,7 @@
 #include "formats/commandlist.h"
 #include "formats/condition_chunk.h"
 #include "formats/fields.h"
+#include "formats/limited_run.h"
 #include "formats/page_reading.h"
 
 #include <iterator>
@@ -84,10 +85,9 @@ constexpr CONDITIONFORMAT BATTLECONDITION{BATTLECONDITIONCHUNK::FLAGS, READBATTL
                                           std::end(BATTLECONDITIONFIELDS)};
 
 void READBATTLEPAGEBODY(BYTESTREAM& stream, EVENTPAGE& page) {
-    for (;;) {
-        switch (READNUMBER(stream)) {
-        case ENDCHUNK:
-            return;
+    LIMITEDRUN body(stream);
+    for (std::int32_t id; body.NEXTCHUNK(id);) {
+        switch (id) {
         case BATTLEPAGECHUNK::CONDITION:
             READCONDITIONCHUNK(stream, page, BATTLECONDITION);
             break;

@@ -1,6 +1,4 @@
-#include "codec/clipboard.h"
-#include "formats/content.h"
-#include "kestrel.h"
+#include "kestrel_internal.h"
 
 namespace KESTREL {
 
@@ -8,13 +6,18 @@ EVENT* GETCLIPBOARDCONTENT(CLIPBOARDCONTENTTYPE format) {
     return DECODECONTENT(format, READCLIPBOARD(static_cast<std::uint32_t>(format), nullptr));
 }
 
-void SETCLIPBOARDCONTENT(CLIPBOARDCONTENTTYPE format, EVENT* event, std::int32_t page,
+bool PUTCLIPBOARDCONTENT(CLIPBOARDCONTENTTYPE format, const EVENT* event, std::int32_t page,
                          std::int32_t first, std::int32_t last) {
     if (const auto content = ENCODECONTENT(format, event, page, first, last)) {
-        WRITECLIPBOARD(*content, static_cast<std::uint32_t>(format), nullptr);
-    } else {
-        CLEARCLIPBOARD(nullptr);
+        return WRITECLIPBOARD(*content, static_cast<std::uint32_t>(format), nullptr);
     }
+    CLEARCLIPBOARD(nullptr);
+    return false;
+}
+
+void SETCLIPBOARDCONTENT(CLIPBOARDCONTENTTYPE format, EVENT* event, std::int32_t page,
+                         std::int32_t first, std::int32_t last) {
+    PUTCLIPBOARDCONTENT(format, event, page, first, last);
 }
 
 } // namespace KESTREL

@@ -2,7 +2,8 @@
 
 #include "formats/codes.h"
 #include "formats/fields.h"
-#include "formats/record_list.h"
+#include "formats/limited_run.h"
+#include "records/record_list.h"
 #include "records/release.h"
 
 #include <algorithm>
@@ -80,9 +81,11 @@ void READROUTEPARAMETERS(BYTESTREAM& stream, EVENTCOMMAND& command) {
 }
 
 // More parameters than the data holds numbers would only be zeros read past
-// its end, so the count is capped by the bytes left.
+// its end, so the count is capped by the bytes left. A negative count holds
+// none: kept as it is, it would reach every reader of the record as a loop
+// bound below zero.
 void READPARAMETERS(BYTESTREAM& stream, EVENTCOMMAND& command) {
-    const std::int32_t count = READNUMBER(stream);
+    const std::int32_t count = std::max(READNUMBER(stream), 0);
     const auto kept = static_cast<std::int32_t>(
         std::min<std::int64_t>(count, ITEMSTHATFIT(stream, STREAMREMAINING(stream), 1)));
     command.parameter_count = kept;
@@ -114,46 +117,37 @@ void WRITEROUTENAME(BYTESTRING& out, const char* name, std::uint8_t per_characte
         APPENDNUMBER(out, static_cast<std::uint8_t>(byte));
 }
 
-// How many numbers the route takes in per-character form.
-std::int64_t ROUTENUMBERS(const MOVEROUTE& route) {
-    std::int64_t numbers = 0;
-    for (std::int32_t i = 0; i < route.command_count; ++i) {
-        const MOVECOMMAND& command = route.commands[i];
-        switch (command.code) {
-        case SWITCHON:
-        case SWITCHOFF:
-            numbers += 2;
-            break;
-        case CHANGEGRAPHIC:
-            numbers += 3 + static_cast<std::int64_t>(NAMEVIEW(command.graphic_name).size());
-            break;
-        case PLAYSOUND:
-            numbers += 5 + static_cast<std::int64_t>(NAMEVIEW(command.sound_name).size());
-            break;
-        default:
-            numbers += 1;
-        }
-    }
-    return numbers;
+// How many numbers a run of bare numbers holds: each ends at its one byte
+// with bit 7 clear.
+std::int64_t NUMBERSIN(BYTEVIEW numbers) {
+    return std::count_if(numbers.begin(), numbers.end(),
+                         [](char byte) { return (static_cast<std::uint8_t>(byte) & 0x80u) == 0; });
 }
 
-// A set-move-route command without a route is written with an empty default
-// route, so that its parameter count still matches what follows it.
+// The parameter count covers the route's steps, counted in what was written:
+// the steps go first, and the count and the route's numbers are put in front
+// of them. A set-move-route command without a route is written with an empty
+// default route, so that its parameter count still matches what follows it.
 void WRITEROUTEPARAMETERS(BYTESTRING& out, const MOVEROUTE* held) {
     const MOVEROUTE route = held ? *held : MOVEROUTE{};
-    APPENDNUMBER(out, static_cast<std::int32_t>(ROUTEHEADERNUMBERS + ROUTENUMBERS(route)));
-    APPENDNUMBER(out, route.target);
-    APPENDNUMBER(out, route.frequency);
-    APPENDNUMBER(out, route.repeat);
-    APPENDNUMBER(out, route.skippable);
+    const std::size_t start = out.size();
     WRITEMOVEROUTE(out, route, PERCHARACTERFORM);
+    BYTESTRING header;
+    APPENDNUMBER(header, static_cast<std::int32_t>(ROUTEHEADERNUMBERS +
+                                                   NUMBERSIN(BYTEVIEW(out).substr(start))));
+    APPENDNUMBER(header, route.target);
+    APPENDNUMBER(header, route.frequency);
+    APPENDNUMBER(header, route.repeat);
+    APPENDNUMBER(header, route.skippable);
+    out.insert(start, header);
 }
 
 // A command that claims parameters but holds no array is written with zeros,
-// so that the list stays readable.
+// so that the list stays readable; one that claims fewer than none, with none.
 void WRITEPARAMETERS(BYTESTRING& out, const EVENTCOMMAND& command) {
-    APPENDNUMBER(out, command.parameter_count);
-    for (std::int32_t i = 0; i < command.parameter_count; ++i) {
+    const std::int32_t count = std::max(command.parameter_count, 0);
+    APPENDNUMBER(out, count);
+    for (std::int32_t i = 0; i < count; ++i) {
         APPENDNUMBER(out, command.parameters ? command.parameters[i] : 0);
     }
 }
@@ -173,9 +167,9 @@ void WRITECOMMAND(BYTESTRING& out, const EVENTCOMMAND& command, std::uint32_t in
 } // namespace
 
 void READCOMMANDLIST(BYTESTREAM& stream, EVENTPAGE& page, std::int32_t length) {
-    const std::int64_t end = stream.position + length;
+    const LIMITEDRUN list(stream, length);
     RECORDLIST<EVENTCOMMAND> commands(ITEMSTHATFIT(stream, length, LEASTCOMMANDBYTES));
-    while (stream.position < end && !STREAMEND(stream)) {
+    while (list.MORE()) {
         EVENTCOMMAND command;
         READCOMMAND(stream, command);
         if (command.code == ENDCOMMAND) {
@@ -190,9 +184,9 @@ void READCOMMANDLIST(BYTESTREAM& stream, EVENTPAGE& page, std::int32_t length) {
 
 void READMOVEROUTE(BYTESTREAM& stream, MOVEROUTE& route, std::int32_t length,
                    std::uint8_t per_character) {
-    const std::int64_t end = stream.position + length;
+    const LIMITEDRUN steps(stream, length);
     RECORDLIST<MOVECOMMAND> commands(ITEMSTHATFIT(stream, length, LEASTMOVECOMMANDBYTES));
-    while (stream.position < end && !STREAMEND(stream)) {
+    while (steps.MORE()) {
         MOVECOMMAND command;
         READMOVECOMMAND(stream, command, per_character);
         commands.APPEND(command);

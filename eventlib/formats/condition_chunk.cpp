@@ -3,6 +3,7 @@
 #include "codec/encoding.h"
 #include "formats/chunk_ids.h"
 #include "formats/fields.h"
+#include "formats/limited_run.h"
 
 namespace KESTREL {
 namespace {
@@ -30,12 +31,9 @@ CONDITION& RENEWCONDITION(EVENTPAGE& page) {
 } // namespace
 
 void READCONDITIONCHUNK(BYTESTREAM& stream, EVENTPAGE& page, const CONDITIONFORMAT& format) {
-    const std::int32_t length = READLENGTH(stream);
-    const std::int64_t end = stream.position + length;
+    LIMITEDRUN chunk(stream, READLENGTH(stream));
     CONDITION& condition = RENEWCONDITION(page);
-    while (stream.position < end && !STREAMEND(stream)) {
-        const std::int32_t id = READNUMBER(stream);
-        if (id == ENDCHUNK) return;
+    for (std::int32_t id; chunk.NEXTCHUNK(id);) {
         if (id == format.flags_id) {
             format.read_flags(stream, condition);
         } else if (!READCONDITIONFIELD(stream, format, id, condition)) {

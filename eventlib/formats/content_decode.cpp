@@ -2,34 +2,21 @@
 #include "formats/chunk_ids.h"
 #include "formats/codes.h"
 #include "formats/commandlist.h"
-#include "formats/content.h"
 #include "formats/fields.h"
+#include "formats/limited_run.h"
 #include "formats/mappage.h"
 #include "formats/page_reading.h"
+#include "kestrel_internal.h"
 
 #include <algorithm>
 
 namespace KESTREL {
 namespace {
 
-constexpr std::int64_t LENGTHFIELDBYTES = 4;
-
 // Every page of a page list takes at least its number and its closing chunk id.
 constexpr std::int64_t LEASTPAGEBYTES = 2;
 
 using PAGEREADER = void (*)(BYTESTREAM& stream, EVENT& event, std::int32_t number);
-
-// The clipboard block can be longer than the content its writer meant, and
-// the bytes past it are whatever was in that memory. So nothing past the
-// content's declared end (4 plus its length field) is read; a length field
-// that reaches past the block leaves the block's end as the end.
-BYTEVIEW DECLAREDCONTENT(BYTEVIEW block) {
-    BYTESTREAM header = OPENSTREAM(block);
-    const std::int64_t declared_end = LENGTHFIELDBYTES + READLONG(header);
-    const auto block_size = static_cast<std::int64_t>(block.size());
-    const std::int64_t end = std::min(std::max(declared_end, LENGTHFIELDBYTES), block_size);
-    return block.substr(0, static_cast<std::size_t>(end));
-}
 
 void GIVEPAGES(EVENT& event, std::int32_t count) {
     event.pages = new EVENTPAGE[count];
@@ -44,8 +31,7 @@ EVENTPAGE& GIVESINGLEPAGE(EVENT& event) {
 // A count of 0 or less gives no pages; the page bodies that follow are still
 // read, and land in no slot. A later page list replaces an earlier one.
 void READPAGELIST(BYTESTREAM& stream, EVENT& event, PAGEREADER read_page) {
-    const std::int32_t length = READLENGTH(stream);
-    const std::int64_t end = stream.position + length;
+    const LIMITEDRUN list(stream, READLENGTH(stream));
     const std::int32_t announced = READNUMBER(stream);
     DESTROYOBJECT(event.pages, 1, event.page_count);
     event.pages = nullptr;
@@ -53,18 +39,17 @@ void READPAGELIST(BYTESTREAM& stream, EVENT& event, PAGEREADER read_page) {
     const std::int64_t count = std::min<std::int64_t>(
         announced, ITEMSTHATFIT(stream, STREAMREMAINING(stream), LEASTPAGEBYTES));
     if (count > 0) GIVEPAGES(event, static_cast<std::int32_t>(count));
-    while (stream.position < end && !STREAMEND(stream)) {
+    while (list.MORE()) {
         read_page(stream, event, PAGENUMBERINDATA);
     }
 }
 
-void DECODEMAPEVENT(BYTESTREAM& stream, EVENT& event) {
+void DECODEMAPEVENT(BYTESTREAM& stream, EVENT& event, std::int32_t) {
     event.kind = EK_MAP;
     READBYTE(stream); // the lead byte, which carries nothing
-    while (!STREAMEND(stream)) {
-        switch (READNUMBER(stream)) {
-        case ENDCHUNK:
-            return;
+    LIMITEDRUN chunks(stream);
+    for (std::int32_t id; chunks.NEXTCHUNK(id);) {
+        switch (id) {
         case MAPEVENTCHUNK::NAME:
             REPLACENAME(event.name, READNAME(stream));
             break;
@@ -93,6 +78,14 @@ void DECODELONEPAGE(BYTESTREAM& stream, EVENT& event, EVENTKIND kind, PAGEREADER
     read_page(stream, event, number == PAGENUMBERINDATA ? 0 : number);
 }
 
+void DECODEMAPEVENTPAGE(BYTESTREAM& stream, EVENT& event, std::int32_t) {
+    DECODELONEPAGE(stream, event, EK_MAP, READMAPPAGE);
+}
+
+void DECODEBATTLEEVENTPAGE(BYTESTREAM& stream, EVENT& event, std::int32_t) {
+    DECODELONEPAGE(stream, event, EK_BATTLE, READBATTLEPAGE);
+}
+
 EVENTPAGE& GIVECOMMANDPAGE(EVENT& event) {
     EVENTPAGE& page = GIVESINGLEPAGE(event);
     page.number = 1;
@@ -116,14 +109,12 @@ void KEEPCHUNK(BYTESTREAM& stream, EVENT& event, std::int32_t id) {
     }
 }
 
-void DECODEMONSTERGROUP(BYTESTREAM& stream, EVENT& event) {
+void DECODEMONSTERGROUP(BYTESTREAM& stream, EVENT& event, std::int32_t) {
     event.kind = EK_BATTLE;
     event.id = READLONG(stream);
-    while (!STREAMEND(stream)) {
-        const std::int32_t id = READNUMBER(stream);
+    LIMITEDRUN chunks(stream);
+    for (std::int32_t id; chunks.NEXTCHUNK(id);) {
         switch (id) {
-        case ENDCHUNK:
-            return;
         case MONSTERGROUPCHUNK::NAME:
             REPLACENAME(event.name, READNAME(stream));
             break;
@@ -161,14 +152,13 @@ void READCOMMONSWITCHFLAG(BYTESTREAM& stream, EVENTPAGE& page) {
     }
 }
 
-void DECODECOMMONEVENT(BYTESTREAM& stream, EVENT& event) {
+void DECODECOMMONEVENT(BYTESTREAM& stream, EVENT& event, std::int32_t) {
     event.kind = EK_COMMON;
     event.id = READLONG(stream);
     EVENTPAGE& page = GIVECOMMANDPAGE(event);
-    while (!STREAMEND(stream)) {
-        switch (READNUMBER(stream)) {
-        case ENDCHUNK:
-            return;
+    LIMITEDRUN chunks(stream);
+    for (std::int32_t id; chunks.NEXTCHUNK(id);) {
+        switch (id) {
         case COMMONEVENTCHUNK::NAME:
             REPLACENAME(event.name, READNAME(stream));
             break;
@@ -193,44 +183,27 @@ void DECODECOMMONEVENT(BYTESTREAM& stream, EVENT& event) {
     }
 }
 
-bool ISEVENTFORMAT(CLIPBOARDCONTENTTYPE format) {
-    switch (format) {
-    case CB_MAPEVENT:
-    case CB_MAPEVENTPAGE:
-    case CB_BATTLEEVENTPAGE:
-    case CB_EVENTCOMMANDS:
-    case CB_MONSTERGROUP:
-    case CB_COMMONEVENT:
-        return true;
-    default:
-        return false;
-    }
-}
+// Each decoder reads on from just after the content's length field, which it
+// is given.
+using CONTENTDECODER = void (*)(BYTESTREAM& stream, EVENT& event, std::int32_t length);
 
-EVENT* DECODEEVENT(CLIPBOARDCONTENTTYPE format, BYTEVIEW block) {
-    auto* event = new EVENT;
-    BYTESTREAM stream = OPENSTREAM(DECLAREDCONTENT(block));
-    const std::int32_t length = READLONG(stream);
+CONTENTDECODER DECODERFOR(CLIPBOARDCONTENTTYPE format) {
     switch (format) {
     case CB_MAPEVENT:
-        DECODEMAPEVENT(stream, *event);
-        break;
+        return DECODEMAPEVENT;
     case CB_MAPEVENTPAGE:
-        DECODELONEPAGE(stream, *event, EK_MAP, READMAPPAGE);
-        break;
+        return DECODEMAPEVENTPAGE;
     case CB_BATTLEEVENTPAGE:
-        DECODELONEPAGE(stream, *event, EK_BATTLE, READBATTLEPAGE);
-        break;
+        return DECODEBATTLEEVENTPAGE;
     case CB_EVENTCOMMANDS:
-        DECODEEVENTCOMMANDS(stream, *event, length);
-        break;
+        return DECODEEVENTCOMMANDS;
     case CB_MONSTERGROUP:
-        DECODEMONSTERGROUP(stream, *event);
-        break;
+        return DECODEMONSTERGROUP;
+    case CB_COMMONEVENT:
+        return DECODECOMMONEVENT;
     default:
-        DECODECOMMONEVENT(stream, *event);
+        return nullptr;
     }
-    return event;
 }
 
 } // namespace
@@ -238,7 +211,13 @@ EVENT* DECODEEVENT(CLIPBOARDCONTENTTYPE format, BYTEVIEW block) {
 EVENT* DECODECONTENT(CLIPBOARDCONTENTTYPE format, BYTEVIEW content) {
     if (content.empty()) return nullptr;
     if (format == CB_TEXT) return reinterpret_cast<EVENT*>(COPYNAME(content));
-    return ISEVENTFORMAT(format) ? DECODEEVENT(format, content) : nullptr;
+    const CONTENTDECODER decode = DECODERFOR(format);
+    if (decode == nullptr) return nullptr;
+    auto* event = new EVENT;
+    BYTESTREAM stream = OPENSTREAM(CONTENTOFBLOCK(format, content));
+    const std::int32_t length = READLONG(stream);
+    decode(stream, *event, length);
+    return event;
 }
 
 } // namespace KESTREL

@@ -3,9 +3,9 @@
 #include "formats/chunk_ids.h"
 #include "formats/codes.h"
 #include "formats/commandlist.h"
-#include "formats/content.h"
 #include "formats/fields.h"
 #include "formats/mappage.h"
+#include "kestrel_internal.h"
 #include "records/readable.h"
 
 #include <algorithm>

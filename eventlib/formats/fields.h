@@ -22,17 +22,6 @@ void SKIPCHUNK(BYTESTREAM& stream);
 // the value is always exactly one compressed integer.
 std::int32_t READNUMBERVALUE(BYTESTREAM& stream);
 
-// A bare number, as every number of command lists and move routes is written.
-// Most of them are below 128 and take one byte, which is appended directly:
-// command lists are long, and this is where encoding them spends its time.
-inline void APPENDNUMBER(BYTESTRING& out, std::int32_t value) {
-    if (value >= 0 && value < 0x80) {
-        out.push_back(static_cast<char>(value));
-        return;
-    }
-    APPENDNUMBERCHUNK(out, value, NOLENGTH, NOID);
-}
-
 // A new block from the C allocator holding the bytes and a terminating zero.
 char* COPYNAME(BYTEVIEW bytes);
 

@@ -6,6 +6,7 @@
 #include "formats/commandlist.h"
 #include "formats/condition_chunk.h"
 #include "formats/fields.h"
+#include "formats/limited_run.h"
 #include "formats/page_reading.h"
 
 #include <iterator>
@@ -82,18 +83,15 @@ bool READPAGENUMBERFIELD(BYTESTREAM& stream, std::int32_t id, EVENTPAGE& page) {
 // The page's own route moves the event itself, at the page's move frequency as
 // read so far.
 void READPAGEROUTE(BYTESTREAM& stream, EVENTPAGE& page) {
-    const std::int32_t length = READLENGTH(stream);
-    const std::int64_t end = stream.position + length;
+    LIMITEDRUN chunk(stream, READLENGTH(stream));
     DESTROYOBJECT(page.move_route, 0, 1);
     auto* route = new MOVEROUTE;
     page.move_route = route;
     route->target = OWNEVENTTARGET;
     route->frequency = page.move_frequency;
     route->repeat = 1;
-    while (stream.position < end && !STREAMEND(stream)) {
-        switch (READNUMBER(stream)) {
-        case ENDCHUNK:
-            return;
+    for (std::int32_t id; chunk.NEXTCHUNK(id);) {
+        switch (id) {
         case PAGEROUTECHUNK::ROUTESIZE:
             READNUMBERVALUE(stream);
             break;
@@ -115,11 +113,9 @@ void READPAGEROUTE(BYTESTREAM& stream, EVENTPAGE& page) {
 // A page has no length of its own: only chunk id 0, or the end of the data,
 // ends it.
 void READMAPPAGEBODY(BYTESTREAM& stream, EVENTPAGE& page) {
-    for (;;) {
-        const std::int32_t id = READNUMBER(stream);
+    LIMITEDRUN body(stream);
+    for (std::int32_t id; body.NEXTCHUNK(id);) {
         switch (id) {
-        case ENDCHUNK:
-            return;
         case MAPPAGECHUNK::CONDITION:
             READCONDITIONCHUNK(stream, page, MAPCONDITION);
             break;

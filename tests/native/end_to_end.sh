@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The native converter and clipboard tool as a user runs them, one process
 # after another over a private clipboard folder.
-# Usage: end_to_end.sh PROGRAM_FOLDER SAMPLE_MAP_EVENT
+# Usage: end_to_end.sh PROGRAM_FOLDER SAMPLE_MAP_EVENT VERSION
 set -euo pipefail
 programs=$1
 sample=$2
+version=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export PAGEWRIGHT_CLIPBOARD_DIR=$work/clipboard
@@ -68,8 +69,36 @@ expect_output "There is no supported RPG Maker event data in clipboard!"
 printf 'hello' >"$work/text"
 clip load 1 "$work/text"
 convert
-expect_output "Pagewright v1.1"
+expect_output "Pagewright v$version"
 expect_formats "1 "
+
+# Asking for help or the version converts nothing; any other argument is
+# refused.
+clip load 563 "$sample"
+"$programs/pagewright" --help >"$work/out" || fail "--help must succeed"
+expect_output "usage: pagewright"
+"$programs/pagewright" --version >"$work/out" || fail "--version must succeed"
+expect_output "pagewright $version"
+rc=0
+"$programs/pagewright" --frobnicate >/dev/null 2>"$work/out" || rc=$?
+[ "$rc" = 2 ] || fail "an unknown argument must exit with 2, not $rc"
+expect_output "usage: pagewright"
+expect_formats "563 "
+for help in help --help; do
+    clip "$help" >"$work/out" || fail "pagewright-clip $help must succeed"
+    expect_output "usage: pagewright-clip"
+done
+
+# A file-size limit makes the write fail: the failure message, the clipboard
+# as it was, and no temporary file left behind. (Output goes through a pipe,
+# which the limit does not touch.)
+(
+    ulimit -f 0
+    exec "$programs/pagewright" </dev/null 2>&1
+) | cat >"$work/out" || fail "the converter did not survive a file-size limit"
+expect_output "Could not write to the clipboard. Nothing was converted."
+expect_formats "563 "
+[ -z "$(find "$PAGEWRIGHT_CLIPBOARD_DIR" -name '.incoming-*')" ] || fail "a temporary file was left"
 
 # The tool's errors.
 clip load 563 "$work/missing" 2>"$work/out" && fail "a missing file must fail"

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# program_checks.sh CHECK PROGRAM [BUILD]: what the built pagewright.exe must
+# program_checks.sh CHECK PROGRAM [BUILD VERSION]: what the built pagewright.exe must
 # be, beyond what it does.
 #   exports:   it exports by name the record library's eight functions and
 #              nothing else
 #   size:      it fits in 512 KiB
 #   iostreams: no C++ stream library went into it (read from its link map)
-#   package:   BUILD's package holds both programs and the user guide
+#   package:   BUILD's package for VERSION holds both programs and the user
+#              guide
 set -euo pipefail
 
 check=$1
@@ -55,12 +56,13 @@ package)
     rm -rf "$folder"
     cpack --config "$build/CPackConfig.cmake" -B "$folder" >"$folder.log" 2>&1 ||
         fail "cpack failed: $(cat "$folder.log")"
-    zip=$folder/Pagewright-1.1-win32.zip
+    name=Pagewright-$4-win32
+    zip=$folder/$name.zip
     [ -f "$zip" ] || fail "no $zip"
     (cd "$folder" && cmake -E tar tf "$zip") | sort >"$folder.contents"
     cat "$folder.contents"
-    printf '%s\n' Pagewright-1.1-win32/USERGUIDE.txt Pagewright-1.1-win32/pagewright-clip.exe \
-        Pagewright-1.1-win32/pagewright.exe | sort | diff - "$folder.contents" ||
+    printf '%s\n' "$name/USERGUIDE.txt" "$name/pagewright-clip.exe" "$name/pagewright.exe" |
+        sort | diff - "$folder.contents" ||
         fail "the package does not hold exactly the two programs and the guide"
     ;;
 *) fail "unknown check $check" ;;

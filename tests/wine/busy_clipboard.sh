@@ -9,6 +9,10 @@
 #                       nothing is written and the user is told so.
 #   released-in-time:   the same, but let go within the converter's tries; the
 #                       conversion goes through.
+#   target-present:     held past the tries as above, with the chosen target
+#                       (a common event) already on the clipboard beside the
+#                       commands; still nothing is written and the user is
+#                       told so.
 source "$(dirname "$0")/lib.sh"
 
 start_holder() {
@@ -55,6 +59,17 @@ held-past-retries | released-in-time)
         expect_message 'Successfully converted: Event command(s) -> Battle event page'
         expect_formats after 565
     fi
+    ;;
+target-present)
+    put_clipboard 566 "$PAGEWRIGHT_FIXTURES/566.bin" 584 "$PAGEWRIGHT_FIXTURES/584.bin"
+    snapshot before
+    start_converter
+    wait_new_window
+    start_holder 3000
+    press Down Return
+    finish
+    expect_message "$WRITE_FAILED"
+    expect_unchanged
     ;;
 *) fail "unknown case $1" ;;
 esac

@@ -16,7 +16,7 @@ fi
 # shellcheck source=/dev/null
 source "$PAGEWRIGHT_WINE_SESSION/env"
 
-NODATA_FIRST_LINE='Pagewright v1.1'
+NODATA_FIRST_LINE="Pagewright v${PAGEWRIGHT_VERSION:?}"
 NODATA_LAST_LINE='There is no supported RPG Maker event data in clipboard!'
 WRITE_FAILED='Could not write to the clipboard. Nothing was converted.'
 

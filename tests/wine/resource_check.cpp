@@ -200,10 +200,13 @@ void CHECKVERSION(const std::string& program) {
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     EXPECT(VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length) &&
-               fixed->dwFileVersionMS == 0x00010001 && fixed->dwFileVersionLS == 0,
-           "file version 1.1.0.0");
+               fixed->dwFileVersionMS ==
+                   (PAGEWRIGHT_VERSION_MAJOR << 16 | PAGEWRIGHT_VERSION_MINOR) &&
+               fixed->dwFileVersionLS == 0,
+           "file version " PAGEWRIGHT_FILE_VERSION);
     for (const auto& [key, value] :
-         {std::pair{"ProductName", "Pagewright"}, std::pair{"FileVersion", "1.1.0.0"}}) {
+         {std::pair{"ProductName", "Pagewright"}, std::pair{"FileVersion", PAGEWRIGHT_FILE_VERSION},
+          std::pair{"ProductVersion", PAGEWRIGHT_VERSION}}) {
         char* text = nullptr;
         const std::string path = std::string("\\StringFileInfo\\040904B0\\") + key;
         EXPECT(

@@ -57,8 +57,10 @@ protected:
         std::ofstream(folder_ / std::to_string(format), std::ios::binary) << block;
     }
 
-    std::string BLOCK(int format) const {
-        std::ifstream file(folder_ / std::to_string(format), std::ios::binary);
+    std::string BLOCK(int format) const { return BLOCK(std::to_string(format)); }
+
+    std::string BLOCK(const std::string& name) const {
+        std::ifstream file(folder_ / name, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     }
 

@@ -1,7 +1,7 @@
 // Records that a decoder reads one at a time, gathered in a block of their
 // own before they join the array of the record that owns them.
-#ifndef PAGEWRIGHT_FORMATS_RECORD_LIST_H
-#define PAGEWRIGHT_FORMATS_RECORD_LIST_H
+#ifndef PAGEWRIGHT_RECORDS_RECORD_LIST_H
+#define PAGEWRIGHT_RECORDS_RECORD_LIST_H
 
 #include "kestrel.h"
 

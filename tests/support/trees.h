@@ -2,8 +2,7 @@
 #ifndef PAGEWRIGHT_TESTS_TREES_H
 #define PAGEWRIGHT_TESTS_TREES_H
 
-#include "formats/content.h"
-#include "kestrel.h"
+#include "kestrel_internal.h"
 
 #include <cstdlib>
 #include <cstring>
