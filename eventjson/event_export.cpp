@@ -2,7 +2,7 @@
 #include "event_fields.h"
 #include "event_json.h"
 #include "event_kinds.h"
-#include "hex.h"
+#include "hex_bytes.h"
 #include "json_layout.h"
 #include "name_text.h"
 

@@ -1,4 +1,4 @@
-#include "hex.h"
+#include "hex_bytes.h"
 
 namespace PAGEWRIGHT {
 namespace {
