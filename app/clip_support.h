@@ -6,7 +6,9 @@
 #include "kestrel.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace PAGEWRIGHT {
 
@@ -38,7 +40,18 @@ bool PARSEFORMAT(const char* text, KESTREL::CLIPBOARDCONTENTTYPE& format);
 
 std::string NOTONCLIPBOARD(KESTREL::CLIPBOARDCONTENTTYPE format);
 
-bool READFILE(const char* path, std::string& bytes);
+// The reason of the last failed call, from errno.
+std::string REASON();
+
+// The file's bytes up to its end, or its first `most` + 1 bytes when it holds
+// more than `most`.
+bool READSTREAM(std::FILE* file, std::size_t most, std::string& bytes);
+bool READFILE(const char* path, std::string& bytes, std::size_t most = SIZE_MAX);
+
+// Writes the bytes into a new file beside `path` and renames that to `path`,
+// so that `path` holds either all of them or what it held before. On failure
+// `reason` says why.
+bool REPLACEFILE(const std::string& path, std::string_view bytes, std::string& reason);
 
 } // namespace PAGEWRIGHT
 

@@ -1,5 +1,6 @@
 // pagewright-clip: event data between the clipboard and files, and a look at
 // what is on the clipboard.
+#include "clip_json.h"
 #include "clip_support.h"
 #include "kestrel_internal.h"
 #include "tree_dump.h"
@@ -90,6 +91,8 @@ int main(int argc, char** argv) {
         PRINTUSAGE();
         return 0;
     }
+    if (command == "export") return EXPORTCOMMAND(argc - 2, argv + 2);
+    if (command == "import") return IMPORTCOMMAND(argc - 2, argv + 2);
     CLIPBOARDCONTENTTYPE format{};
     const bool format_given = argc > 2;
     if (format_given && !PARSEFORMAT(argv[2], format)) {

@@ -32,7 +32,7 @@ public:
 };
 
 struct IMPORTEDEVENT {
-    KESTREL::CLIPBOARDCONTENTTYPE format;
+    KESTREL::CLIPBOARDCONTENTTYPE format{};
     EVENTTREE tree;
 };
 
