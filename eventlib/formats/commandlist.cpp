@@ -29,31 +29,40 @@ char* READCHARACTERNAME(BYTESTREAM& stream) {
     return COPYNAME(bytes);
 }
 
-char* READROUTENAME(BYTESTREAM& stream, std::uint8_t per_character) {
-    return per_character ? READCHARACTERNAME(stream) : READNAME(stream);
-}
-
-void READMOVECOMMAND(BYTESTREAM& stream, MOVECOMMAND& command, std::uint8_t per_character) {
-    command.code = READNUMBER(stream);
+// A move command's numbers in the order the data holds them, each handed to
+// `fields`: NUMBER for a number, NAME for a name. The code comes first and
+// decides the rest, so a reader that fills it in sees its own choice. The
+// reader, the writer and the count in front of a set-move-route command's
+// route all go by this one description.
+template <typename COMMAND, typename FIELDS>
+void MOVECOMMANDLAYOUT(COMMAND& command, FIELDS& fields) {
+    fields.NUMBER(command.code);
     switch (command.code) {
     case SWITCHON:
     case SWITCHOFF:
-        command.switch_id = READNUMBER(stream);
+        fields.NUMBER(command.switch_id);
         break;
     case CHANGEGRAPHIC:
-        command.graphic_name = READROUTENAME(stream, per_character);
-        command.graphic_index = READNUMBER(stream);
+        fields.NAME(command.graphic_name);
+        fields.NUMBER(command.graphic_index);
         break;
     case PLAYSOUND:
-        command.sound_name = READROUTENAME(stream, per_character);
-        command.volume = READNUMBER(stream);
-        command.tempo = READNUMBER(stream);
-        command.balance = READNUMBER(stream);
+        fields.NAME(command.sound_name);
+        fields.NUMBER(command.volume);
+        fields.NUMBER(command.tempo);
+        fields.NUMBER(command.balance);
         break;
     default:
         break;
     }
 }
+
+struct MOVEFIELDREADER {
+    BYTESTREAM& stream;
+    std::uint8_t per_character;
+    void NUMBER(std::int32_t& value) { value = READNUMBER(stream); }
+    void NAME(char*& name) { name = per_character ? READCHARACTERNAME(stream) : READNAME(stream); }
+};
 
 std::int32_t* NEWPARAMETERS(std::int32_t count) {
     return new std::int32_t[std::max(count, MINIMUMPARAMETERS)]();
@@ -106,40 +115,43 @@ void READCOMMAND(BYTESTREAM& stream, EVENTCOMMAND& command) {
     }
 }
 
-void WRITEROUTENAME(BYTESTRING& out, const char* name, std::uint8_t per_character) {
-    const BYTEVIEW bytes = NAMEVIEW(name);
-    APPENDNUMBER(out, static_cast<std::int32_t>(bytes.size()));
-    if (!per_character) {
-        out.append(bytes);
-        return;
+struct MOVEFIELDWRITER {
+    BYTESTRING& out;
+    std::uint8_t per_character;
+    void NUMBER(std::int32_t value) { APPENDNUMBER(out, value); }
+    void NAME(const char* name) {
+        const BYTEVIEW bytes = NAMEVIEW(name);
+        APPENDNUMBER(out, static_cast<std::int32_t>(bytes.size()));
+        if (!per_character) {
+            out.append(bytes);
+            return;
+        }
+        for (const char byte : bytes)
+            APPENDNUMBER(out, static_cast<std::uint8_t>(byte));
     }
-    for (const char byte : bytes)
-        APPENDNUMBER(out, static_cast<std::uint8_t>(byte));
-}
+};
 
-// How many numbers a run of bare numbers holds: each ends at its one byte
-// with bit 7 clear.
-std::int64_t NUMBERSIN(BYTEVIEW numbers) {
-    return std::count_if(numbers.begin(), numbers.end(),
-                         [](char byte) { return (static_cast<std::uint8_t>(byte) & 0x80u) == 0; });
-}
+// How many numbers the writer's per-character form holds, where a name is its
+// length and one number per byte.
+struct PERCHARACTERNUMBERCOUNT {
+    std::int64_t numbers = 0;
+    void NUMBER(std::int32_t) { ++numbers; }
+    void NAME(const char* name) { numbers += 1 + static_cast<std::int64_t>(NAMEVIEW(name).size()); }
+};
 
-// The parameter count covers the route's steps, counted in what was written:
-// the steps go first, and the count and the route's numbers are put in front
-// of them. A set-move-route command without a route is written with an empty
-// default route, so that its parameter count still matches what follows it.
+// A set-move-route command without a route is written with an empty default
+// route, so that its parameter count still matches what follows it.
 void WRITEROUTEPARAMETERS(BYTESTRING& out, const MOVEROUTE* held) {
     const MOVEROUTE route = held ? *held : MOVEROUTE{};
-    const std::size_t start = out.size();
+    PERCHARACTERNUMBERCOUNT count;
+    for (std::int32_t i = 0; i < route.command_count; ++i)
+        MOVECOMMANDLAYOUT(route.commands[i], count);
+    APPENDNUMBER(out, static_cast<std::int32_t>(ROUTEHEADERNUMBERS + count.numbers));
+    APPENDNUMBER(out, route.target);
+    APPENDNUMBER(out, route.frequency);
+    APPENDNUMBER(out, route.repeat);
+    APPENDNUMBER(out, route.skippable);
     WRITEMOVEROUTE(out, route, PERCHARACTERFORM);
-    BYTESTRING header;
-    APPENDNUMBER(header, static_cast<std::int32_t>(ROUTEHEADERNUMBERS +
-                                                   NUMBERSIN(BYTEVIEW(out).substr(start))));
-    APPENDNUMBER(header, route.target);
-    APPENDNUMBER(header, route.frequency);
-    APPENDNUMBER(header, route.repeat);
-    APPENDNUMBER(header, route.skippable);
-    out.insert(start, header);
 }
 
 // A command that claims parameters but holds no array is written with zeros,
@@ -188,7 +200,8 @@ void READMOVEROUTE(BYTESTREAM& stream, MOVEROUTE& route, std::int32_t length,
     RECORDLIST<MOVECOMMAND> commands(ITEMSTHATFIT(stream, length, LEASTMOVECOMMANDBYTES));
     while (steps.MORE()) {
         MOVECOMMAND command;
-        READMOVECOMMAND(stream, command, per_character);
+        MOVEFIELDREADER fields{stream, per_character};
+        MOVECOMMANDLAYOUT(command, fields);
         commands.APPEND(command);
     }
     commands.MOVEINTO(route.commands, route.command_count);
@@ -216,28 +229,9 @@ void WRITECOMMANDS(BYTESTRING& out, const EVENTCOMMAND* commands, std::int32_t c
 }
 
 void WRITEMOVEROUTE(BYTESTRING& out, const MOVEROUTE& route, std::uint8_t per_character) {
-    for (std::int32_t i = 0; i < route.command_count; ++i) {
-        const MOVECOMMAND& command = route.commands[i];
-        APPENDNUMBER(out, command.code);
-        switch (command.code) {
-        case SWITCHON:
-        case SWITCHOFF:
-            APPENDNUMBER(out, command.switch_id);
-            break;
-        case CHANGEGRAPHIC:
-            WRITEROUTENAME(out, command.graphic_name, per_character);
-            APPENDNUMBER(out, command.graphic_index);
-            break;
-        case PLAYSOUND:
-            WRITEROUTENAME(out, command.sound_name, per_character);
-            APPENDNUMBER(out, command.volume);
-            APPENDNUMBER(out, command.tempo);
-            APPENDNUMBER(out, command.balance);
-            break;
-        default:
-            break;
-        }
-    }
+    MOVEFIELDWRITER fields{out, per_character};
+    for (std::int32_t i = 0; i < route.command_count; ++i)
+        MOVECOMMANDLAYOUT(route.commands[i], fields);
 }
 
 } // namespace KESTREL

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# program_checks.sh CHECK PROGRAM [BUILD VERSION]: what the built pagewright.exe must
-# be, beyond what it does.
+# program_checks.sh CHECK PROGRAM [BUILD VERSION | PROGRAM...]: what the built
+# pagewright.exe and kestrel.dll must be, beyond what they do.
 #   exports:   it exports by name the record library's eight functions and
 #              nothing else
 #   size:      it fits in 512 KiB
 #   iostreams: no C++ stream library went into it (read from its link map)
-#   package:   BUILD's package for VERSION holds both programs and the user
-#              guide
+#   runtime:   beside Windows' own DLLs the PROGRAMs need msvcrt.dll and
+#              kestrel.dll alone, and take malloc and free from msvcrt.dll,
+#              so that they share one heap
+#   package:   BUILD's package for VERSION holds both programs, the user
+#              guide and the SDK, whose header is the public header and whose
+#              README has Windows line ends
 set -euo pipefail
 
 check=$1
@@ -50,6 +54,21 @@ iostreams)
     grep -qE '_ZSt4cout|_ZNSt8ios_base4InitC' "$map" && fail "the standard streams are linked in"
     echo "no stream library objects in $program"
     ;;
+runtime)
+    for file in "${@:2}"; do
+        # The findings go to the working folder: the example lies in the staged package.
+        found=$(basename "$file")
+        i686-w64-mingw32-objdump -p "$file" >"$found.imports.txt"
+        sed -n 's/^\s*DLL Name: //p' "$found.imports.txt" | tr '[:upper:]' '[:lower:]' |
+            grep -vxE '(kernel32|user32|msvcrt|kestrel)\.dll' && fail "$file needs the DLLs above"
+        # Each imported name follows its DLL's "DLL Name:" line.
+        awk '/DLL Name:/ { dll = tolower($3) } $NF == "malloc" || $NF == "free" { print dll, $NF }' \
+            "$found.imports.txt" | sort >"$found.heap"
+        printf '%s\n' 'msvcrt.dll free' 'msvcrt.dll malloc' | diff - "$found.heap" ||
+            fail "$file does not take malloc and free from msvcrt.dll"
+        echo "$file: $(sed -n 's/^\s*DLL Name: //p' "$found.imports.txt" | tr '\n' ' ')"
+    done
+    ;;
 package)
     build=$3
     folder=$build/tests/windows/package-check
@@ -59,11 +78,18 @@ package)
     name=Pagewright-$4-win32
     zip=$folder/$name.zip
     [ -f "$zip" ] || fail "no $zip"
-    (cd "$folder" && cmake -E tar tf "$zip") | sort >"$folder.contents"
+    (cd "$folder" && cmake -E tar tf "$zip") | grep -v '/$' | sort >"$folder.contents"
     cat "$folder.contents"
-    printf '%s\n' "$name/USERGUIDE.txt" "$name/pagewright-clip.exe" "$name/pagewright.exe" |
-        sort | diff - "$folder.contents" ||
-        fail "the package does not hold exactly the two programs and the guide"
+    printf "$name/%s\n" USERGUIDE.txt pagewright-clip.exe pagewright.exe sdk/README.txt \
+        sdk/bin/kestrel.dll sdk/examples/event_roundtrip.cpp sdk/include/kestrel.h \
+        sdk/lib/libkestrel.dll.a | sort | diff - "$folder.contents" ||
+        fail "the package does not hold exactly the two programs, the guide and the SDK"
+    (cd "$folder" && cmake -E tar xf "$zip")
+    cmp "$(dirname "$0")/../../eventlib/include/kestrel.h" "$folder/$name/sdk/include/kestrel.h" ||
+        fail "the SDK's header is not the public header"
+    if grep -qv $'\r$' "$folder/$name/sdk/README.txt"; then
+        fail "the SDK's README has lines without CR LF"
+    fi
     ;;
 *) fail "unknown check $check" ;;
 esac
