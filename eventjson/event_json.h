@@ -38,8 +38,10 @@ struct IMPORTEDEVENT {
 
 // Inputs larger than this are refused before they are read; documents nested
 // deeper than MAXJSONDEPTH too. Both keep hostile input bounded in time and
-// memory: an event tree is 9 levels deep at most.
-constexpr std::size_t MAXJSONBYTES = std::size_t{64} << 20;
+// memory: an event tree is 9 levels deep at most, and reading a document takes
+// up to about 70 times its size, which must fit into a 32-bit process. The
+// largest event of the real data takes 1.3 MB as JSON.
+constexpr std::size_t MAXJSONBYTES = std::size_t{16} << 20;
 constexpr int MAXJSONDEPTH = 32;
 
 // The tree a JSON document describes, built from the allocation families of

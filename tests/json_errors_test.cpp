@@ -76,6 +76,6 @@ TEST(JsonErrors, DeepOrHugeInputIsRefusedAtOnce) {
     const std::string error = IMPORTERROR(deep);
     EXPECT_EQ(error.substr(error.find(':')), ": nested deeper than 32 levels");
     EXPECT_EQ(error.rfind("/name/0/0/", 0), 0u) << error;
-    EXPECT_EQ(IMPORTERROR(std::string(MAXJSONBYTES + 1, ' ')), "top level: larger than 64 MiB");
+    EXPECT_EQ(IMPORTERROR(std::string(MAXJSONBYTES + 1, ' ')), "top level: larger than 16 MiB");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }
