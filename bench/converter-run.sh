@@ -1,32 +1,56 @@
 #!/usr/bin/env bash
-# Times whole runs of the converter, as processes, on the largest event of the
-# corpus that converts without asking for a target. Each run finds the event
-# freshly loaded on a clipboard folder of its own.
+# Times whole runs of the programs, as processes, on the largest events of the
+# corpus: the converter on the largest that converts without asking for a
+# target, each run finding it freshly loaded on a clipboard folder of its own;
+# pagewright-clip export (of it on the clipboard, as JSON into a file) and
+# import (of that JSON, onto the clipboard) on the largest of all.
 #
 #   PAGEWRIGHT_CORPUS=<folder> bench/converter-run.sh
 #
 # PAGEWRIGHT_BUILD names the build folder whose programs are timed (default
-# build/bench); PAGEWRIGHT_RUNS the number of timed runs (default 100).
+# build/bench); PAGEWRIGHT_RUNS the number of timed runs (default 100);
+# PAGEWRIGHT_CODEPAGE the code page of export and import (default 932, in
+# which the largest event's names are text).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 corpus=${PAGEWRIGHT_CORPUS:?set PAGEWRIGHT_CORPUS to the folder of real event data}
 build=${PAGEWRIGHT_BUILD:-build/bench}
 runs=${PAGEWRIGHT_RUNS:-100}
+export PAGEWRIGHT_CODEPAGE=${PAGEWRIGHT_CODEPAGE:-932}
+clip=$build/app/pagewright-clip
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export PAGEWRIGHT_CLIPBOARD_DIR="$work/clipboard"
+
+# The largest event of the corpus whose path does not match $1 (which an
+# empty pattern never does).
+largest() {
+    find "$corpus" -name '*.bin' ! -path "$1" -printf '%s %p\n' | sort -n | tail -n 1 |
+        cut -d ' ' -f 2-
+}
+
+# hyperfine's figures for COMMAND, run after PREPARE each time.
+timed() {
+    local name=$1 prepare=$2 command=$3
+    hyperfine --shell=none --warmup 3 --runs "$runs" --export-json "$work/results" \
+        --prepare "$prepare" "$command" >"$work/hyperfine.log"
+    jq -r --arg name "$name" '.results[0] | [.median, .mean, .min, .max | . * 100000 | round / 100] as [$median, $mean, $min, $max]
+        | "\($name): median \($median) ms (mean \($mean), min \($min), max \($max)) over \(.times | length) runs"' \
+        "$work/results"
+}
 
 # Bare event commands (566) would wait for the user to choose a target.
-largest=$(find "$corpus" -path '*/566/*' -prune -o -name '*.bin' -printf '%s %p\n' |
-    sort -n | tail -n 1 | cut -d ' ' -f 2-)
-format=$(basename "$(dirname "$largest")")
+event=$(largest '*/566/*')
+format=$(basename "$(dirname "$event")")
+echo "converter run on $event ($(stat -c %s "$event") bytes, format $format)"
+timed converter "$clip load $format $event" "$build/app/pagewright"
 
-clipboard=$(mktemp -d)
-results=$(mktemp)
-trap 'rm -rf "$clipboard" "$results"' EXIT
-export PAGEWRIGHT_CLIPBOARD_DIR="$clipboard"
-
-echo "converter run on $largest ($(stat -c %s "$largest") bytes, format $format)"
-hyperfine --shell=none --warmup 3 --runs "$runs" --export-json "$results" \
-    --prepare "$build/app/pagewright-clip load $format $largest" \
-    "$build/app/pagewright"
-jq -r '.results[0] | [.median, .mean, .min, .max | . * 100000 | round / 100] as [$median, $mean, $min, $max]
-    | "median \($median) ms (mean \($mean), min \($min), max \($max)) over \(.times | length) runs"' \
-    "$results"
+event=$(largest '')
+format=$(basename "$(dirname "$event")")
+"$clip" load "$format" "$event"
+"$clip" export -o "$work/event.json"
+echo "export and import of $event ($(stat -c %s "$event") bytes, format $format," \
+    "$(stat -c %s "$work/event.json") bytes of JSON in code page $PAGEWRIGHT_CODEPAGE)"
+timed export "$clip load $format $event" "$clip export -o $work/exported.json"
+timed import "$clip clear" "$clip import $work/event.json"

@@ -1,7 +1,9 @@
-// Writes the seed inputs of both fuzz targets: the test fixtures and, when
-// PAGEWRIGHT_CORPUS is set, every file of the real data.
-// Usage: write_seeds FOLDER  (makes FOLDER/decode and FOLDER/roundtrip)
+// Writes the seed inputs of the fuzz targets: the test fixtures and, when
+// PAGEWRIGHT_CORPUS is set, every file of the real data; for the JSON reader,
+// their JSON, of the smaller files only.
+// Usage: write_seeds FOLDER  (makes FOLDER/decode, FOLDER/roundtrip and FOLDER/json)
 #include "corpus.h"
+#include "event_json.h"
 #include "fixtures.h"
 #include "formats.h"
 
@@ -20,11 +22,24 @@ void WRITESEED(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+// Larger contents would make the JSON reader's inputs slow to mutate.
+constexpr std::size_t LARGESTJSONSEEDCONTENT = 2048;
+
+void WRITEJSONSEED(const std::filesystem::path& path, KESTREL::CLIPBOARDCONTENTTYPE format,
+                   const std::string& content) {
+    static const auto codepage = PAGEWRIGHT::CODEPAGE::OPEN(932);
+    const TREE tree = DECODE(format, content);
+    if (tree) WRITESEED(path, PAGEWRIGHT::EXPORTEVENT(format, *tree, *codepage));
+}
+
 void WRITESEEDS(const std::filesystem::path& folder, const std::string& name,
                 KESTREL::CLIPBOARDCONTENTTYPE format, const std::string& content) {
     WRITESEED(folder / "decode" / name,
               std::string(1, static_cast<char>(FORMATINDEX(format))) + content);
     WRITESEED(folder / "roundtrip" / name, content);
+    if (format != KESTREL::CB_TEXT && content.size() <= LARGESTJSONSEEDCONTENT) {
+        WRITEJSONSEED(folder / "json" / name, format, content);
+    }
 }
 
 } // namespace
@@ -37,6 +52,7 @@ int main(int argc, char** argv) {
     const std::filesystem::path folder = argv[1];
     std::filesystem::create_directories(folder / "decode");
     std::filesystem::create_directories(folder / "roundtrip");
+    std::filesystem::create_directories(folder / "json");
     int written = 0;
     for (const auto& [format, content] : RICHCONTENTS()) {
         WRITESEEDS(folder, "fixture-" + std::to_string(format), format, content);

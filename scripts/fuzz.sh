@@ -14,7 +14,7 @@ out=build/fuzz
 rm -rf "$out/seeds"
 "$out/fuzz/write_seeds" "$out/seeds"
 mkdir -p "$out/artifacts"
-for target in fuzz_decode fuzz_roundtrip; do
+for target in fuzz_decode fuzz_roundtrip fuzz_json; do
     seeds=$out/seeds/${target#fuzz_}
     work=$out/corpus/$target
     mkdir -p "$work"

@@ -15,7 +15,10 @@ pagewright_install() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
-PAGEWRIGHT_BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev pkgconf)
+# nlohmann-json3-dev is the JSON library of both builds; python3-jsonschema
+# checks exports against docs/event.schema.json.
+PAGEWRIGHT_BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev pkgconf
+    nlohmann-json3-dev python3-jsonschema)
 PAGEWRIGHT_BENCH_PACKAGES=(libbenchmark-dev hyperfine jq)
 
 # The Windows build and its tests under Wine: the 32-bit MinGW-w64 compilers,

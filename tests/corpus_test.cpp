@@ -1,7 +1,7 @@
 // Real event data made by the editor: every file decodes into what its
 // manifest says, and comes back as the editor wrote it or, where the writer
 // drops what the reader keeps, reaches a fixed point after one round.
-#include "corpus.h"
+#include "corpus_fixture.h"
 #include "formats/commandlist.h"
 #include "trees.h"
 
@@ -96,16 +96,6 @@ std::vector<CLIPBOARDCONTENTTYPE> CONVERTERTARGETS(int format) {
         return {CB_MAPEVENT, CB_MAPEVENTPAGE, CB_MONSTERGROUP, CB_BATTLEEVENTPAGE, CB_COMMONEVENT};
     }
 }
-
-class Corpus : public testing::Test {
-protected:
-    void SetUp() override {
-        if (!CORPUSFOLDER()) GTEST_SKIP() << "PAGEWRIGHT_CORPUS is not set; no real data to read";
-        files_ = CORPUSFILES();
-        ASSERT_FALSE(files_.empty()) << "no manifest rows under " << CORPUSFOLDER();
-    }
-    std::vector<CORPUSFILE> files_;
-};
 
 } // namespace
 

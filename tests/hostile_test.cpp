@@ -1,8 +1,6 @@
 // Bytes made to hurt: counts and lengths at their edges, endless numbers and
-// noise. Every decode ends within 5 s of processor time, holds at most 128
-// bytes per input byte plus 1 MiB at once, and gives every block back to the
-// family that made it (where this binary counts allocations; the sanitizer
-// build checks the rest).
+// noise. Every decode stays within the bounds of bounds.h.
+#include "bounds.h"
 #include "corpus.h"
 #include "fixtures.h"
 #include "hex.h"
@@ -12,13 +10,7 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdio>
-#include <ctime>
 #include <random>
-
-#if PAGEWRIGHT_COUNTING_ALLOCATOR
-#include "allocation_tracker.h"
-#endif
 
 using namespace KESTREL;
 
@@ -27,55 +19,15 @@ namespace {
 // 0, 1, 127, 128, 2^31-1, 2^31 and 2^32-1; the last two read back negative.
 constexpr std::int32_t EDGEVALUES[] = {0, 1, 127, 128, INT_MAX, INT_MIN, -1};
 
-constexpr std::size_t MIB = std::size_t{1} << 20;
-
-// Processor time, which other work on the machine does not inflate, with room
-// for the sanitizer build. A decode that grew quadratically or looped would
-// take minutes on these inputs; the decoders' own speed is the benchmarks'.
-constexpr double CPUSECONDS = 5;
-
-#if PAGEWRIGHT_COUNTING_ALLOCATOR
-// The most bytes held per input byte by decodes of a MiB or more, where the
-// fixed allowance no longer hides the ratio; printed when the tests end.
-double largest_ratio = 0;
-
-class RATIOREPORT : public testing::Environment {
-public:
-    void TearDown() override {
-        std::printf("largest allocation ratio of inputs of 1 MiB or more: %.1f bytes per "
-                    "input byte\n",
-                    largest_ratio);
-    }
-};
-const auto* const ratio_report = testing::AddGlobalTestEnvironment(new RATIOREPORT);
-#endif
-
-// Decodes, writes the tree as every format, releases it, and checks the
-// bounds of the decoding.
+// Decodes, writes the tree as every format and releases it, within bounds.
 void DECODEWITHINBOUNDS(CLIPBOARDCONTENTTYPE format, const std::string& content) {
-#if PAGEWRIGHT_COUNTING_ALLOCATOR
-    const std::size_t before = ALLOCATEDBYTES();
-    RESETPEAKALLOCATEDBYTES();
-#endif
-    const std::clock_t start = std::clock();
+    BOUNDEDREAD bounds(content.size(), "format " + std::to_string(format));
     EVENT* tree = DECODECONTENT(format, content);
-    const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
-    EXPECT_LT(seconds, CPUSECONDS) << format << ", " << content.size() << " bytes";
-#if PAGEWRIGHT_COUNTING_ALLOCATOR
-    const std::size_t peak = PEAKALLOCATEDBYTES() - before;
-    EXPECT_LE(peak, 128 * content.size() + MIB) << format << ", " << content.size() << " bytes";
-    if (content.size() >= MIB) {
-        largest_ratio = std::max(largest_ratio,
-                                 static_cast<double>(peak) / static_cast<double>(content.size()));
-    }
-#endif
+    bounds.CHECKREAD();
     for (const CLIPBOARDCONTENTTYPE target : EVENTFORMATS) {
         ENCODECONTENT(target, tree, 1, 0, -1);
     }
     DESTROYOBJECT(tree, 0, 1);
-#if PAGEWRIGHT_COUNTING_ALLOCATOR
-    EXPECT_EQ(ALLOCATEDBYTES(), before) << "a decoded tree leaked";
-#endif
 }
 
 std::string WITHLENGTHFIELD(std::string content) {

@@ -1,0 +1,26 @@
+// Names of the tree (bytes in the game's code page) as JSON text and back.
+#ifndef PAGEWRIGHT_EVENTJSON_NAME_TEXT_H
+#define PAGEWRIGHT_EVENTJSON_NAME_TEXT_H
+
+#include "codepage.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace PAGEWRIGHT {
+
+// The name's bytes as UTF-8 text, or nothing when the text would not give the
+// same bytes back, or would not read the same on every platform: then the
+// bytes themselves must be written.
+std::optional<std::string> TEXTOFNAME(std::string_view bytes, const CODEPAGE& codepage);
+
+// UTF-8 text as a name's bytes. On failure `missing` is the first character
+// that the code page has no place for.
+bool NAMEOFTEXT(std::string_view text, const CODEPAGE& codepage, std::string& bytes,
+                std::uint32_t& missing);
+
+} // namespace PAGEWRIGHT
+
+#endif

@@ -1,0 +1,82 @@
+// JSON made to hurt the event reader: long arrays of the smallest elements,
+// deep nesting, long texts and noise. Every import stays within the bounds
+// of bounds.h, the trees it builds included.
+#include "bounds.h"
+#include "command_names.h"
+#include "fixtures.h"
+#include "json_trees.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace KESTREL;
+using namespace PAGEWRIGHT;
+
+namespace {
+
+// Imports in code page 932, writes the tree as every format and releases it.
+// The code page and the index of command names are made once, for good,
+// before anything is counted.
+void IMPORTWITHINBOUNDS(const std::string& json) {
+    OPENCODEPAGE(932);
+    COMMANDCODE("");
+    BOUNDEDREAD bounds(json.size(), json.substr(0, 40));
+    try {
+        const IMPORTEDEVENT imported = IMPORT(json, 932);
+        bounds.CHECKREAD();
+        for (const CLIPBOARDCONTENTTYPE target : EVENTFORMATS)
+            ENCODE(target, imported.tree.get());
+    } catch (const JSONERROR&) {
+        bounds.CHECKREAD();
+    }
+}
+
+// `count` copies of `element`, comma-separated, between `before` and `after`.
+std::string REPEATED(const std::string& before, const std::string& element, std::size_t count,
+                     const std::string& after) {
+    std::string json = before;
+    json.reserve(before.size() + count * (element.size() + 1) + after.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0) json += ',';
+        json += element;
+    }
+    return json + after;
+}
+
+} // namespace
+
+TEST(HostileJson, ManySmallestRecordsAndValues) {
+    const std::size_t count = MIB / 3;
+    IMPORTWITHINBOUNDS(REPEATED(R"({"format": 563, "pages": [)", "{}", count, "]}"));
+    IMPORTWITHINBOUNDS(REPEATED(R"({"format": 563, "pages": [)", "0", count, "]}"));
+    IMPORTWITHINBOUNDS(
+        REPEATED(R"({"format": 566, "pages": [{"commands": [)", "{}", count, "]}]}"));
+    IMPORTWITHINBOUNDS(REPEATED(R"({"format": 566, "pages": [{"commands": [{"parameters": [)", "0",
+                                count, "]}]}]}"));
+    IMPORTWITHINBOUNDS(REPEATED(R"({"format": 564, "pages": [{"move_route": {"commands": [)", "{}",
+                                count, "]}}]}"));
+}
+
+TEST(HostileJson, DeepNestingLongTextsAndNoise) {
+    IMPORTWITHINBOUNDS(R"({"format": 563, "name": )" + std::string(4 * MIB, '['));
+    IMPORTWITHINBOUNDS(R"({"format": 563, "name": ")" + std::string(MIB, 'a') + "\"}");
+    std::string japanese;
+    while (japanese.size() < MIB)
+        japanese += "日本語";
+    IMPORTWITHINBOUNDS(R"({"format": 563, "name": ")" + japanese + "\"}");
+    IMPORTWITHINBOUNDS(R"({"format": 578, "extra_chunks": {"2": ")" + std::string(2 * MIB, 'f') +
+                       "\"}}");
+    std::string noise(MIB, '\0');
+    std::mt19937_64 random(11);
+    for (char& byte : noise)
+        byte = static_cast<char>(random());
+    IMPORTWITHINBOUNDS(noise);
+    IMPORTWITHINBOUNDS("{" + noise);
+}
+
+TEST(HostileJson, ImportedTreesGiveEveryBlockBackToItsOwnFamily) {
+    const TREE rich = RICHEVENT();
+    for (const CLIPBOARDCONTENTTYPE format : EVENTFORMATS)
+        IMPORTWITHINBOUNDS(EXPORT(rich.get(), format, 932));
+}
