@@ -5,11 +5,9 @@
 #include "kestrel_internal.h"
 #include "tree_dump.h"
 
-#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 using namespace KESTREL;
@@ -39,7 +37,7 @@ int SAVE(CLIPBOARDCONTENTTYPE format, const char* path) {
         return FAIL(NOTONCLIPBOARD(format));
     const std::string block = READCLIPBOARD(static_cast<std::uint32_t>(format), nullptr);
     if (!WRITEFILE(path, CONTENTOFBLOCK(format, block))) {
-        return FAIL(std::string("cannot write ") + path + ": " + std::strerror(errno));
+        return FAIL(std::string("cannot write ") + path + ": " + REASON());
     }
     return 0;
 }
@@ -47,7 +45,7 @@ int SAVE(CLIPBOARDCONTENTTYPE format, const char* path) {
 int LOAD(CLIPBOARDCONTENTTYPE format, const char* path) {
     std::string bytes;
     if (!READFILE(path, bytes)) {
-        return FAIL(std::string("cannot read ") + path + ": " + std::strerror(errno));
+        return FAIL(std::string("cannot read ") + path + ": " + REASON());
     }
     if (!WRITECLIPBOARD(bytes, static_cast<std::uint32_t>(format), nullptr)) {
         return FAIL("could not write to the clipboard");
