@@ -1,6 +1,6 @@
 #include "event_trees.h"
 
-#include "formats/codes.h"
+#include "event_codes.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // For each event format: writing what was decoded, then decoding and writing
 // that again, gives the same bytes. One round reaches a fixed point.
+#include "event_codes.h"
 #include "formats.h"
-#include "formats/codes.h"
 #include "kestrel_internal.h"
 
 #include <cstdint>

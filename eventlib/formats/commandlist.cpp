@@ -1,6 +1,6 @@
 #include "formats/commandlist.h"
 
-#include "formats/codes.h"
+#include "event_codes.h"
 #include "formats/fields.h"
 #include "formats/limited_run.h"
 #include "records/record_list.h"

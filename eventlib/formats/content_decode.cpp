@@ -1,6 +1,6 @@
+#include "event_codes.h"
 #include "formats/battlepage.h"
 #include "formats/chunk_ids.h"
-#include "formats/codes.h"
 #include "formats/commandlist.h"
 #include "formats/fields.h"
 #include "formats/limited_run.h"

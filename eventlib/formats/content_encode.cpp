@@ -1,7 +1,7 @@
 #include "codec/encoding.h"
+#include "event_codes.h"
 #include "formats/battlepage.h"
 #include "formats/chunk_ids.h"
-#include "formats/codes.h"
 #include "formats/commandlist.h"
 #include "formats/fields.h"
 #include "formats/mappage.h"

@@ -1,8 +1,8 @@
 #include "formats/mappage.h"
 
 #include "codec/encoding.h"
+#include "event_codes.h"
 #include "formats/chunk_ids.h"
-#include "formats/codes.h"
 #include "formats/commandlist.h"
 #include "formats/condition_chunk.h"
 #include "formats/fields.h"

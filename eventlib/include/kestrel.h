@@ -14,9 +14,14 @@
 #include <cstdint>
 #include <string>
 
+// On Windows, programs that call kestrel.dll import the functions. A program
+// that holds the library's code itself defines KESTREL_STATIC, and the library
+// defines KESTREL_BUILDING where it exports them.
 #if defined(_WIN32)
 #if defined(KESTREL_BUILDING)
 #define KESTREL_API __declspec(dllexport)
+#elif defined(KESTREL_STATIC)
+#define KESTREL_API
 #else
 #define KESTREL_API __declspec(dllimport)
 #endif

@@ -3,6 +3,7 @@
 # pagewright.exe and kestrel.dll must be, beyond what they do.
 #   exports:   it exports by name the record library's eight functions and
 #              nothing else
+#   no-exports: it exports nothing
 #   size:      it fits in 512 KiB
 #   iostreams: no C++ stream library went into it (read from its link map)
 #   runtime:   beside Windows' own DLLs the PROGRAMs need msvcrt.dll and
@@ -34,6 +35,11 @@ exports)
         grep -qE "^_ZN7KESTREL${#name}${name}E" "$program.exports" || fail "$name is not exported"
     done
     [ "$(wc -l <"$program.exports")" = 8 ] || fail "it exports more than the eight functions"
+    ;;
+no-exports)
+    i686-w64-mingw32-objdump -p "$program" >"$program.headers.txt"
+    grep -q 'There is an export table' "$program.headers.txt" && fail "$program exports names"
+    echo "$program exports nothing"
     ;;
 size)
     size=$(stat -c %s "$program")

@@ -1,6 +1,6 @@
 // Command codes and values that the formats give a meaning of their own.
-#ifndef PAGEWRIGHT_FORMATS_CODES_H
-#define PAGEWRIGHT_FORMATS_CODES_H
+#ifndef PAGEWRIGHT_EVENT_CODES_H
+#define PAGEWRIGHT_EVENT_CODES_H
 
 #include <cstdint>
 
