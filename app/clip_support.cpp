@@ -1,5 +1,7 @@
 #include "clip_support.h"
 
+#include "alternatives.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -7,6 +9,9 @@
 #include <random>
 
 namespace PAGEWRIGHT {
+
+using namespace KESTREL;
+
 namespace {
 
 const char* const USAGE =
@@ -25,7 +30,7 @@ const char* const USAGE =
     "                       alone, as the format it names or as FORMAT; with --to,\n"
     "                       into OUT as save writes it\n"
     "  help                 this text\n"
-    "FORMAT is a number: 1 (text), 563, 564, 565, 566, 578 or 584.\n"
+    "FORMAT is a number: %s.\n"
     "CP is the code page of names and texts: 874, 932, 936, 949, 950 or 1250 to\n"
     "1258; without --codepage, PAGEWRIGHT_CODEPAGE, else the system's ANSI code\n"
     "page on Windows and 1252 elsewhere. docs/event-json.md describes the JSON.\n";
@@ -37,25 +42,33 @@ int FAIL(const std::string& message) {
     return 1;
 }
 
+// The numbers in the usage text come from the table of formats.
+void WRITEUSAGE(std::FILE* stream) {
+    const std::string formats =
+        ALTERNATIVES(CLIPBOARDFORMATS, [](KESTREL::CLIPBOARDCONTENTTYPE format) {
+            return std::to_string(format) + (format == KESTREL::CB_TEXT ? " (text)" : "");
+        });
+    std::fprintf(stream, USAGE, formats.c_str());
+}
+
 int USAGEERROR() {
-    std::fputs(USAGE, stderr);
+    WRITEUSAGE(stderr);
     return 2;
 }
 
 void PRINTUSAGE() {
-    std::fputs(USAGE, stdout);
+    WRITEUSAGE(stdout);
 }
 
 bool PARSEFORMAT(const char* text, KESTREL::CLIPBOARDCONTENTTYPE& format) {
     char* end = nullptr;
     const long number = std::strtol(text, &end, 10);
-    for (const FORMATNAME& entry : SUPPORTEDFORMATS) {
-        if (*text && *end == '\0' && number == entry.format) {
-            format = entry.format;
-            return true;
-        }
+    if (!*text || *end != '\0' || number != static_cast<std::int32_t>(number) ||
+        !FORMATNAME(static_cast<std::int32_t>(number))) {
+        return false;
     }
-    return false;
+    format = static_cast<KESTREL::CLIPBOARDCONTENTTYPE>(number);
+    return true;
 }
 
 std::string NOTONCLIPBOARD(KESTREL::CLIPBOARDCONTENTTYPE format) {

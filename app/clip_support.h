@@ -3,29 +3,14 @@
 #ifndef PAGEWRIGHT_APP_CLIP_SUPPORT_H
 #define PAGEWRIGHT_APP_CLIP_SUPPORT_H
 
+#include "event_formats.h"
 #include "kestrel.h"
-
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
 
 namespace PAGEWRIGHT {
-
-struct FORMATNAME {
-    KESTREL::CLIPBOARDCONTENTTYPE format;
-    const char* name;
-};
-
-inline constexpr FORMATNAME SUPPORTEDFORMATS[] = {
-    {KESTREL::CB_TEXT, "text"},
-    {KESTREL::CB_MAPEVENT, "map event"},
-    {KESTREL::CB_MAPEVENTPAGE, "map event page"},
-    {KESTREL::CB_BATTLEEVENTPAGE, "battle event page"},
-    {KESTREL::CB_EVENTCOMMANDS, "event commands"},
-    {KESTREL::CB_MONSTERGROUP, "monster group"},
-    {KESTREL::CB_COMMONEVENT, "common event"},
-};
 
 // "pagewright-clip: MESSAGE" on standard error; returns the exit code 1.
 int FAIL(const std::string& message);

@@ -23,11 +23,11 @@ bool WRITEFILE(const char* path, BYTEVIEW bytes) {
 }
 
 int LISTFORMATS() {
-    for (const FORMATNAME& entry : SUPPORTEDFORMATS) {
-        if (!CLIPBOARDHASFORMAT(static_cast<std::uint32_t>(entry.format))) continue;
-        const std::string block = READCLIPBOARD(static_cast<std::uint32_t>(entry.format), nullptr);
-        std::printf("%d\t%s\t%zu bytes\n", entry.format, entry.name,
-                    CONTENTOFBLOCK(entry.format, block).size());
+    for (const CLIPBOARDCONTENTTYPE format : CLIPBOARDFORMATS) {
+        if (!CLIPBOARDHASFORMAT(static_cast<std::uint32_t>(format))) continue;
+        const std::string block = READCLIPBOARD(static_cast<std::uint32_t>(format), nullptr);
+        std::printf("%d\t%s\t%zu bytes\n", format, FORMATNAME(format),
+                    CONTENTOFBLOCK(format, block).size());
     }
     return 0;
 }
@@ -55,10 +55,9 @@ int LOAD(CLIPBOARDCONTENTTYPE format, const char* path) {
 
 int DUMP(CLIPBOARDCONTENTTYPE format) {
     if (format == CLIPBOARDCONTENTTYPE{}) {
-        for (const FORMATNAME& entry : SUPPORTEDFORMATS) {
-            if (entry.format != CB_TEXT &&
-                CLIPBOARDHASFORMAT(static_cast<std::uint32_t>(entry.format))) {
-                format = entry.format;
+        for (const CLIPBOARDCONTENTTYPE event_format : EVENTFORMATNUMBERS) {
+            if (CLIPBOARDHASFORMAT(static_cast<std::uint32_t>(event_format))) {
+                format = event_format;
                 break;
             }
         }

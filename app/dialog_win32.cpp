@@ -8,9 +8,9 @@ namespace PAGEWRIGHT {
 INT_PTR CALLBACK TARGETDIALOGPROC(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_INITDIALOG:
-        for (const char* text : TARGETENTRYTEXTS) {
+        for (int entry = 0; entry < TARGETENTRIES; ++entry) {
             SendDlgItemMessageA(dialog, IDC_TARGET_LIST, LB_ADDSTRING, 0,
-                                reinterpret_cast<LPARAM>(text));
+                                reinterpret_cast<LPARAM>(TARGETENTRYTEXT(entry)));
         }
         SendDlgItemMessageA(dialog, IDC_TARGET_LIST, LB_SETCURSEL, DEFAULTTARGETENTRY, 0);
         return TRUE;

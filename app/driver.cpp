@@ -1,7 +1,10 @@
 #include "driver.h"
 
+#include "event_formats.h"
 #include "kestrel_internal.h"
 #include "resource.h"
+
+#include <string>
 
 namespace PAGEWRIGHT {
 
@@ -18,75 +21,39 @@ const char* const WRITEFAILEDMESSAGE = "Could not write to the clipboard. Nothin
 
 namespace {
 
-struct CONVERSION {
-    CLIPBOARDCONTENTTYPE target;
-    const char* message;
-};
-
-constexpr CONVERSION NOCONVERSION{CLIPBOARDCONTENTTYPE{}, nullptr};
-
-CONVERSION FIXEDCONVERSION(CLIPBOARDCONTENTTYPE source) {
-    switch (source) {
-    case CB_MAPEVENT:
-        return {CB_MONSTERGROUP, "Successfully converted: Map event -> Monster group"};
-    case CB_MAPEVENTPAGE:
-        return {CB_BATTLEEVENTPAGE, "Successfully converted: Map event page -> Battle event page"};
-    case CB_BATTLEEVENTPAGE:
-        return {CB_MAPEVENTPAGE, "Successfully converted: Battle event page -> Map event page"};
-    case CB_MONSTERGROUP:
-        return {CB_MAPEVENT, "Successfully converted: Monster group -> Map event"};
-    case CB_COMMONEVENT:
-        return {CB_BATTLEEVENTPAGE, "Successfully converted: Common event -> Battle event page"};
-    default:
-        return NOCONVERSION;
-    }
+// Nothing is converted when the user declines, or names no target.
+const EVENTFORMAT* TARGETOF(const EVENTFORMAT& source, PRESENTER& presenter) {
+    if (source.target != CHOSENTARGET) return EVENTFORMATOF(source.target);
+    return DIALOGTARGET(presenter.CHOOSETARGET());
 }
 
-// Bare event commands have no natural target; the user picks one.
-CONVERSION CHOSENCONVERSION(int entry) {
-    switch (entry) {
-    case 0:
-        return {CB_MAPEVENT, "Successfully converted: Event command(s) -> Map event"};
-    case 1:
-        return {CB_MAPEVENTPAGE, "Successfully converted: Event command(s) -> Map event page"};
-    case 2:
-        return {CB_MONSTERGROUP, "Successfully converted: Event command(s) -> Monster group"};
-    case 3:
-        return {CB_BATTLEEVENTPAGE,
-                "Successfully converted: Event command(s) -> Battle event page"};
-    case 4:
-        return {CB_COMMONEVENT, "Successfully converted: Event command(s) -> Common event"};
-    default:
-        return NOCONVERSION;
-    }
+std::string CONVERTEDMESSAGE(const EVENTFORMAT& source, const EVENTFORMAT& target) {
+    return std::string("Successfully converted: ") + source.name + " -> " + target.name;
 }
 
 } // namespace
 
 int RUNCONVERTER(PRESENTER& presenter) {
-    const CLIPBOARDCONTENTTYPE source = CHECKCLIPBOARDCONTENT();
-    if (source == CLIPBOARDCONTENTTYPE{} || source == CB_TEXT) {
+    const EVENTFORMAT* source = EVENTFORMATOF(CHECKCLIPBOARDCONTENT());
+    if (source == nullptr) {
         presenter.SHOWMESSAGE(NODATAMESSAGE);
         return 0;
     }
 
     // Empty data decodes to no tree; converting it would only empty the
     // clipboard, so it is reported as no data and the clipboard stays as it is.
-    EVENT* tree = GETCLIPBOARDCONTENT(source);
+    EVENT* tree = GETCLIPBOARDCONTENT(source->format);
     if (tree == nullptr) {
         presenter.SHOWMESSAGE(NODATAMESSAGE);
         return 0;
     }
 
-    const CONVERSION conversion = source == CB_EVENTCOMMANDS
-                                      ? CHOSENCONVERSION(presenter.CHOOSETARGET())
-                                      : FIXEDCONVERSION(source);
-    if (conversion.message != nullptr) {
+    if (const EVENTFORMAT* target = TARGETOF(*source, presenter)) {
         // The clipboard can be held by another program past every retry, or
         // the write can fail; then nothing was written and the user must not
         // be told otherwise.
-        const bool written = PUTCLIPBOARDCONTENT(conversion.target, tree, 1, 0, -1);
-        presenter.SHOWMESSAGE(written ? conversion.message : WRITEFAILEDMESSAGE);
+        const bool written = PUTCLIPBOARDCONTENT(target->format, tree, 1, 0, -1);
+        presenter.SHOWMESSAGE(written ? CONVERTEDMESSAGE(*source, *target) : WRITEFAILEDMESSAGE);
     }
     DESTROYOBJECT(tree, 0, 1);
     return 0;

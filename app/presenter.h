@@ -1,6 +1,8 @@
 #ifndef PAGEWRIGHT_APP_PRESENTER_H
 #define PAGEWRIGHT_APP_PRESENTER_H
 
+#include "event_formats.h"
+
 #include <memory>
 #include <string>
 
@@ -16,10 +18,14 @@ public:
     virtual int CHOOSETARGET() = 0;
 };
 
-// The list entries of the target dialog, in the order of their indexes.
-constexpr int TARGETENTRIES = 5;
-extern const char* const TARGETENTRYTEXTS[TARGETENTRIES];
-constexpr int DEFAULTTARGETENTRY = 3;
+// The target dialog's list entries are the names of the formats it offers,
+// at their entry indexes.
+constexpr int TARGETENTRIES = KESTREL::DIALOGENTRIES;
+constexpr int DEFAULTTARGETENTRY =
+    KESTREL::EVENTFORMATOF(KESTREL::DEFAULTDIALOGTARGET)->dialog_entry;
+inline const char* TARGETENTRYTEXT(int entry) {
+    return KESTREL::DIALOGTARGET(entry)->name;
+}
 
 std::unique_ptr<PRESENTER> MAKEPRESENTER();
 

@@ -24,7 +24,7 @@ public:
         std::cout << TEXT_DATA_LINE << '\n' << TEXT_CONVERT_TO << '\n';
         for (int entry = 0; entry < TARGETENTRIES; ++entry) {
             std::cout << (entry == DEFAULTTARGETENTRY ? "* " : "  ") << entry << "  "
-                      << TARGETENTRYTEXTS[entry] << '\n';
+                      << TARGETENTRYTEXT(entry) << '\n';
         }
         for (;;) {
             std::cout << "Choose 0-" << TARGETENTRIES - 1 << ", Enter for " << DEFAULTTARGETENTRY

@@ -4,6 +4,7 @@
 #ifndef PAGEWRIGHT_APP_RESOURCE_H
 #define PAGEWRIGHT_APP_RESOURCE_H
 
+#include "event_formats.h"
 #include "version.h"
 
 #define PAGEWRIGHT_CAPTION "Pagewright"
@@ -17,15 +18,9 @@
 #define IDC_CANCEL 1006
 #define IDI_PAGEWRIGHT 100
 
-#define TEXT_DATA_LINE "Data in clipboard:  Event command(s)"
+#define TEXT_DATA_LINE "Data in clipboard:  " KINDNAME_EVENTCOMMANDS
 #define TEXT_CONVERT_TO "Convert to:"
 #define TEXT_OK "OK"
 #define TEXT_CANCEL "Cancel"
-
-#define TEXT_TARGET_MAP_EVENT "Map event"
-#define TEXT_TARGET_MAP_EVENT_PAGE "Map event page"
-#define TEXT_TARGET_MONSTER_GROUP "Monster group"
-#define TEXT_TARGET_BATTLE_EVENT_PAGE "Battle event page"
-#define TEXT_TARGET_COMMON_EVENT "Common event"
 
 #endif

@@ -66,10 +66,10 @@ void REGISTERCORPUSBENCHMARKS() {
         return;
     }
     const std::vector<CORPUSFILE> files = CORPUSFILES();
-    for (const CLIPBOARDCONTENTTYPE format : EVENTFORMATS) {
+    for (const CLIPBOARDCONTENTTYPE format : EVENTFORMATNUMBERS) {
         auto of_format = std::make_shared<std::vector<std::string>>();
         for (const CORPUSFILE& file : files) {
-            if (file.format == format) of_format->push_back(READFILE(file.path));
+            if (file.format == format) of_format->push_back(FILEBYTES(file.path));
         }
         const CONTENTS contents = of_format;
         if (contents->empty()) continue;

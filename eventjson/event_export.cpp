@@ -1,7 +1,7 @@
 #include "command_names.h"
 #include "event_fields.h"
+#include "event_formats.h"
 #include "event_json.h"
-#include "event_kinds.h"
 #include "hex_bytes.h"
 #include "json_layout.h"
 #include "name_text.h"
@@ -59,8 +59,8 @@ private:
     }
 
     static ORDERED KINDVALUE(std::int32_t kind) {
-        for (const KINDNAME& entry : KINDNAMES) {
-            if (entry.kind == kind) return entry.name;
+        for (const KINDWORD& entry : KINDWORDS) {
+            if (entry.kind == kind) return entry.word;
         }
         return kind;
     }

@@ -1,7 +1,8 @@
+#include "alternatives.h"
 #include "command_names.h"
 #include "event_fields.h"
+#include "event_formats.h"
 #include "event_json.h"
-#include "event_kinds.h"
 #include "hex_bytes.h"
 #include "json_document.h"
 #include "json_pointer.h"
@@ -18,10 +19,6 @@ namespace {
 
 using namespace KESTREL;
 using JSON = nlohmann::json;
-
-constexpr CLIPBOARDCONTENTTYPE EVENTFORMATS[] = {CB_MAPEVENT,        CB_MAPEVENTPAGE,
-                                                 CB_BATTLEEVENTPAGE, CB_EVENTCOMMANDS,
-                                                 CB_MONSTERGROUP,    CB_COMMONEVENT};
 
 [[noreturn]] void FAIL(const PATH& path, const std::string& what) {
     throw JSONERROR(WHERE(path), what);
@@ -134,19 +131,21 @@ private:
 
     static CLIPBOARDCONTENTTYPE FORMAT(const JSON& value, const PATH& path) {
         const std::int32_t number = INT32(value, path);
-        for (const CLIPBOARDCONTENTTYPE format : EVENTFORMATS) {
-            if (format == number) return format;
-        }
-        FAIL(path, std::to_string(number) + " is no event format (563, 564, 565, 566, 578 or 584)");
+        if (const EVENTFORMAT* format = EVENTFORMATOF(number)) return format->format;
+        FAIL(path, std::to_string(number) + " is no event format (" +
+                       ALTERNATIVES(EVENTFORMATNUMBERS,
+                                    [](std::int32_t format) { return std::to_string(format); }) +
+                       ")");
     }
 
     static std::int32_t KIND(const JSON& value, const PATH& path) {
         if (!value.is_string()) return INT32(value, path);
-        for (const KINDNAME& entry : KINDNAMES) {
-            if (value.get_ref<const std::string&>() == entry.name) return entry.kind;
+        for (const KINDWORD& entry : KINDWORDS) {
+            if (value.get_ref<const std::string&>() == entry.word) return entry.kind;
         }
-        FAIL(path, "no kind is named " + QUOTED(value.get<std::string>()) +
-                       " (commands, map, common or battle)");
+        FAIL(path, "no kind is named " + QUOTED(value.get<std::string>()) + " (" +
+                       ALTERNATIVES(KINDWORDS, [](const KINDWORD& entry) { return entry.word; }) +
+                       ")");
     }
 
     static std::string HEXBYTES(const JSON& value, const PATH& path) {

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::free(tree);
         return 0;
     }
-    for (const CLIPBOARDCONTENTTYPE target : EVENTFORMATS)
+    for (const CLIPBOARDCONTENTTYPE target : EVENTFORMATNUMBERS)
         ENCODECONTENT(target, tree, 1, 0, -1);
     const std::int32_t page = SELECTOR(data, size, 0);
     const std::int32_t first = SELECTOR(data, size, 1);

@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                      json.c_str());
         std::abort();
     }
-    for (const CLIPBOARDCONTENTTYPE target : EVENTFORMATS)
+    for (const CLIPBOARDCONTENTTYPE target : EVENTFORMATNUMBERS)
         ENCODECONTENT(target, imported.tree.get(), 1, 0, -1);
     return 0;
 }

@@ -34,7 +34,7 @@ bool LOSESITSSWITCH(CLIPBOARDCONTENTTYPE format, BYTEVIEW content) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     const BYTEVIEW input(reinterpret_cast<const char*>(data), size);
-    for (const CLIPBOARDCONTENTTYPE format : EVENTFORMATS) {
+    for (const CLIPBOARDCONTENTTYPE format : EVENTFORMATNUMBERS) {
         BYTESTRING once = ROUND(format, input);
         if (LOSESITSSWITCH(format, input)) once = ROUND(format, once);
         if (ROUND(format, once) != once) {

@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
         const std::string name = file.path.parent_path().parent_path().filename().string() + "-" +
                                  std::to_string(file.format) + "-" + file.path.filename().string();
         WRITESEEDS(folder, name, static_cast<KESTREL::CLIPBOARDCONTENTTYPE>(file.format),
-                   READFILE(file.path));
+                   FILEBYTES(file.path));
         ++written;
     }
     std::printf("%d seeds in %s\n", written + 1, folder.c_str());

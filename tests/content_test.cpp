@@ -174,7 +174,7 @@ TEST(Decoding, CommonEventTriggersAndTheirSwitch) {
 
 TEST(Encoding, EveryEventFormatLeadsWithTheLengthOfWhatFollows) {
     const TREE event = EVENTWITHPAGES(2);
-    for (const auto format : EVENTFORMATS) {
+    for (const auto format : EVENTFORMATNUMBERS) {
         const std::string content = ENCODE(format, event.get());
         EXPECT_EQ(FRAMED(content.substr(4)), content) << format;
     }

@@ -101,7 +101,7 @@ std::vector<CLIPBOARDCONTENTTYPE> CONVERTERTARGETS(int format) {
 
 TEST_F(Corpus, EveryFileDecodesIntoTheCountsOfItsManifest) {
     for (const CORPUSFILE& file : files_) {
-        const std::string content = READFILE(file.path);
+        const std::string content = FILEBYTES(file.path);
         const auto format = static_cast<CLIPBOARDCONTENTTYPE>(file.format);
         const TREE tree = DECODE(format, content);
         ASSERT_TRUE(tree) << file.path;
@@ -112,7 +112,7 @@ TEST_F(Corpus, EveryFileDecodesIntoTheCountsOfItsManifest) {
 
 TEST_F(Corpus, OneRoundReachesAFixedPointAndCommandListsComeBackAsWritten) {
     for (const CORPUSFILE& file : files_) {
-        const std::string content = READFILE(file.path);
+        const std::string content = FILEBYTES(file.path);
         const auto format = static_cast<CLIPBOARDCONTENTTYPE>(file.format);
         const TREE tree = DECODE(format, content);
         const std::string first = ENCODE(format, tree.get());
@@ -135,7 +135,7 @@ TEST_F(Corpus, EveryConversionOfTheConverterGivesContentThatDecodesAgain) {
     int conversions = 0;
     for (const CORPUSFILE& file : files_) {
         const auto format = static_cast<CLIPBOARDCONTENTTYPE>(file.format);
-        const TREE tree = DECODE(format, READFILE(file.path));
+        const TREE tree = DECODE(format, FILEBYTES(file.path));
         for (const CLIPBOARDCONTENTTYPE target : CONVERTERTARGETS(file.format)) {
             const std::string converted = ENCODE(target, tree.get());
             ASSERT_GE(converted.size(), 4u);

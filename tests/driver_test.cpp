@@ -172,7 +172,7 @@ TEST_F(Converter, EveryCorpusFileConverts) {
     if (!CORPUSFOLDER()) GTEST_SKIP() << "PAGEWRIGHT_CORPUS is not set; no real data to convert";
     for (const CORPUSFILE& file : CORPUSFILES()) {
         CLEARCLIPBOARD(nullptr);
-        PUT(file.format, READFILE(file.path) + '\0');
+        PUT(file.format, FILEBYTES(file.path) + '\0');
         const RUN run = CONVERT();
         ASSERT_EQ(run.messages.size(), 1u) << file.path;
         EXPECT_EQ(run.messages[0].rfind("Successfully converted: ", 0), 0u) << file.path;

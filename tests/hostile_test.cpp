@@ -24,7 +24,7 @@ void DECODEWITHINBOUNDS(CLIPBOARDCONTENTTYPE format, const std::string& content)
     BOUNDEDREAD bounds(content.size(), "format " + std::to_string(format));
     EVENT* tree = DECODECONTENT(format, content);
     bounds.CHECKREAD();
-    for (const CLIPBOARDCONTENTTYPE target : EVENTFORMATS) {
+    for (const CLIPBOARDCONTENTTYPE target : EVENTFORMATNUMBERS) {
         ENCODECONTENT(target, tree, 1, 0, -1);
     }
     DESTROYOBJECT(tree, 0, 1);
@@ -43,7 +43,7 @@ std::size_t NUMBEREND(const std::string& bytes, std::size_t offset) {
 
 // The 4-byte fields before the chunks: the length, then an id or page number.
 std::size_t FIXEDFIELDBYTES(CLIPBOARDCONTENTTYPE format) {
-    return format == CB_MAPEVENT || format == CB_EVENTCOMMANDS ? 4 : 8;
+    return HASNUMBERFIELD(EVENTFORMATOF(format)->framing) ? 8 : 4;
 }
 
 } // namespace
@@ -95,7 +95,7 @@ TEST(HostileNumbers, SixteenMebibytesOfOneByteOrOfNoise) {
     for (char& byte : noise)
         byte = static_cast<char>(random());
     for (const std::string& bytes : {std::string(size, '\xFF'), std::string(size, '\x80'), noise}) {
-        for (const CLIPBOARDCONTENTTYPE format : EVENTFORMATS) {
+        for (const CLIPBOARDCONTENTTYPE format : EVENTFORMATNUMBERS) {
             DECODEWITHINBOUNDS(format, bytes);
             DECODEWITHINBOUNDS(format, WITHLENGTHFIELD(bytes));
         }
@@ -122,7 +122,7 @@ TEST(AllocationFamilies, DecodedTreesGiveEveryBlockBackToItsOwnFamily) {
     for (const auto& [format, content] : RICHCONTENTS())
         DECODEWITHINBOUNDS(format, content);
     for (const CORPUSFILE& file : CORPUSFILES()) {
-        DECODEWITHINBOUNDS(static_cast<CLIPBOARDCONTENTTYPE>(file.format), READFILE(file.path));
+        DECODEWITHINBOUNDS(static_cast<CLIPBOARDCONTENTTYPE>(file.format), FILEBYTES(file.path));
     }
 }
 

@@ -70,14 +70,14 @@ TEST_F(Corpus, EveryFileComesBackThroughJsonInEveryCodePageAsItsOwnFormatAndEver
     long round_trips = 0;
     for (const CORPUSFILE& file : files_) {
         const auto format = static_cast<CLIPBOARDCONTENTTYPE>(file.format);
-        const TREE tree = DECODE(format, READFILE(file.path));
+        const TREE tree = DECODE(format, FILEBYTES(file.path));
         EACHNAME(*tree, COUNTBYTESFORMS, &games[GAMEOF(file)]);
         for (const std::uint32_t codepage : ISSUECODEPAGES) {
             const IMPORTEDEVENT imported = IMPORT(EXPORT(tree.get(), format, codepage), codepage);
             ASSERT_EQ(imported.format, format) << file.path;
             EXPECT_EQ(imported.tree->kind, tree->kind) << file.path;
             EXPECT_EQ(imported.tree->id, tree->id) << file.path;
-            for (const CLIPBOARDCONTENTTYPE target : EVENTFORMATS) {
+            for (const CLIPBOARDCONTENTTYPE target : EVENTFORMATNUMBERS) {
                 EXPECT_EQ(ENCODE(target, imported.tree.get()), ENCODE(target, tree.get()))
                     << file.path << " in " << codepage << " as " << target;
                 ++round_trips;

@@ -25,7 +25,7 @@ void IMPORTWITHINBOUNDS(const std::string& json) {
     try {
         const IMPORTEDEVENT imported = IMPORT(json, 932);
         bounds.CHECKREAD();
-        for (const CLIPBOARDCONTENTTYPE target : EVENTFORMATS)
+        for (const CLIPBOARDCONTENTTYPE target : EVENTFORMATNUMBERS)
             ENCODE(target, imported.tree.get());
     } catch (const JSONERROR&) {
         bounds.CHECKREAD();
@@ -77,6 +77,6 @@ TEST(HostileJson, DeepNestingLongTextsAndNoise) {
 
 TEST(HostileJson, ImportedTreesGiveEveryBlockBackToItsOwnFamily) {
     const TREE rich = RICHEVENT();
-    for (const CLIPBOARDCONTENTTYPE format : EVENTFORMATS)
+    for (const CLIPBOARDCONTENTTYPE format : EVENTFORMATNUMBERS)
         IMPORTWITHINBOUNDS(EXPORT(rich.get(), format, 932));
 }

@@ -4,6 +4,7 @@
 #include "command_names.h"
 #include "corpus.h"
 #include "event_fields.h"
+#include "event_formats.h"
 
 #include <nlohmann/json.hpp>
 
@@ -19,7 +20,7 @@ using JSON = nlohmann::json;
 namespace {
 
 const JSON& SCHEMA() {
-    static const JSON schema = JSON::parse(READFILE(PAGEWRIGHT_SCHEMA));
+    static const JSON schema = JSON::parse(FILEBYTES(PAGEWRIGHT_SCHEMA));
     return schema;
 }
 
@@ -72,4 +73,14 @@ TEST(JsonSchema, ItListsEveryCommandName) {
     }
     const JSON& listed = SCHEMA()["$defs"]["commandname"]["enum"];
     EXPECT_EQ(std::set<std::string>(listed.begin(), listed.end()), names);
+}
+
+TEST(JsonSchema, ItListsTheEventFormatsAndTheWordsOfKinds) {
+    std::vector<int> formats(KESTREL::EVENTFORMATNUMBERS.begin(),
+                             KESTREL::EVENTFORMATNUMBERS.end());
+    EXPECT_EQ(SCHEMA()["properties"]["format"]["enum"], JSON(formats));
+    std::vector<std::string> words;
+    for (const KESTREL::KINDWORD& entry : KESTREL::KINDWORDS)
+        words.push_back(entry.word);
+    EXPECT_EQ(SCHEMA()["properties"]["kind"]["anyOf"][0]["enum"], JSON(words));
 }

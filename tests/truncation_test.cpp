@@ -20,7 +20,7 @@ void DECODEPREFIXES(CLIPBOARDCONTENTTYPE format, const std::string& content, std
         const TREE tree(DECODECONTENT(format, BYTEVIEW(content).substr(0, cut)));
         ASSERT_EQ(tree == nullptr, cut == 0) << format << " cut at " << cut;
         if (!tree) continue;
-        for (const CLIPBOARDCONTENTTYPE target : EVENTFORMATS) {
+        for (const CLIPBOARDCONTENTTYPE target : EVENTFORMATNUMBERS) {
             if (!every_format && target != format) continue;
             const std::string written = ENCODE(target, tree.get());
             ASSERT_EQ(FRAMED(written.substr(4)), written) << format << " cut at " << cut;
@@ -51,7 +51,7 @@ TEST(Truncation, CorpusFilesCutShort) {
     constexpr std::size_t EVERYOFFSETUPTO = 512;
     constexpr std::size_t SPREADCUTS = 256;
     for (const CORPUSFILE& file : CORPUSFILES()) {
-        const std::string content = READFILE(file.path);
+        const std::string content = FILEBYTES(file.path);
         const std::size_t step =
             exhaustive || content.size() <= EVERYOFFSETUPTO ? 1 : content.size() / SPREADCUTS;
         DECODEPREFIXES(static_cast<CLIPBOARDCONTENTTYPE>(file.format), content, step, false);

@@ -1,12 +1,12 @@
+#include "event_formats.h"
 #include "kestrel_internal.h"
 
 namespace KESTREL {
 
+// Text comes first: a clipboard that holds text beside event data counts as
+// text.
 CLIPBOARDCONTENTTYPE CHECKCLIPBOARDCONTENT() {
-    // Text first: a clipboard that holds text beside event data counts as text.
-    for (const CLIPBOARDCONTENTTYPE format :
-         {CB_TEXT, CB_MAPEVENT, CB_MAPEVENTPAGE, CB_BATTLEEVENTPAGE, CB_EVENTCOMMANDS,
-          CB_MONSTERGROUP, CB_COMMONEVENT}) {
+    for (const CLIPBOARDCONTENTTYPE format : CLIPBOARDFORMATS) {
         if (CLIPBOARDHASFORMAT(format)) return format;
     }
     return CLIPBOARDCONTENTTYPE{};

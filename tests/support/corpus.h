@@ -22,7 +22,7 @@ inline const char* CORPUSFOLDER() {
     return folder && *folder ? folder : nullptr;
 }
 
-inline std::string READFILE(const std::filesystem::path& path) {
+inline std::string FILEBYTES(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }

@@ -57,7 +57,7 @@ inline std::vector<std::pair<KESTREL::CLIPBOARDCONTENTTYPE, std::string>> RICHCO
     using namespace KESTREL;
     const TREE event = RICHEVENT();
     std::vector<std::pair<CLIPBOARDCONTENTTYPE, std::string>> contents;
-    for (const auto format : EVENTFORMATS) {
+    for (const auto format : EVENTFORMATNUMBERS) {
         contents.emplace_back(format, ENCODE(format, event.get()));
     }
     return contents;

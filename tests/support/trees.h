@@ -2,6 +2,7 @@
 #ifndef PAGEWRIGHT_TESTS_TREES_H
 #define PAGEWRIGHT_TESTS_TREES_H
 
+#include "event_formats.h"
 #include "kestrel_internal.h"
 
 #include <cstdlib>
@@ -9,11 +10,6 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
-
-// The six event formats, in the order of their numbers.
-constexpr KESTREL::CLIPBOARDCONTENTTYPE EVENTFORMATS[] = {
-    KESTREL::CB_MAPEVENT,      KESTREL::CB_MAPEVENTPAGE, KESTREL::CB_BATTLEEVENTPAGE,
-    KESTREL::CB_EVENTCOMMANDS, KESTREL::CB_MONSTERGROUP, KESTREL::CB_COMMONEVENT};
 
 struct TREEDESTROYER {
     void operator()(KESTREL::EVENT* event) const { KESTREL::DESTROYOBJECT(event, 0, 1); }
