@@ -1,12 +1,13 @@
 #include "command_names.h"
-#include "event_fields.h"
 #include "event_formats.h"
 #include "event_json.h"
 #include "hex_bytes.h"
 #include "json_layout.h"
 #include "name_text.h"
+#include "record_fields.h"
 
 #include <cstring>
+#include <type_traits>
 
 namespace PAGEWRIGHT {
 namespace {
@@ -18,22 +19,69 @@ class WRITER {
 public:
     explicit WRITER(const CODEPAGE& codepage) : codepage_(codepage) {}
 
-    ORDERED EVENTVALUE(CLIPBOARDCONTENTTYPE format, const EVENT& event) const {
+    // A command leads with the name of its code, for the reader's sake.
+    template <typename RECORD> ORDERED RECORDVALUE(const RECORD& record) const {
         ORDERED value = ORDERED::object();
-        value["format"] = static_cast<std::int32_t>(format);
-        if (event.kind != EVENT{}.kind) value["kind"] = KINDVALUE(event.kind);
-        FIELDS(value, event, EVENTFIELDS);
-        if (event.extra_chunks) value["extra_chunks"] = CHUNKSVALUE(*event.extra_chunks);
-        if (event.page_count > 0) {
-            ORDERED& pages = value["pages"] = ORDERED::array();
-            for (std::int32_t i = 0; i < event.page_count; ++i)
-                pages.push_back(PAGEVALUE(event.pages[i]));
+        if constexpr (std::is_same_v<RECORD, EVENTCOMMAND>) {
+            if (const char* name = COMMANDNAME(record.code)) value["command"] = name;
         }
+        FIELDWRITER<RECORD> fields{*this, record, value};
+        RECORDFIELDS<RECORD>::VISIT(fields);
         return value;
     }
 
 private:
     const CODEPAGE& codepage_;
+
+    // A field equal to its default is left out, except a code; so is a record
+    // or name that is absent, and an empty array.
+    template <typename RECORD> struct FIELDWRITER {
+        const WRITER& writer;
+        const RECORD& record;
+        ORDERED& value;
+
+        void NUMBER(const char* key, std::int32_t RECORD::*member) {
+            if (record.*member != DEFAULTOF(member)) value[key] = record.*member;
+        }
+        void CODE(const char* key, std::int32_t RECORD::*member) { value[key] = record.*member; }
+        void FLAG(const char* key, std::uint8_t RECORD::*member) {
+            if (record.*member != DEFAULTOF(member)) value[key] = record.*member;
+        }
+        void NAME(const char* key, char* RECORD::*member) {
+            if (const char* name = record.*member) value[key] = writer.NAMEVALUE(name);
+        }
+        void KIND(const char* key, std::int32_t RECORD::*member) {
+            if (record.*member != DEFAULTOF(member)) value[key] = KINDVALUE(record.*member);
+        }
+        template <typename OWNED> void CHILD(const char* key, OWNED* RECORD::*member) {
+            if (const OWNED* child = record.*member) value[key] = writer.RECORDVALUE(*child);
+        }
+        template <typename ELEMENT>
+        void RECORDS(const char* key, ELEMENT* RECORD::*array, std::int32_t RECORD::*count) {
+            if (record.*count <= 0) return;
+            ORDERED& elements = value[key] = ORDERED::array();
+            for (std::int32_t i = 0; i < record.*count; ++i)
+                elements.push_back(writer.RECORDVALUE((record.*array)[i]));
+        }
+        // Only the counted values are data; the block may be longer.
+        void NUMBERS(const char* key, std::int32_t* RECORD::*array, std::int32_t RECORD::*count) {
+            if (record.*count <= 0) return;
+            ORDERED& numbers = value[key] = ORDERED::array();
+            for (std::int32_t i = 0; i < record.*count; ++i)
+                numbers.push_back(record.*array ? (record.*array)[i] : 0);
+        }
+        // Empty entries are no chunks.
+        void KEPTCHUNKS(const char* key, EXTRACHUNKS* RECORD::*member) {
+            const EXTRACHUNKS* chunks = record.*member;
+            if (!chunks) return;
+            ORDERED& kept = value[key] = ORDERED::object();
+            for (std::size_t id = 0; id < std::size(chunks->entries); ++id) {
+                if (!chunks->entries[id].empty()) {
+                    kept[std::to_string(id)] = HEXOF(chunks->entries[id]);
+                }
+            }
+        }
+    };
 
     // A name ends at its first zero byte.
     ORDERED NAMEVALUE(const char* name) const {
@@ -42,89 +90,21 @@ private:
         return ORDERED{{"bytes", HEXOF(bytes)}};
     }
 
-    template <typename RECORD, std::size_t SIZE>
-    void FIELDS(ORDERED& value, const RECORD& record, const FIELD<RECORD> (&fields)[SIZE]) const {
-        static const RECORD defaults{};
-        for (const FIELD<RECORD>& field : fields) {
-            if (field.number) {
-                const std::int32_t number = record.*field.number;
-                if (field.always || number != defaults.*field.number) value[field.key] = number;
-            } else if (field.flag) {
-                const std::uint8_t flag = record.*field.flag;
-                if (flag != defaults.*field.flag) value[field.key] = flag;
-            } else if (const char* name = record.*field.name) {
-                value[field.key] = NAMEVALUE(name);
-            }
-        }
-    }
-
     static ORDERED KINDVALUE(std::int32_t kind) {
         for (const KINDWORD& entry : KINDWORDS) {
             if (entry.kind == kind) return entry.word;
         }
         return kind;
     }
-
-    // Empty entries are no chunks.
-    static ORDERED CHUNKSVALUE(const EXTRACHUNKS& chunks) {
-        ORDERED value = ORDERED::object();
-        for (std::size_t id = 0; id < std::size(chunks.entries); ++id) {
-            if (!chunks.entries[id].empty()) {
-                value[std::to_string(id)] = HEXOF(chunks.entries[id]);
-            }
-        }
-        return value;
-    }
-
-    ORDERED ROUTEVALUE(const MOVEROUTE& route) const {
-        ORDERED value = ORDERED::object();
-        FIELDS(value, route, MOVEROUTEFIELDS);
-        if (route.command_count > 0) {
-            ORDERED& commands = value["commands"] = ORDERED::array();
-            for (std::int32_t i = 0; i < route.command_count; ++i) {
-                ORDERED step = ORDERED::object();
-                FIELDS(step, route.commands[i], MOVECOMMANDFIELDS);
-                commands.push_back(std::move(step));
-            }
-        }
-        return value;
-    }
-
-    // Only parameter_count values are data; the block may be longer.
-    ORDERED COMMANDVALUE(const EVENTCOMMAND& command) const {
-        ORDERED value = ORDERED::object();
-        if (const char* name = COMMANDNAME(command.code)) value["command"] = name;
-        FIELDS(value, command, EVENTCOMMANDFIELDS);
-        if (command.parameter_count > 0) {
-            ORDERED& parameters = value["parameters"] = ORDERED::array();
-            for (std::int32_t i = 0; i < command.parameter_count; ++i)
-                parameters.push_back(command.parameters ? command.parameters[i] : 0);
-        }
-        if (command.move_route) value["move_route"] = ROUTEVALUE(*command.move_route);
-        return value;
-    }
-
-    ORDERED PAGEVALUE(const EVENTPAGE& page) const {
-        ORDERED value = ORDERED::object();
-        FIELDS(value, page, EVENTPAGEFIELDS);
-        if (page.condition) {
-            ORDERED& condition = value["condition"] = ORDERED::object();
-            FIELDS(condition, *page.condition, CONDITIONFIELDS);
-        }
-        if (page.move_route) value["move_route"] = ROUTEVALUE(*page.move_route);
-        if (page.command_count > 0) {
-            ORDERED& commands = value["commands"] = ORDERED::array();
-            for (std::int32_t i = 0; i < page.command_count; ++i)
-                commands.push_back(COMMANDVALUE(page.commands[i]));
-        }
-        return value;
-    }
 };
 
 } // namespace
 
 std::string EXPORTEVENT(CLIPBOARDCONTENTTYPE format, const EVENT& event, const CODEPAGE& codepage) {
-    return LAYOUT(WRITER(codepage).EVENTVALUE(format, event)) + '\n';
+    ORDERED document = ORDERED::object();
+    document["format"] = static_cast<std::int32_t>(format);
+    document.update(WRITER(codepage).RECORDVALUE(event));
+    return LAYOUT(document) + '\n';
 }
 
 } // namespace PAGEWRIGHT

@@ -1,18 +1,20 @@
-// docs/event.schema.json against the reader: the same keys for every record
-// and the same command names. (The end-to-end test validates exports with
-// it.)
+// docs/event.schema.json against the records' field descriptions: the same
+// keys and types for every record, and the same command names and formats. (The end-to-end test
+// validates exports with it.)
 #include "command_names.h"
 #include "corpus.h"
-#include "event_fields.h"
 #include "event_formats.h"
+#include "record_fields.h"
 
 #include <nlohmann/json.hpp>
 
 #include <gtest/gtest.h>
 
 #include <iterator>
+#include <map>
 #include <set>
 #include <string>
+#include <type_traits>
 
 using namespace PAGEWRIGHT;
 using JSON = nlohmann::json;
@@ -33,37 +35,81 @@ const JSON& RECORDOBJECT(const JSON& definition) {
     return definition;
 }
 
-std::set<std::string> SCHEMAKEYS(const JSON& definition) {
-    std::set<std::string> keys;
-    const JSON& object = RECORDOBJECT(definition);
-    EXPECT_EQ(object["additionalProperties"], false);
-    for (const auto& [key, value] : object["properties"].items())
-        keys.insert(key);
-    return keys;
+// The name of each record's definition in the schema; the event is the
+// top level.
+template <typename RECORD> std::string DEFINITIONNAME() {
+    static const std::map<std::string, std::string> names = {{"CONDITION", "condition"},
+                                                             {"MOVECOMMAND", "movecommand"},
+                                                             {"MOVEROUTE", "moveroute"},
+                                                             {"EVENTCOMMAND", "command"},
+                                                             {"EVENTPAGE", "page"}};
+    return names.at(KESTREL::RECORDFIELDS<RECORD>::RECORDNAME);
 }
 
-template <typename RECORD, std::size_t SIZE>
-std::set<std::string> READERKEYS(const FIELD<RECORD> (&fields)[SIZE],
-                                 std::initializer_list<const char*> others) {
-    std::set<std::string> keys(others.begin(), others.end());
-    for (const FIELD<RECORD>& field : fields)
-        keys.insert(field.key);
-    return keys;
+template <typename RECORD> const JSON& DEFINITION() {
+    if constexpr (std::is_same_v<RECORD, KESTREL::EVENT>)
+        return SCHEMA();
+    else
+        return SCHEMA()["$defs"][DEFINITIONNAME<RECORD>()];
+}
+
+template <typename RECORD> std::string REFERENCE() {
+    return "#/$defs/" + DEFINITIONNAME<RECORD>();
+}
+
+// Each field of the record with what its property in the schema must refer
+// to: the field's type, or for an array the type of its elements.
+template <typename RECORD> struct FIELDTYPES {
+    std::map<std::string, std::string> types;
+    void NUMBER(const char* key, std::int32_t RECORD::*) { types[key] = "#/$defs/int32"; }
+    void CODE(const char* key, std::int32_t RECORD::*) { types[key] = "#/$defs/int32"; }
+    void FLAG(const char* key, std::uint8_t RECORD::*) { types[key] = "#/$defs/flag"; }
+    void NAME(const char* key, char* RECORD::*) { types[key] = "#/$defs/name"; }
+    void KIND(const char* key, std::int32_t RECORD::*) { types[key] = "kind"; }
+    template <typename OWNED> void CHILD(const char* key, OWNED* RECORD::*) {
+        types[key] = REFERENCE<OWNED>();
+    }
+    template <typename ELEMENT>
+    void RECORDS(const char* key, ELEMENT* RECORD::*, std::int32_t RECORD::*) {
+        types[key] = REFERENCE<ELEMENT>();
+    }
+    void NUMBERS(const char* key, std::int32_t* RECORD::*, std::int32_t RECORD::*) {
+        types[key] = "#/$defs/int32";
+    }
+    void KEPTCHUNKS(const char* key, KESTREL::EXTRACHUNKS* RECORD::*) { types[key] = "chunks"; }
+};
+
+// What a property of the schema refers to; the kind and the kept chunks have
+// definitions of their own in place.
+std::string SCHEMATYPE(const std::string& key, const JSON& property) {
+    if (key == "kind" || key == "extra_chunks") return key == "kind" ? "kind" : "chunks";
+    const JSON& typed = property.value("type", "") == "array" ? property["items"] : property;
+    return typed.value("$ref", "");
+}
+
+template <typename RECORD>
+void EXPECTSCHEMAHOLDSTHEFIELDS(std::initializer_list<const char*> other_keys) {
+    FIELDTYPES<RECORD> fields;
+    KESTREL::RECORDFIELDS<RECORD>::VISIT(fields);
+    const JSON& object = RECORDOBJECT(DEFINITION<RECORD>());
+    EXPECT_EQ(object["additionalProperties"], false);
+    std::map<std::string, std::string> schema;
+    for (const auto& [key, property] : object["properties"].items())
+        schema[key] = SCHEMATYPE(key, property);
+    for (const char* key : other_keys)
+        schema.erase(key);
+    EXPECT_EQ(schema, fields.types) << KESTREL::RECORDFIELDS<RECORD>::RECORDNAME;
 }
 
 } // namespace
 
-TEST(JsonSchema, EveryRecordHasTheKeysTheReaderTakes) {
-    const JSON& definitions = SCHEMA()["$defs"];
-    EXPECT_EQ(SCHEMAKEYS(SCHEMA()),
-              READERKEYS(EVENTFIELDS, {"format", "kind", "extra_chunks", "pages"}));
-    EXPECT_EQ(SCHEMAKEYS(definitions["page"]),
-              READERKEYS(EVENTPAGEFIELDS, {"condition", "move_route", "commands"}));
-    EXPECT_EQ(SCHEMAKEYS(definitions["condition"]), READERKEYS(CONDITIONFIELDS, {}));
-    EXPECT_EQ(SCHEMAKEYS(definitions["command"]),
-              READERKEYS(EVENTCOMMANDFIELDS, {"command", "parameters", "move_route"}));
-    EXPECT_EQ(SCHEMAKEYS(definitions["moveroute"]), READERKEYS(MOVEROUTEFIELDS, {"commands"}));
-    EXPECT_EQ(SCHEMAKEYS(definitions["movecommand"]), READERKEYS(MOVECOMMANDFIELDS, {}));
+TEST(JsonSchema, EveryRecordHasTheFieldsOfItsDescription) {
+    EXPECTSCHEMAHOLDSTHEFIELDS<KESTREL::EVENT>({"format"});
+    EXPECTSCHEMAHOLDSTHEFIELDS<KESTREL::EVENTPAGE>({});
+    EXPECTSCHEMAHOLDSTHEFIELDS<KESTREL::CONDITION>({});
+    EXPECTSCHEMAHOLDSTHEFIELDS<KESTREL::EVENTCOMMAND>({"command"});
+    EXPECTSCHEMAHOLDSTHEFIELDS<KESTREL::MOVEROUTE>({});
+    EXPECTSCHEMAHOLDSTHEFIELDS<KESTREL::MOVECOMMAND>({});
 }
 
 TEST(JsonSchema, ItListsEveryCommandName) {

@@ -28,7 +28,7 @@ convert
 expect_output "Successfully converted: Map event -> Monster group"
 expect_formats "578 "
 clip dump >"$work/out"
-expect_output 'EVENT kind=3 id=1 x=0 y=0 name="Village Gate" page_count=2'
+expect_output 'EVENT kind=3 id=1 x=0 y=0 name="Village Gate" pages=2'
 
 # Saving gives back exactly what was loaded.
 clip load 563 "$sample"
