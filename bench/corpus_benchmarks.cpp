@@ -41,7 +41,7 @@ void DECODECORPUS(benchmark::State& state, CLIPBOARDCONTENTTYPE format, const CO
 
 // Each tree is written back as the format it came from.
 void ENCODECORPUS(benchmark::State& state, CLIPBOARDCONTENTTYPE format, const CONTENTS& contents) {
-    std::vector<TREE> trees;
+    std::vector<EVENTTREE> trees;
     std::int64_t written = 0;
     for (const std::string& content : *contents) {
         trees.emplace_back(DECODECONTENT(format, content));
@@ -49,7 +49,7 @@ void ENCODECORPUS(benchmark::State& state, CLIPBOARDCONTENTTYPE format, const CO
             ENCODECONTENT(format, trees.back().get(), 1, 0, -1).value_or(BYTESTRING()).size());
     }
     for (auto _ : state) {
-        for (const TREE& tree : trees) {
+        for (const EVENTTREE& tree : trees) {
             std::optional<BYTESTRING> content = ENCODECONTENT(format, tree.get(), 1, 0, -1);
             benchmark::DoNotOptimize(content);
         }

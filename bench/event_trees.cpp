@@ -76,10 +76,10 @@ MOVEROUTE* NEWROUTE(const std::vector<MOVESTEP>& steps, std::int32_t target) {
         command.code = steps[i].code;
         if (command.code == SWITCHON) command.switch_id = steps[i].number;
         if (command.code == CHANGEGRAPHIC) {
-            command.graphic_name = NAME(steps[i].name);
+            command.graphic_name = COPYNAME(steps[i].name);
             command.graphic_index = steps[i].number;
         }
-        if (command.code == PLAYSOUND) command.sound_name = NAME(steps[i].name);
+        if (command.code == PLAYSOUND) command.sound_name = COPYNAME(steps[i].name);
     }
     return route;
 }
@@ -87,7 +87,7 @@ MOVEROUTE* NEWROUTE(const std::vector<MOVESTEP>& steps, std::int32_t target) {
 void FILLCOMMAND(EVENTCOMMAND& command, const COMMANDSHAPE& shape) {
     command.code = shape.code;
     command.indent = shape.indent;
-    if (shape.text) command.string_parameter = NAME(shape.text);
+    if (shape.text) command.string_parameter = COPYNAME(shape.text);
     if (shape.route) {
         command.move_route = NEWROUTE(*shape.route, HEROTARGET);
         return;
@@ -105,8 +105,8 @@ void FILLCOMMANDS(EVENTPAGE& page, std::int32_t count) {
 }
 
 // Every page starts with a default condition, as editor data has one.
-TREE EVENTWITHCONDITIONS(std::int32_t pages) {
-    TREE event = EVENTWITHPAGES(pages);
+EVENTTREE EVENTWITHCONDITIONS(std::int32_t pages) {
+    EVENTTREE event = EVENTWITHPAGES(pages);
     for (std::int32_t i = 0; i < pages; ++i) {
         event->pages[i].condition = static_cast<CONDITION*>(CREATEOBJECT(OT_CONDITION));
     }
@@ -115,22 +115,22 @@ TREE EVENTWITHCONDITIONS(std::int32_t pages) {
 
 } // namespace
 
-TREE COMMANDPAGEEVENT(std::int32_t commands) {
-    TREE event = EVENTWITHCONDITIONS(1);
+EVENTTREE COMMANDPAGEEVENT(std::int32_t commands) {
+    EVENTTREE event = EVENTWITHCONDITIONS(1);
     FILLCOMMANDS(event->pages[0], commands);
     return event;
 }
 
-TREE MAPEVENT(std::int32_t pages) {
-    TREE event = EVENTWITHCONDITIONS(pages);
-    event->name = NAME("Ferryman");
+EVENTTREE MAPEVENT(std::int32_t pages) {
+    EVENTTREE event = EVENTWITHCONDITIONS(pages);
+    event->name = COPYNAME("Ferryman");
     event->x = 12;
     event->y = 7;
     for (std::int32_t i = 0; i < pages; ++i) {
         EVENTPAGE& page = event->pages[i];
         page.condition->flags = 0x0001;
         page.condition->switch_a_id = i + 1;
-        page.graphic_name = NAME("People2");
+        page.graphic_name = COPYNAME("People2");
         page.graphic_index = i % 8;
         page.trigger = i % 3;
         if (i % 2 == 1) {

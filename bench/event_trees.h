@@ -13,11 +13,11 @@ namespace PAGEWRIGHTBENCH {
 // messages with text, conditional branches with their else and end commands
 // one indent out, switches and variables with several parameters, a sound
 // effect, and set-move-route commands with a few steps each.
-TREE COMMANDPAGEEVENT(std::int32_t commands);
+EVENTTREE COMMANDPAGEEVENT(std::int32_t commands);
 
 // A map event with `pages` pages, each with a condition, a graphic, a share
 // of the mix above, and on every other page a route of its own.
-TREE MAPEVENT(std::int32_t pages);
+EVENTTREE MAPEVENT(std::int32_t pages);
 
 } // namespace PAGEWRIGHTBENCH
 

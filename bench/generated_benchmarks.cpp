@@ -18,7 +18,7 @@ constexpr std::int32_t MAPEVENTPAGES = 10000;
 struct INPUT {
     std::string name;
     CLIPBOARDCONTENTTYPE format;
-    TREE (*build)(std::int32_t);
+    EVENTTREE (*build)(std::int32_t);
     std::int32_t size;
     // What `size` counts, as the name of the time-per-item counter.
     const char* per_item;
@@ -30,7 +30,7 @@ const std::string& CONTENTOF(const INPUT& input) {
     static std::map<std::string, std::string> made;
     auto found = made.find(input.name);
     if (found == made.end()) {
-        const TREE tree = input.build(input.size);
+        const EVENTTREE tree = input.build(input.size);
         found = made.emplace(input.name, *ENCODECONTENT(input.format, tree.get(), 1, 0, -1)).first;
     }
     return found->second;
@@ -57,7 +57,7 @@ void DECODEGENERATED(benchmark::State& state, const INPUT& input) {
 }
 
 void ENCODEGENERATED(benchmark::State& state, const INPUT& input) {
-    const TREE tree = input.build(input.size);
+    const EVENTTREE tree = input.build(input.size);
     const std::size_t written = CONTENTOF(input).size();
     for (auto _ : state) {
         std::optional<BYTESTRING> content = ENCODECONTENT(input.format, tree.get(), 1, 0, -1);

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
         counts[i - 1] = std::atoi(argv[i]);
 
     for (const std::int32_t commands : counts) {
-        const TREE tree = PAGEWRIGHTBENCH::COMMANDPAGEEVENT(commands);
+        const EVENTTREE tree = PAGEWRIGHTBENCH::COMMANDPAGEEVENT(commands);
         const BYTESTRING content = *ENCODECONTENT(CB_EVENTCOMMANDS, tree.get(), 1, 0, -1);
         const std::size_t before = ALLOCATEDBYTES();
         RESETPEAKALLOCATEDBYTES();

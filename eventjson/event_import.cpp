@@ -251,14 +251,15 @@ private:
             const PATH chunk_path = path.CHILD(key);
             char* end = nullptr;
             const long id = std::strtol(key.c_str(), &end, 10);
-            if (key.empty() || *end != '\0' || id < 0 || id >= 256 || key != std::to_string(id)) {
-                REFUSE(chunk_path, "not a chunk id (0 to 255)");
+            if (key.empty() || *end != '\0' || id < 0 || id >= KEPTCHUNKIDS ||
+                key != std::to_string(id)) {
+                REFUSE(chunk_path,
+                       "not a chunk id (0 to " + std::to_string(KEPTCHUNKIDS - 1) + ")");
             }
             chunks->entries[id] = HEXBYTES(payload, chunk_path);
         }
     }
 
-    // Names are allocated as kestrel.h wants them, from the C allocator.
     char* NAMEVALUE(const JSON& value, const PATH& path) const {
         if (value.is_null()) return nullptr;
         std::string bytes;
@@ -282,10 +283,7 @@ private:
         if (bytes.find('\0') != std::string::npos) {
             REFUSE(path, "a name ends at its first zero byte and cannot hold one");
         }
-        auto* name = static_cast<char*>(std::malloc(bytes.size() + 1));
-        if (name == nullptr) throw std::bad_alloc();
-        std::memcpy(name, bytes.c_str(), bytes.size() + 1);
-        return name;
+        return COPYNAME(bytes);
     }
 
     static void NAMEDCODE(const JSON& name, bool code_given, EVENTCOMMAND& command,

@@ -13,7 +13,7 @@ using namespace KESTREL;
 namespace {
 
 BYTESTRING ROUND(CLIPBOARDCONTENTTYPE format, BYTEVIEW content) {
-    const TREE tree(DECODECONTENT(format, content));
+    const EVENTTREE tree(DECODECONTENT(format, content));
     return ENCODECONTENT(format, tree.get(), 1, 0, -1).value_or(BYTESTRING());
 }
 
@@ -23,7 +23,7 @@ BYTESTRING ROUND(CLIPBOARDCONTENTTYPE format, BYTEVIEW content) {
 // stands still.
 bool LOSESITSSWITCH(CLIPBOARDCONTENTTYPE format, BYTEVIEW content) {
     if (format != CB_COMMONEVENT) return false;
-    const TREE tree(DECODECONTENT(format, content));
+    const EVENTTREE tree(DECODECONTENT(format, content));
     const EVENTPAGE& page = tree->pages[0];
     return (page.condition->flags & CF_SWITCH_A) && page.trigger != COMMONAUTOSTART &&
            page.trigger != COMMONPARALLEL;

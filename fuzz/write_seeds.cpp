@@ -28,7 +28,7 @@ constexpr std::size_t LARGESTJSONSEEDCONTENT = 2048;
 void WRITEJSONSEED(const std::filesystem::path& path, KESTREL::CLIPBOARDCONTENTTYPE format,
                    const std::string& content) {
     static const auto codepage = PAGEWRIGHT::CODEPAGE::OPEN(932);
-    const TREE tree = DECODE(format, content);
+    const EVENTTREE tree = DECODE(format, content);
     if (tree) WRITESEED(path, PAGEWRIGHT::EXPORTEVENT(format, *tree, *codepage));
 }
 

@@ -58,8 +58,8 @@ TEST(BytesForm, NamesWhoseTextDoesNotGiveThemBackAreWrittenAsBytes) {
         {1250, "\xE9t\xE9", R"("été")"},          //
     };
     for (const SAMPLE& sample : samples) {
-        TREE event = EVENTWITHPAGES(0);
-        event->name = NAME(sample.bytes);
+        EVENTTREE event = EVENTWITHPAGES(0);
+        event->name = COPYNAME(sample.bytes);
         const std::string json = EXPORT(event.get(), CB_MAPEVENT, sample.codepage);
         EXPECT_NE(json.find("\"name\": " + sample.text + "\n"), std::string::npos)
             << sample.codepage << ": " << json;

@@ -42,7 +42,7 @@ void FILLSAMPLEROUTE(MOVEROUTE& route) {
     ADDMOVE(route, 1);
     ADDMOVE(route, 32).switch_id = 5;
     MOVECOMMAND& graphic = ADDMOVE(route, 34);
-    graphic.graphic_name = NAME("ab");
+    graphic.graphic_name = COPYNAME("ab");
     graphic.graphic_index = 2;
 }
 
@@ -188,7 +188,7 @@ TEST(MoveRoute, WideValuesInBothForms) {
     ADDCOMMAND(*page.page, 0, 0, nullptr, {});
     MOVEROUTE& wide = SETROUTE(page->commands[0]);
     ADDMOVE(wide, 33).switch_id = 200;
-    ADDMOVE(wide, 35).sound_name = NAME("\xE9");
+    ADDMOVE(wide, 35).sound_name = COPYNAME("\xE9");
     BYTESTRING raw;
     WRITEMOVEROUTE(raw, wide, RAWFORM);
     EXPECT_EQ(TOHEX(raw), "21 81 48 23 01 E9 64 64 32");

@@ -46,8 +46,9 @@ TEST(Decoding, TextIsCopiedWholeWithATerminator) {
 TEST(Decoding, AMapEventTakesNamePositionAndPages) {
     // Lead byte 7, name "Ev", x 3, y 4, an unknown chunk 4, then two pages that
     // come numbered 2 and 1.
-    const TREE event = DECODE(CB_MAPEVENT, CONTENT("07 01 02 45 76 02 01 03 03 01 04 04 02 AA BB "
-                                                   "05 0B 02 02 21 01 02 00 01 21 01 01 00 00"));
+    const EVENTTREE event =
+        DECODE(CB_MAPEVENT, CONTENT("07 01 02 45 76 02 01 03 03 01 04 04 02 AA BB "
+                                    "05 0B 02 02 21 01 02 00 01 21 01 01 00 00"));
     ASSERT_TRUE(event);
     EXPECT_EQ(event->kind, EK_MAP);
     EXPECT_STREQ(event->name, "Ev");
@@ -59,7 +60,7 @@ TEST(Decoding, AMapEventTakesNamePositionAndPages) {
     EXPECT_EQ(event->pages[1].trigger, 2);
     EXPECT_EQ(event->extra_chunks, nullptr);
 
-    const TREE bare = DECODE(CB_MAPEVENT, CONTENT("00 01 00 00"));
+    const EVENTTREE bare = DECODE(CB_MAPEVENT, CONTENT("00 01 00 00"));
     EXPECT_EQ(bare->page_count, 0);
     EXPECT_EQ(bare->pages, nullptr);
     EXPECT_STREQ(bare->name, "");
@@ -68,7 +69,7 @@ TEST(Decoding, AMapEventTakesNamePositionAndPages) {
 TEST(Decoding, APageListWithoutPagesStillReadsOverItsBodies) {
     for (const char* count : {"00", "8F FF FF FF 7F"}) {
         const std::string list = HEX(std::string(count) + " 01 21 01 01 00");
-        const TREE event = DECODE(
+        const EVENTTREE event = DECODE(
             CB_MAPEVENT, FRAMED(HEX("00 05") + std::string(1, static_cast<char>(list.size())) +
                                 list + HEX("02 01 09 00")));
         EXPECT_EQ(event->page_count, 0) << count;
@@ -77,25 +78,27 @@ TEST(Decoding, APageListWithoutPagesStillReadsOverItsBodies) {
 }
 
 TEST(Decoding, LonePagesAndTheirNumberField) {
-    const TREE map = DECODE(CB_MAPEVENTPAGE, CONTENT("03 00 00 00 21 01 04 00"));
+    const EVENTTREE map = DECODE(CB_MAPEVENTPAGE, CONTENT("03 00 00 00 21 01 04 00"));
     EXPECT_EQ(map->kind, EK_MAP);
     ASSERT_EQ(map->page_count, 1);
     EXPECT_EQ(map->pages[0].number, 3);
     EXPECT_EQ(map->pages[0].trigger, 4);
 
-    const TREE battle = DECODE(CB_BATTLEEVENTPAGE, CONTENT("01 00 00 00 0C 04 0A 00 00 00 00"));
+    const EVENTTREE battle =
+        DECODE(CB_BATTLEEVENTPAGE, CONTENT("01 00 00 00 0C 04 0A 00 00 00 00"));
     EXPECT_EQ(battle->kind, EK_BATTLE);
     EXPECT_EQ(battle->pages[0].command_count, 1);
 
     // A field of -1 is a number below 1 like any other, not a request to read
     // the number from the page body.
-    const TREE odd = DECODE(CB_MAPEVENTPAGE, CONTENT("FF FF FF FF 21 01 04 00"));
+    const EVENTTREE odd = DECODE(CB_MAPEVENTPAGE, CONTENT("FF FF FF FF 21 01 04 00"));
     EXPECT_EQ(odd->pages[0].number, 0);
     EXPECT_EQ(odd->pages[0].trigger, 0);
 }
 
 TEST(Decoding, EventCommandsBecomeOnePageWithADefaultCondition) {
-    const TREE event = DECODE(CB_EVENTCOMMANDS, CONTENT("0A 00 00 00 0B 01 00 00 00 00 00 00"));
+    const EVENTTREE event =
+        DECODE(CB_EVENTCOMMANDS, CONTENT("0A 00 00 00 0B 01 00 00 00 00 00 00"));
     EXPECT_EQ(event->kind, EK_COMMANDS);
     ASSERT_EQ(event->page_count, 1);
     EXPECT_EQ(event->pages[0].number, 1);
@@ -105,7 +108,7 @@ TEST(Decoding, EventCommandsBecomeOnePageWithADefaultCondition) {
 }
 
 TEST(Decoding, AMonsterGroupKeepsWhatItDoesNotDecode) {
-    const TREE group =
+    const EVENTTREE group =
         DECODE(CB_MONSTERGROUP, CONTENT("09 00 00 00 01 01 47 02 02 00 AA 04 00 06 01 BB 05 01 01 "
                                         "05 02 CC DD 0B 01 00 00"));
     ASSERT_TRUE(group);
@@ -121,12 +124,12 @@ TEST(Decoding, AMonsterGroupKeepsWhatItDoesNotDecode) {
     for (const int id : {0, 1, 3, 11, 12, 255})
         EXPECT_TRUE(kept[id].empty()) << id;
 
-    const TREE far = DECODE(CB_MONSTERGROUP, CONTENT("01 00 00 00 82 2C 02 AA BB 00"));
+    const EVENTTREE far = DECODE(CB_MONSTERGROUP, CONTENT("01 00 00 00 82 2C 02 AA BB 00"));
     ASSERT_NE(far->extra_chunks, nullptr) << "created for a chunk id of 300 too";
     for (const auto& entry : far->extra_chunks->entries)
         EXPECT_TRUE(entry.empty());
 
-    const TREE plain = DECODE(CB_MONSTERGROUP, CONTENT("01 00 00 00 01 00 00"));
+    const EVENTTREE plain = DECODE(CB_MONSTERGROUP, CONTENT("01 00 00 00 01 00 00"));
     EXPECT_EQ(plain->extra_chunks, nullptr);
     EXPECT_EQ(plain->page_count, 0);
 }
@@ -135,12 +138,12 @@ TEST(Decoding, NothingPastTheDeclaredContentIsRead) {
     // The kept chunk claims 6 bytes, but the content ends after 2 of them; the
     // rest of the block is the clipboard's padding.
     const std::string block = CONTENT("01 00 00 00 05 06 AA BB") + "\0junk!"s;
-    const TREE group = DECODE(CB_MONSTERGROUP, block);
+    const EVENTTREE group = DECODE(CB_MONSTERGROUP, block);
     EXPECT_EQ(group->extra_chunks->entries[5], "\xAA\xBB");
 
     // A length field that reaches past the block leaves the block's end as the end.
     std::string longer = HEX("FF 00 00 00 01 00 00 00 05 02 AA BB 00");
-    const TREE cut = DECODE(CB_MONSTERGROUP, longer);
+    const EVENTTREE cut = DECODE(CB_MONSTERGROUP, longer);
     EXPECT_EQ(cut->extra_chunks->entries[5], "\xAA\xBB");
 }
 
@@ -155,7 +158,7 @@ TEST(Decoding, CommonEventTriggersAndTheirSwitch) {
     EXPECT_EQ(TRIGGER("05"), 0);
     EXPECT_EQ(TRIGGER("07"), 0);
 
-    const TREE autostart =
+    const EVENTTREE autostart =
         DECODE(CB_COMMONEVENT, CONTENT("05 00 00 00 01 01 43 0B 01 03 0C 01 01 "
                                        "0D 01 0C 15 01 63 16 04 0A 00 00 00 00"));
     EXPECT_EQ(autostart->kind, EK_COMMON);
@@ -165,15 +168,16 @@ TEST(Decoding, CommonEventTriggersAndTheirSwitch) {
     EXPECT_EQ(autostart->pages[0].condition->switch_a_id, 12);
     EXPECT_EQ(autostart->pages[0].command_count, 1);
 
-    const TREE called = DECODE(CB_COMMONEVENT, CONTENT("05 00 00 00 0B 01 05 0C 01 01 0D 01 0C "
-                                                       "16 04 0A 00 00 00 00"));
+    const EVENTTREE called =
+        DECODE(CB_COMMONEVENT, CONTENT("05 00 00 00 0B 01 05 0C 01 01 0D 01 0C "
+                                       "16 04 0A 00 00 00 00"));
     EXPECT_EQ(called->pages[0].condition->flags, 0);
     EXPECT_EQ(called->pages[0].condition->switch_a_id, 12);
     EXPECT_EQ(called->pages[0].command_count, 1);
 }
 
 TEST(Encoding, EveryEventFormatLeadsWithTheLengthOfWhatFollows) {
-    const TREE event = EVENTWITHPAGES(2);
+    const EVENTTREE event = EVENTWITHPAGES(2);
     for (const auto format : EVENTFORMATNUMBERS) {
         const std::string content = ENCODE(format, event.get());
         EXPECT_EQ(FRAMED(content.substr(4)), content) << format;
@@ -181,7 +185,7 @@ TEST(Encoding, EveryEventFormatLeadsWithTheLengthOfWhatFollows) {
 }
 
 TEST(Encoding, PageSelectionIsBroughtIntoRange) {
-    const TREE event = EVENTWITHPAGES(3);
+    const EVENTTREE event = EVENTWITHPAGES(3);
     event->pages[0].trigger = 1;
     event->pages[2].trigger = 3;
     const auto TRIGGERWRITTEN = [&](int page) {
@@ -194,20 +198,20 @@ TEST(Encoding, PageSelectionIsBroughtIntoRange) {
     EXPECT_EQ(TRIGGERWRITTEN(9), 3);
 
     for (const auto format : {CB_MAPEVENT, CB_MONSTERGROUP}) {
-        const TREE again = DECODE(format, ENCODE(format, event.get(), 2));
+        const EVENTTREE again = DECODE(format, ENCODE(format, event.get(), 2));
         EXPECT_EQ(again->page_count, 3) << format;
     }
 }
 
 TEST(Encoding, LonePagesCarryNumberOne) {
-    const TREE event = EVENTWITHPAGES(2);
+    const EVENTTREE event = EVENTWITHPAGES(2);
     EXPECT_EQ(BODYHEX(ENCODE(CB_BATTLEEVENTPAGE, event.get(), 2)),
               std::string("01 00 00 00 ") + DEFAULTBATTLEBODY);
     EXPECT_EQ(BODYHEX(ENCODE(CB_MAPEVENTPAGE, event.get(), 2)).substr(0, 11), "01 00 00 00");
 }
 
 TEST(Encoding, EventsWithoutPagesAsSingleOrManyPages) {
-    const TREE event = EVENTWITHPAGES(0);
+    const EVENTTREE event = EVENTWITHPAGES(0);
     EXPECT_EQ(BODYHEX(ENCODE(CB_BATTLEEVENTPAGE, event.get())),
               std::string("01 00 00 00 ") + DEFAULTBATTLEBODY);
     EXPECT_EQ(BODYHEX(ENCODE(CB_EVENTCOMMANDS, event.get())), "00 00 00 00");
@@ -218,7 +222,7 @@ TEST(Encoding, EventsWithoutPagesAsSingleOrManyPages) {
 }
 
 TEST(Encoding, ACommandSelectionIsReindentedAndLeavesThePageAlone) {
-    const TREE event = EVENTWITHPAGES(1);
+    const EVENTTREE event = EVENTWITHPAGES(1);
     EVENTPAGE& page = event->pages[0];
     SETINDENTS(page, {0, 1, 2, 3, 2, 1, 0, 0, 0, 0});
     EXPECT_EQ(BODYHEX(ENCODE(CB_EVENTCOMMANDS, event.get(), 1, 2, 4)),
@@ -239,7 +243,7 @@ TEST(Encoding, ACommandSelectionIsReindentedAndLeavesThePageAlone) {
 }
 
 TEST(Encoding, AMonsterGroupWritesKeptChunksBeforeItsPages) {
-    const TREE event = EVENTWITHPAGES(0);
+    const EVENTTREE event = EVENTWITHPAGES(0);
     event->extra_chunks = new EXTRACHUNKS;
     event->extra_chunks->entries[12] = "\x0C";
     event->extra_chunks->entries[2] = std::string("\0", 1);
@@ -251,7 +255,7 @@ TEST(Encoding, AMonsterGroupWritesKeptChunksBeforeItsPages) {
 }
 
 TEST(Encoding, ACommonEventTakesTriggerSwitchAndCommands) {
-    const TREE event = EVENTWITHPAGES(1);
+    const EVENTTREE event = EVENTWITHPAGES(1);
     EVENTPAGE& page = event->pages[0];
     page.trigger = 1;
     page.condition = static_cast<CONDITION*>(CREATEOBJECT(OT_CONDITION));
@@ -262,21 +266,21 @@ TEST(Encoding, ACommonEventTakesTriggerSwitchAndCommands) {
               "01 00 00 00 01 00 0B 01 05 0C 01 01 0D 01 07 15 01 08 16 08 0A 00 00 00 00 00 00 "
               "00 00");
     page.trigger = 4;
-    const TREE again = DECODE(CB_COMMONEVENT, ENCODE(CB_COMMONEVENT, event.get()));
+    const EVENTTREE again = DECODE(CB_COMMONEVENT, ENCODE(CB_COMMONEVENT, event.get()));
     EXPECT_EQ(again->pages[0].trigger, 4);
     EXPECT_EQ(again->pages[0].condition->flags, 1);
 }
 
 TEST(Encoding, ACommonEventBecomesABattlePageWithItsSwitchOnly) {
-    const TREE event = DECODE(CB_COMMONEVENT, CONTENT("02 00 00 00 0B 01 03 0C 01 01 0D 01 05 "
-                                                      "16 04 0A 00 00 00 00"));
+    const EVENTTREE event = DECODE(CB_COMMONEVENT, CONTENT("02 00 00 00 0B 01 03 0C 01 01 0D 01 05 "
+                                                           "16 04 0A 00 00 00 00"));
     EXPECT_EQ(BODYHEX(ENCODE(CB_BATTLEEVENTPAGE, event.get())),
               "01 00 00 00 02 08 01 02 01 00 02 01 05 00 0B 01 08 0C 08 0A 00 00 00 00 00 00 00 "
               "00");
 }
 
 TEST(Encoding, WhatIsNotAnEventClearsTheClipboard) {
-    const TREE event = EVENTWITHPAGES(1);
+    const EVENTTREE event = EVENTWITHPAGES(1);
     EXPECT_FALSE(ENCODECONTENT(CB_MAPEVENT, nullptr, 1, 0, -1));
     EXPECT_FALSE(ENCODECONTENT(CB_MAPEVENT, reinterpret_cast<EVENT*>(event->pages), 1, 0, -1));
     EXPECT_FALSE(ENCODECONTENT(static_cast<CLIPBOARDCONTENTTYPE>(2), event.get(), 1, 0, -1));

@@ -103,7 +103,7 @@ TEST_F(Corpus, EveryFileDecodesIntoTheCountsOfItsManifest) {
     for (const CORPUSFILE& file : files_) {
         const std::string content = FILEBYTES(file.path);
         const auto format = static_cast<CLIPBOARDCONTENTTYPE>(file.format);
-        const TREE tree = DECODE(format, content);
+        const EVENTTREE tree = DECODE(format, content);
         ASSERT_TRUE(tree) << file.path;
         EXPECT_EQ(tree->page_count, file.pages) << file.path;
         EXPECT_EQ(COMMANDCOUNT(*tree), file.commands) << file.path;
@@ -114,7 +114,7 @@ TEST_F(Corpus, OneRoundReachesAFixedPointAndCommandListsComeBackAsWritten) {
     for (const CORPUSFILE& file : files_) {
         const std::string content = FILEBYTES(file.path);
         const auto format = static_cast<CLIPBOARDCONTENTTYPE>(file.format);
-        const TREE tree = DECODE(format, content);
+        const EVENTTREE tree = DECODE(format, content);
         const std::string first = ENCODE(format, tree.get());
         if (format == CB_EVENTCOMMANDS) {
             EXPECT_EQ(first, content) << file.path;
@@ -135,12 +135,12 @@ TEST_F(Corpus, EveryConversionOfTheConverterGivesContentThatDecodesAgain) {
     int conversions = 0;
     for (const CORPUSFILE& file : files_) {
         const auto format = static_cast<CLIPBOARDCONTENTTYPE>(file.format);
-        const TREE tree = DECODE(format, FILEBYTES(file.path));
+        const EVENTTREE tree = DECODE(format, FILEBYTES(file.path));
         for (const CLIPBOARDCONTENTTYPE target : CONVERTERTARGETS(file.format)) {
             const std::string converted = ENCODE(target, tree.get());
             ASSERT_GE(converted.size(), 4u);
             EXPECT_EQ(FRAMED(converted.substr(4)), converted) << file.path << " as " << target;
-            const TREE again = DECODE(target, converted);
+            const EVENTTREE again = DECODE(target, converted);
             ASSERT_TRUE(again) << file.path << " as " << target;
             const bool single_page = target != CB_MAPEVENT && target != CB_MONSTERGROUP;
             EXPECT_EQ(COMMANDCOUNT(*again),

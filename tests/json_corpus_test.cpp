@@ -70,7 +70,7 @@ TEST_F(Corpus, EveryFileComesBackThroughJsonInEveryCodePageAsItsOwnFormatAndEver
     long round_trips = 0;
     for (const CORPUSFILE& file : files_) {
         const auto format = static_cast<CLIPBOARDCONTENTTYPE>(file.format);
-        const TREE tree = DECODE(format, FILEBYTES(file.path));
+        const EVENTTREE tree = DECODE(format, FILEBYTES(file.path));
         EACHNAME(*tree, COUNTBYTESFORMS, &games[GAMEOF(file)]);
         for (const std::uint32_t codepage : ISSUECODEPAGES) {
             const IMPORTEDEVENT imported = IMPORT(EXPORT(tree.get(), format, codepage), codepage);

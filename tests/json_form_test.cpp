@@ -28,10 +28,10 @@ void EXPECTROUNDTRIP(CLIPBOARDCONTENTTYPE format, const EVENT* original) {
 } // namespace
 
 TEST(JsonForm, TheRichTreeAndEveryFormatDecodedFromItComeBack) {
-    const TREE built = RICHEVENT();
+    const EVENTTREE built = RICHEVENT();
     EXPECTROUNDTRIP(CB_MAPEVENT, built.get());
     for (const auto& [format, content] : RICHCONTENTS()) {
-        const TREE decoded = DECODE(format, content);
+        const EVENTTREE decoded = DECODE(format, content);
         EXPECTROUNDTRIP(format, decoded.get());
     }
 }
@@ -39,11 +39,11 @@ TEST(JsonForm, TheRichTreeAndEveryFormatDecodedFromItComeBack) {
 // The encoders tell these apart (a page's graphic name: null writes no chunk,
 // "" an empty one), so the form must too.
 TEST(JsonForm, AbsentAndEmptyStayApart) {
-    TREE event = EVENTWITHPAGES(2);
-    event->name = NAME("");
+    EVENTTREE event = EVENTWITHPAGES(2);
+    event->name = COPYNAME("");
     event->extra_chunks = new EXTRACHUNKS;
     EVENTPAGE& empty = event->pages[0];
-    empty.graphic_name = NAME("");
+    empty.graphic_name = COPYNAME("");
     empty.condition = static_cast<CONDITION*>(CREATEOBJECT(OT_CONDITION));
     empty.move_route = static_cast<MOVEROUTE*>(CREATEOBJECT(OT_MOVEROUTE));
     ADDCOMMAND(empty, 10110, 0, "", {});
@@ -65,7 +65,7 @@ TEST(JsonForm, AbsentAndEmptyStayApart) {
 }
 
 TEST(JsonForm, DefaultsAreLeftOutAndEachCommandTakesOneLine) {
-    TREE event = EVENTWITHPAGES(1);
+    EVENTTREE event = EVENTWITHPAGES(1);
     event->kind = EK_COMMANDS;
     EVENTPAGE& page = event->pages[0];
     page.condition = static_cast<CONDITION*>(CREATEOBJECT(OT_CONDITION));
@@ -77,7 +77,7 @@ TEST(JsonForm, DefaultsAreLeftOutAndEachCommandTakesOneLine) {
     ADDCOMMAND(page, 11330, 0, nullptr, {});
     page.commands[4].move_route = static_cast<MOVEROUTE*>(CREATEOBJECT(OT_MOVEROUTE));
     ADDMOVE(*page.commands[4].move_route, 0);
-    ADDMOVE(*page.commands[4].move_route, 35).sound_name = NAME("Bell");
+    ADDMOVE(*page.commands[4].move_route, 35).sound_name = COPYNAME("Bell");
 
     EXPECT_EQ(EXPORT(event.get(), CB_EVENTCOMMANDS),
               R"({

@@ -76,7 +76,7 @@ TEST(HostileJson, DeepNestingLongTextsAndNoise) {
 }
 
 TEST(HostileJson, ImportedTreesGiveEveryBlockBackToItsOwnFamily) {
-    const TREE rich = RICHEVENT();
+    const EVENTTREE rich = RICHEVENT();
     for (const CLIPBOARDCONTENTTYPE format : EVENTFORMATNUMBERS)
         IMPORTWITHINBOUNDS(EXPORT(rich.get(), format, 932));
 }

@@ -19,8 +19,8 @@ constexpr int LONGLIST = 1000;
 
 // Commands whose codes count up from 100; with parameters, each holds its
 // index and a number that takes two bytes.
-TREE NUMBEREDCOMMANDS(int count, bool with_parameters) {
-    TREE event = EVENTWITHPAGES(1);
+EVENTTREE NUMBEREDCOMMANDS(int count, bool with_parameters) {
+    EVENTTREE event = EVENTWITHPAGES(1);
     for (int i = 0; i < count; ++i) {
         if (with_parameters) {
             ADDCOMMAND(event->pages[0], 100 + i, i % 3, i % 7 ? nullptr : "text", {i, 300});
@@ -58,8 +58,8 @@ MOVEROUTE* STEPROUTE(int count) {
 TEST(ListGrowth, LongCommandListsDecodeWholeIntoResizableArrays) {
     // Commands of four bytes each pack the data as tightly as it can be.
     for (const bool with_parameters : {true, false}) {
-        const TREE built = NUMBEREDCOMMANDS(LONGLIST, with_parameters);
-        const TREE decoded = DECODE(CB_EVENTCOMMANDS, ENCODE(CB_EVENTCOMMANDS, built.get()));
+        const EVENTTREE built = NUMBEREDCOMMANDS(LONGLIST, with_parameters);
+        const EVENTTREE decoded = DECODE(CB_EVENTCOMMANDS, ENCODE(CB_EVENTCOMMANDS, built.get()));
         ASSERT_TRUE(decoded);
         EVENTPAGE& page = decoded->pages[0];
         ASSERT_EQ(page.command_count, LONGLIST);
@@ -76,11 +76,11 @@ TEST(ListGrowth, LongCommandListsDecodeWholeIntoResizableArrays) {
 }
 
 TEST(ListGrowth, ReadingIntoAPageWithCommandsKeepsThemBitForBit) {
-    const TREE held = NUMBEREDCOMMANDS(2, true);
+    const EVENTTREE held = NUMBEREDCOMMANDS(2, true);
     EVENTPAGE& page = held->pages[0];
     EVENTCOMMAND before[2];
     std::memcpy(static_cast<void*>(before), page.commands, sizeof before);
-    const TREE more = NUMBEREDCOMMANDS(LONGLIST, false);
+    const EVENTTREE more = NUMBEREDCOMMANDS(LONGLIST, false);
     const BYTESTRING list = COMMANDLIST(more->pages[0]);
 
     BYTESTREAM stream = OPENSTREAM(list);
@@ -101,10 +101,10 @@ TEST(ListGrowth, ReadingIntoAPageWithCommandsKeepsThemBitForBit) {
 
 TEST(ListGrowth, LongMoveRoutesDecodeWholeInBothForms) {
     // Inside a set-move-route command, in per-character form.
-    const TREE built = EVENTWITHPAGES(1);
+    const EVENTTREE built = EVENTWITHPAGES(1);
     ADDCOMMAND(built->pages[0], 11330, 0, nullptr, {});
     built->pages[0].commands[0].move_route = STEPROUTE(LONGLIST);
-    const TREE decoded = DECODE(CB_EVENTCOMMANDS, ENCODE(CB_EVENTCOMMANDS, built.get()));
+    const EVENTTREE decoded = DECODE(CB_EVENTCOMMANDS, ENCODE(CB_EVENTCOMMANDS, built.get()));
     ASSERT_TRUE(decoded);
     const MOVEROUTE* route = decoded->pages[0].commands[0].move_route;
     ASSERT_NE(route, nullptr);

@@ -64,7 +64,7 @@ CONDITION& GIVECONDITION(EVENTPAGE& page, std::int32_t flags) {
 } // namespace
 
 TEST(MapPage, ADefaultPageWritesEveryFieldAndAnEmptyCommandList) {
-    const TREE event = EVENTWITHPAGES(1);
+    const EVENTTREE event = EVENTWITHPAGES(1);
     const std::string expected =
         std::string("02 04 01 01 00 00 ") + DEFAULTMAPPAGEFIELDS + " " + EMPTYCOMMANDS + " 00";
     EXPECT_EQ(MAPPAGE(event->pages[0]), expected) << "no condition writes the default one";
@@ -72,7 +72,7 @@ TEST(MapPage, ADefaultPageWritesEveryFieldAndAnEmptyCommandList) {
 }
 
 TEST(MapPage, ConditionSubChunksFollowTheirFlagsInAscendingOrder) {
-    const TREE event = EVENTWITHPAGES(2);
+    const EVENTTREE event = EVENTWITHPAGES(2);
     GIVECONDITION(event->pages[0], 0x01).switch_a_id = 5;
     EXPECT_EQ(MAPCONDITION(event->pages[0]), "02 07 01 01 01 02 01 05 00");
 
@@ -84,7 +84,7 @@ TEST(MapPage, ConditionSubChunksFollowTheirFlagsInAscendingOrder) {
     condition.variable_compare = 2;
     EXPECT_EQ(MAPCONDITION(event->pages[1]),
               "02 14 01 01 24 04 01 03 05 05 8F FF FF FF 7B 08 01 09 0A 01 02 00");
-    const TREE read = EVENTWITHPAGES(1);
+    const EVENTTREE read = EVENTWITHPAGES(1);
     READMAP(*read, HEX(MAPPAGE(event->pages[1])));
     EXPECT_EQ(read->pages[0].condition->variable_value, -5);
     EXPECT_EQ(read->pages[0].condition->variable_compare, 2);
@@ -96,7 +96,7 @@ TEST(MapPage, OnlyTheLastFlagByteCountsAndOnlyItsSevenMapBits) {
                                           {"01 FF", 0x7F},
                                           {"00", 0},
                                           {"02 05 00", 0}}) {
-        const TREE event = EVENTWITHPAGES(1);
+        const EVENTTREE event = EVENTWITHPAGES(1);
         const std::string condition = HEX(std::string("01 ") + flags + " 00");
         READMAP(*event, HEX("02") + std::string(1, static_cast<char>(condition.size())) +
                             condition + HEX("00"));
@@ -105,14 +105,14 @@ TEST(MapPage, OnlyTheLastFlagByteCountsAndOnlyItsSevenMapBits) {
 }
 
 TEST(MapPage, InactiveConditionValuesAreKeptWhenReadAndDroppedWhenWritten) {
-    const TREE event = EVENTWITHPAGES(1);
+    const EVENTTREE event = EVENTWITHPAGES(1);
     READMAP(*event, HEX("02 07 01 01 00 04 01 07 00 00"));
     EXPECT_EQ(event->pages[0].condition->variable_id, 7);
     EXPECT_EQ(MAPCONDITION(event->pages[0]), "02 04 01 01 00 00");
 }
 
 TEST(MapPage, TheOwnRouteIsWrittenOnlyForMoveTypeSix) {
-    const TREE event = EVENTWITHPAGES(1);
+    const EVENTTREE event = EVENTWITHPAGES(1);
     EVENTPAGE& page = event->pages[0];
     page.move_type = 6;
     const std::string without = MAPPAGE(page);
@@ -128,19 +128,19 @@ TEST(MapPage, TheOwnRouteIsWrittenOnlyForMoveTypeSix) {
 }
 
 TEST(MapPage, TheRouteTakesTheMoveFrequencyReadBeforeIt) {
-    const TREE after = EVENTWITHPAGES(1);
+    const EVENTTREE after = EVENTWITHPAGES(1);
     READMAP(*after, HEX("20 01 05 29 03 0C 01 01 00"));
     EXPECT_EQ(after->pages[0].move_route->frequency, 5);
     EXPECT_EQ(after->pages[0].move_route->target, 10005);
     EXPECT_EQ(after->pages[0].move_route->repeat, 1);
     EXPECT_EQ(after->pages[0].move_route->command_count, 1);
-    const TREE before = EVENTWITHPAGES(1);
+    const EVENTTREE before = EVENTWITHPAGES(1);
     READMAP(*before, HEX("29 00 20 01 05 00"));
     EXPECT_EQ(before->pages[0].move_route->frequency, 3);
 }
 
 TEST(MapPage, GraphicNamesAbsentEmptyAndCut) {
-    const TREE event = EVENTWITHPAGES(1);
+    const EVENTTREE event = EVENTWITHPAGES(1);
     READMAP(*event, HEX("15 00 00"));
     ASSERT_NE(event->pages[0].graphic_name, nullptr);
     EXPECT_STREQ(event->pages[0].graphic_name, "");
@@ -153,7 +153,7 @@ TEST(MapPage, GraphicNamesAbsentEmptyAndCut) {
 }
 
 TEST(MapPage, AConditionThatEndsEarlyResumesThePageRightAfterIt) {
-    const TREE event = EVENTWITHPAGES(1);
+    const EVENTTREE event = EVENTWITHPAGES(1);
     // The condition claims 9 bytes but ends after 4; what follows is the page's.
     READMAP(*event, HEX("02 09 01 01 01 00 21 01 04 00"));
     EXPECT_EQ(event->pages[0].condition->flags, 1);
@@ -161,18 +161,18 @@ TEST(MapPage, AConditionThatEndsEarlyResumesThePageRightAfterIt) {
 }
 
 TEST(MapPage, DataThatEndsWithoutAnEndChunkEndsThePage) {
-    const TREE event = EVENTWITHPAGES(1);
+    const EVENTTREE event = EVENTWITHPAGES(1);
     EXPECT_EQ(READMAP(*event, HEX("21 01 02")), 4);
     EXPECT_EQ(event->pages[0].trigger, 2);
 }
 
 TEST(PageSlots, APageLandsInTheSlotItsNumberChooses) {
-    const TREE three = EVENTWITHPAGES(3);
+    const EVENTTREE three = EVENTWITHPAGES(3);
     READMAP(*three, HEX("02 21 01 01 00"), PAGENUMBERINDATA);
     EXPECT_EQ(three->pages[1].trigger, 1);
     EXPECT_EQ(three->pages[0].trigger + three->pages[2].trigger, 0);
 
-    const TREE one = EVENTWITHPAGES(1);
+    const EVENTTREE one = EVENTWITHPAGES(1);
     READMAP(*one, HEX("21 01 01 00"), 3);
     EXPECT_EQ(one->pages[0].number, 3);
     EXPECT_EQ(one->pages[0].trigger, 1);
@@ -180,20 +180,20 @@ TEST(PageSlots, APageLandsInTheSlotItsNumberChooses) {
 
 TEST(PageSlots, NumbersBelowOneAndEventsWithoutPagesTakeNoSlotButStayInStep) {
     for (const std::int32_t number : {0, -5}) {
-        const TREE event = EVENTWITHPAGES(1);
+        const EVENTTREE event = EVENTWITHPAGES(1);
         EXPECT_EQ(READMAP(*event, HEX("02 04 01 01 01 00 21 01 01 00 07"), number), 10);
         EXPECT_EQ(event->pages[0].number, 1);
         EXPECT_EQ(event->pages[0].condition, nullptr);
         EXPECT_EQ(READBATTLE(*event, HEX("0C 04 0A 00 00 00 00 07"), number), 7);
         EXPECT_EQ(event->pages[0].command_count, 0);
     }
-    const TREE empty = EVENTWITHPAGES(0);
+    const EVENTTREE empty = EVENTWITHPAGES(0);
     EXPECT_EQ(READMAP(*empty, HEX("34 08 0A 00 00 00 00 00 00 00 00")), 11);
     EXPECT_EQ(empty->page_count, 0);
 }
 
 TEST(PageSlots, RepeatedChunksReplaceAndRepeatedCommandListsAppend) {
-    const TREE event = EVENTWITHPAGES(1);
+    const EVENTTREE event = EVENTWITHPAGES(1);
     READMAP(*event, HEX("02 04 01 01 01 00 15 01 61 29 00 02 04 01 01 02 00 15 01 62 29 00 "
                         "34 04 0A 00 00 00 34 04 0B 00 00 00 00"));
     EXPECT_EQ(event->pages[0].condition->flags, 2);
@@ -202,7 +202,7 @@ TEST(PageSlots, RepeatedChunksReplaceAndRepeatedCommandListsAppend) {
 }
 
 TEST(BattlePage, TheFlagWordMapsOntoTheRecordsFlags) {
-    const TREE event = EVENTWITHPAGES(1);
+    const EVENTTREE event = EVENTWITHPAGES(1);
     READBATTLE(*event, HEX("02 05 01 02 08 02 00 00"));
     EXPECT_EQ(event->pages[0].condition->flags, 0x2080);
     EXPECT_EQ(BATTLECONDITION(event->pages[0]),
@@ -219,7 +219,7 @@ TEST(BattlePage, TheFlagWordMapsOntoTheRecordsFlags) {
 }
 
 TEST(BattlePage, DefaultAndMapOnlyConditionsWriteAnEmptyFlagWord) {
-    const TREE event = EVENTWITHPAGES(1);
+    const EVENTTREE event = EVENTWITHPAGES(1);
     EXPECT_EQ(BATTLEPAGE(event->pages[0]),
               std::string(DEFAULTBATTLECONDITION) + " 0B 01 04 0C 04 00 00 00 00 00");
     GIVECONDITION(event->pages[0], 0x08);
@@ -227,7 +227,7 @@ TEST(BattlePage, DefaultAndMapOnlyConditionsWriteAnEmptyFlagWord) {
 }
 
 TEST(BattlePage, AMapConditionKeepsItsSwitchesAndVariable) {
-    const TREE event = EVENTWITHPAGES(1);
+    const EVENTTREE event = EVENTWITHPAGES(1);
     CONDITION& condition = GIVECONDITION(event->pages[0], 0x05);
     condition.switch_a_id = 5;
     condition.variable_id = 3;
@@ -237,7 +237,7 @@ TEST(BattlePage, AMapConditionKeepsItsSwitchesAndVariable) {
 }
 
 TEST(BattlePage, SubChunksFollowAscendingIdsAndIdsAreHeldAsEncoded) {
-    const TREE event = EVENTWITHPAGES(1);
+    const EVENTTREE event = EVENTWITHPAGES(1);
     CONDITION& condition = GIVECONDITION(event->pages[0], 0x0100 | 0x0800);
     condition.turn_enemy_id = 3;
     condition.enemy_hp_id = 2;
@@ -245,7 +245,7 @@ TEST(BattlePage, SubChunksFollowAscendingIdsAndIdsAreHeldAsEncoded) {
     EXPECT_EQ(written,
               "02 17 01 02 A0 00 0A 01 02 0B 01 00 0C 01 00 10 01 03 11 01 00 12 01 00 00");
 
-    const TREE read = EVENTWITHPAGES(1);
+    const EVENTTREE read = EVENTWITHPAGES(1);
     READBATTLE(*read, HEX(written + " 00"));
     EXPECT_EQ(read->pages[0].condition->turn_enemy_id, 3);
     EXPECT_EQ(read->pages[0].condition->enemy_hp_id, 2);
@@ -253,7 +253,7 @@ TEST(BattlePage, SubChunksFollowAscendingIdsAndIdsAreHeldAsEncoded) {
 }
 
 TEST(BattlePage, MapChunksAreSkippedByTheirLength) {
-    const TREE event = EVENTWITHPAGES(1);
+    const EVENTTREE event = EVENTWITHPAGES(1);
     READBATTLE(*event, HEX("15 02 61 62 29 03 0C 01 01 21 01 03 0C 04 0A 00 00 00 00"));
     EXPECT_EQ(event->pages[0].graphic_name, nullptr);
     EXPECT_EQ(event->pages[0].trigger, 0);
@@ -261,7 +261,7 @@ TEST(BattlePage, MapChunksAreSkippedByTheirLength) {
 }
 
 TEST(PageKinds, ABattleConditionWrittenAsAMapPageKeepsOnlyTheMapBits) {
-    const TREE event = EVENTWITHPAGES(1);
+    const EVENTTREE event = EVENTWITHPAGES(1);
     CONDITION& condition = GIVECONDITION(event->pages[0], 0x85);
     condition.switch_a_id = 4;
     condition.variable_id = 6;

@@ -1,4 +1,4 @@
-#include "kestrel.h"
+#include "kestrel_internal.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +11,6 @@ namespace {
 
 template <typename RECORD> RECORD* CREATE(OBJECTTYPE type) {
     return static_cast<RECORD*>(CREATEOBJECT(type));
-}
-
-char* NAME(const char* text) {
-    char* name = static_cast<char*>(std::malloc(std::strlen(text) + 1));
-    std::strcpy(name, text);
-    return name;
 }
 
 EVENTCOMMAND* COMMANDS(int count) {
@@ -109,7 +103,7 @@ TEST(Lifetime, DestroyingNullDoesNothing) {
 // this tree is missed or freed by the wrong family.
 TEST(Lifetime, OneCallReleasesAWholeTree) {
     auto* event = CREATE<EVENT>(OT_EVENT);
-    event->name = NAME("Gate");
+    event->name = COPYNAME("Gate");
     event->extra_chunks = new EXTRACHUNKS;
     event->extra_chunks->entries[4] = std::string("\0kept\0", 6);
     event->page_count = 3;
@@ -118,16 +112,16 @@ TEST(Lifetime, OneCallReleasesAWholeTree) {
         EVENTPAGE& page = event->pages[i];
         page.number = i + 1;
         page.condition = CREATE<CONDITION>(OT_CONDITION);
-        page.graphic_name = NAME("Hero");
+        page.graphic_name = COPYNAME("Hero");
         page.move_route = CREATE<MOVEROUTE>(OT_MOVEROUTE);
         page.move_route->command_count = 2;
         page.move_route->commands =
             static_cast<MOVECOMMAND*>(RESIZEOBJECTARRAY(nullptr, OT_MOVECOMMAND, 0, 2));
-        page.move_route->commands[0].graphic_name = NAME("Actor");
-        page.move_route->commands[1].sound_name = NAME("Bell");
+        page.move_route->commands[0].graphic_name = COPYNAME("Actor");
+        page.move_route->commands[1].sound_name = COPYNAME("Bell");
         page.command_count = 2;
         page.commands = COMMANDS(2);
-        page.commands[0].string_parameter = NAME("Hello");
+        page.commands[0].string_parameter = COPYNAME("Hello");
         page.commands[0].parameters = RESIZEINTARRAY(nullptr, 0, 64);
         page.commands[1].code = 11330;
         page.commands[1].move_route = CREATE<MOVEROUTE>(OT_MOVEROUTE);
@@ -137,7 +131,7 @@ TEST(Lifetime, OneCallReleasesAWholeTree) {
 
 TEST(Lifetime, AnArrayWithCountZeroReleasesTheBlockOnly) {
     auto* pages = static_cast<EVENTPAGE*>(RESIZEOBJECTARRAY(nullptr, OT_EVENTPAGE, 0, 2));
-    char* kept = NAME("still mine");
+    char* kept = COPYNAME("still mine");
     pages[0].graphic_name = kept;
     DESTROYOBJECT(pages, 1, 0);
     EXPECT_STREQ(kept, "still mine");
@@ -149,7 +143,7 @@ TEST(Lifetime, ResizingKeepsElementsBitForBitAndDefaultsNewOnes) {
     EXPECT_EQ(commands[0].code, 10);
 
     commands = static_cast<EVENTCOMMAND*>(RESIZEOBJECTARRAY(commands, OT_EVENTCOMMAND, 1, 2));
-    commands[0].string_parameter = NAME("first");
+    commands[0].string_parameter = COPYNAME("first");
     commands[1].parameters = RESIZEINTARRAY(nullptr, 0, 3);
     EVENTCOMMAND before[2];
     std::memcpy(static_cast<void*>(before), commands, sizeof before);
@@ -160,7 +154,7 @@ TEST(Lifetime, ResizingKeepsElementsBitForBitAndDefaultsNewOnes) {
     EXPECT_EQ(commands[2].parameters, nullptr);
 
     // Shrinking drops the last element without releasing what it owns.
-    commands[2].string_parameter = NAME("dropped");
+    commands[2].string_parameter = COPYNAME("dropped");
     char* dropped = commands[2].string_parameter;
     commands = static_cast<EVENTCOMMAND*>(RESIZEOBJECTARRAY(commands, OT_EVENTCOMMAND, 3, 2));
     EXPECT_EQ(std::memcmp(before, commands, sizeof before), 0);

@@ -17,7 +17,7 @@ namespace {
 void DECODEPREFIXES(CLIPBOARDCONTENTTYPE format, const std::string& content, std::size_t step,
                     bool every_format) {
     for (std::size_t cut = 0; cut <= content.size(); cut += step) {
-        const TREE tree(DECODECONTENT(format, BYTEVIEW(content).substr(0, cut)));
+        const EVENTTREE tree(DECODECONTENT(format, BYTEVIEW(content).substr(0, cut)));
         ASSERT_EQ(tree == nullptr, cut == 0) << format << " cut at " << cut;
         if (!tree) continue;
         for (const CLIPBOARDCONTENTTYPE target : EVENTFORMATNUMBERS) {

@@ -5,7 +5,7 @@
 #define PAGEWRIGHT_EVENTJSON_EVENT_JSON_H
 
 #include "codepage.h"
-#include "kestrel.h"
+#include "kestrel_internal.h"
 
 #include <memory>
 #include <stdexcept>
@@ -13,11 +13,6 @@
 #include <string_view>
 
 namespace PAGEWRIGHT {
-
-struct EVENTRELEASER {
-    void operator()(KESTREL::EVENT* event) const { KESTREL::DESTROYOBJECT(event, 0, 1); }
-};
-using EVENTTREE = std::unique_ptr<KESTREL::EVENT, EVENTRELEASER>;
 
 // The tree, decoded from `format`, as a JSON document ending in a line end.
 std::string EXPORTEVENT(KESTREL::CLIPBOARDCONTENTTYPE format, const KESTREL::EVENT& event,
@@ -33,7 +28,7 @@ public:
 
 struct IMPORTEDEVENT {
     KESTREL::CLIPBOARDCONTENTTYPE format{};
-    EVENTTREE tree;
+    KESTREL::EVENTTREE tree;
 };
 
 // Inputs larger than this are refused before they are read; documents nested

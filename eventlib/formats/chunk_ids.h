@@ -15,10 +15,10 @@ struct MAPEVENTCHUNK {
     enum : std::int32_t { NAME = 1, X = 2, Y = 3, PAGES = 5 };
 };
 
-// Top level of a monster group (578). Every other id below 256 is kept
-// undecoded in the event's EXTRACHUNKS.
+// Top level of a monster group (578). Every other id below KEPTCHUNKIDS is
+// kept undecoded in the event's EXTRACHUNKS.
 struct MONSTERGROUPCHUNK {
-    enum : std::int32_t { NAME = 1, PAGES = 11, KEPTLIMIT = 256 };
+    enum : std::int32_t { NAME = 1, PAGES = 11 };
 };
 
 // Top level of a common event (584).

@@ -11,11 +11,16 @@
 
 namespace KESTREL {
 
-// Which sub-id fills which field, and which flag bit makes the writer write it.
+// The sub-id of a field that a page kind's condition has no place for.
+constexpr std::int32_t NOSUBCHUNK = 0;
+
+// Which sub-chunk of each page kind's condition holds a field, and which flag
+// bit makes the writer write it.
 struct CONDITIONFIELD {
-    std::int32_t id;
     std::int32_t CONDITION::*field;
     std::int32_t guard;
+    std::int32_t map_id;
+    std::int32_t battle_id;
 };
 
 // What sets one page kind's condition chunk apart.
@@ -25,10 +30,8 @@ struct CONDITIONFORMAT {
     void (*read_flags)(BYTESTREAM& stream, CONDITION& condition);
     // The flag sub-chunk's bytes for the condition's flags.
     BYTESTRING (*flag_bytes)(std::int32_t flags);
-    // The number sub-chunks, in ascending sub-id order: the order they are
-    // written in.
-    const CONDITIONFIELD* fields_begin;
-    const CONDITIONFIELD* fields_end;
+    // The page kind's sub-id in CONDITIONFIELD.
+    std::int32_t CONDITIONFIELD::*id;
 };
 
 // Reads a condition chunk's length and payload into a fresh condition of the

@@ -103,7 +103,7 @@ void KEEPCHUNK(BYTESTREAM& stream, EVENT& event, std::int32_t id) {
     const std::int32_t length = READLENGTH(stream);
     if (event.extra_chunks == nullptr) event.extra_chunks = new EXTRACHUNKS;
     const BYTEVIEW payload = READBYTES(stream, length);
-    if (static_cast<std::uint32_t>(id) < MONSTERGROUPCHUNK::KEPTLIMIT) {
+    if (static_cast<std::uint32_t>(id) < static_cast<std::uint32_t>(KEPTCHUNKIDS)) {
         event.extra_chunks->entries[id].assign(payload);
     }
 }

@@ -86,7 +86,7 @@ void ENCODEEVENTCOMMANDS(BYTESTRING& body, const EVENTPAGE& page, std::int32_t f
 }
 
 void WRITEKEPTCHUNKS(BYTESTRING& body, const EXTRACHUNKS& kept) {
-    for (std::int32_t id = MONSTERGROUPCHUNK::NAME + 1; id < MONSTERGROUPCHUNK::KEPTLIMIT; ++id) {
+    for (std::int32_t id = MONSTERGROUPCHUNK::NAME + 1; id < KEPTCHUNKIDS; ++id) {
         const BYTESTRING& payload = kept.entries[id];
         if (id != MONSTERGROUPCHUNK::PAGES && !payload.empty()) {
             APPENDDATACHUNK(body, payload, WITHLENGTH, id);

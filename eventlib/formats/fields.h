@@ -22,9 +22,6 @@ void SKIPCHUNK(BYTESTREAM& stream);
 // the value is always exactly one compressed integer.
 std::int32_t READNUMBERVALUE(BYTESTREAM& stream);
 
-// A new block from the C allocator holding the bytes and a terminating zero.
-char* COPYNAME(BYTEVIEW bytes);
-
 // A length, then that many raw bytes, as a new name.
 char* READNAME(BYTESTREAM& stream);
 

@@ -14,18 +14,6 @@
 namespace KESTREL {
 namespace {
 
-constexpr CONDITIONFIELD MAPCONDITIONFIELDS[] = {
-    {MAPCONDITIONCHUNK::SWITCHA, &CONDITION::switch_a_id, CF_SWITCH_A},
-    {MAPCONDITIONCHUNK::SWITCHB, &CONDITION::switch_b_id, CF_SWITCH_B},
-    {MAPCONDITIONCHUNK::VARIABLEID, &CONDITION::variable_id, CF_VARIABLE},
-    {MAPCONDITIONCHUNK::VARIABLEVALUE, &CONDITION::variable_value, CF_VARIABLE},
-    {MAPCONDITIONCHUNK::ITEMID, &CONDITION::item_id, CF_ITEM},
-    {MAPCONDITIONCHUNK::ACTORID, &CONDITION::actor_id, CF_ACTOR},
-    {MAPCONDITIONCHUNK::TIMERSECONDS, &CONDITION::timer_seconds, CF_TIMER},
-    {MAPCONDITIONCHUNK::TIMER2SECONDS, &CONDITION::timer_2_seconds, CF_TIMER_2},
-    {MAPCONDITIONCHUNK::VARIABLECOMPARE, &CONDITION::variable_compare, CF_VARIABLE},
-};
-
 // Only the last flag byte counts; one that the data cut short reads as 0.
 void READMAPFLAGS(BYTESTREAM& stream, CONDITION& condition) {
     const std::int32_t count = READLENGTH(stream);
@@ -41,8 +29,7 @@ BYTESTRING MAPFLAGBYTE(std::int32_t flags) {
 
 // The flag byte holds the seven map bits where flags has them.
 constexpr CONDITIONFORMAT MAPCONDITION{MAPCONDITIONCHUNK::FLAGS, READMAPFLAGS, MAPFLAGBYTE,
-                                       std::begin(MAPCONDITIONFIELDS),
-                                       std::end(MAPCONDITIONFIELDS)};
+                                       &CONDITIONFIELD::map_id};
 
 // The page's number chunks, in the order they are written. Flags (transparent,
 // overlap forbidden) are written as 0 or 1 and keep bit 0 of what is read.

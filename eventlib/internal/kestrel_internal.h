@@ -8,9 +8,11 @@
 #include "kestrel.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace KESTREL {
 
@@ -18,6 +20,20 @@ namespace KESTREL {
 // hold zero bytes.
 using BYTESTRING = std::string;
 using BYTEVIEW = std::string_view;
+
+// The ids a monster group's kept chunks can have: 0 up to one below this.
+constexpr std::int32_t KEPTCHUNKIDS =
+    static_cast<std::int32_t>(std::extent_v<decltype(EXTRACHUNKS::entries)>);
+
+// The owner of a whole tree, which releases it with DESTROYOBJECT.
+struct TREERELEASER {
+    void operator()(EVENT* event) const { DESTROYOBJECT(event, 0, 1); }
+};
+using EVENTTREE = std::unique_ptr<EVENT, TREERELEASER>;
+
+// A new name from the C allocator holding the bytes and a terminating zero,
+// as a record's names are held.
+char* COPYNAME(BYTEVIEW bytes);
 
 // The system clipboard, moved as byte strings under numeric formats. Each call
 // opens and closes the clipboard itself; nothing is held between calls.

@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
-inline TREE RICHEVENT() {
+inline EVENTTREE RICHEVENT() {
     using namespace KESTREL;
-    TREE event = EVENTWITHPAGES(2);
-    event->name = NAME("Gate \xE9");
+    EVENTTREE event = EVENTWITHPAGES(2);
+    event->name = COPYNAME("Gate \xE9");
     event->x = 12;
     event->y = 300;
     event->extra_chunks = new EXTRACHUNKS;
@@ -22,7 +22,7 @@ inline TREE RICHEVENT() {
     map.condition = static_cast<CONDITION*>(CREATEOBJECT(OT_CONDITION));
     map.condition->flags = 0x7F;
     map.condition->variable_value = -5;
-    map.graphic_name = NAME("Actor1");
+    map.graphic_name = COPYNAME("Actor1");
     map.graphic_index = 3;
     map.transparent = 1;
     map.trigger = 3;
@@ -30,8 +30,8 @@ inline TREE RICHEVENT() {
     map.move_route = static_cast<MOVEROUTE*>(CREATEOBJECT(OT_MOVEROUTE));
     map.move_route->repeat = 1;
     ADDMOVE(*map.move_route, 32).switch_id = 200;
-    ADDMOVE(*map.move_route, 34).graphic_name = NAME("Hero");
-    ADDMOVE(*map.move_route, 35).sound_name = NAME("Bell");
+    ADDMOVE(*map.move_route, 34).graphic_name = COPYNAME("Hero");
+    ADDMOVE(*map.move_route, 35).sound_name = COPYNAME("Bell");
     ADDCOMMAND(map, 10110, 0, "Hello \xE9", {});
     ADDCOMMAND(map, 12010, 0, nullptr, {1, 5, 0, 1});
     ADDCOMMAND(map, 10210, 1, nullptr, {0, 7, 0, 1, 0, -3});
@@ -39,7 +39,7 @@ inline TREE RICHEVENT() {
     map.commands[3].move_route = static_cast<MOVEROUTE*>(CREATEOBJECT(OT_MOVEROUTE));
     map.commands[3].move_route->target = 10005;
     ADDMOVE(*map.commands[3].move_route, 1);
-    ADDMOVE(*map.commands[3].move_route, 34).graphic_name = NAME("ab");
+    ADDMOVE(*map.commands[3].move_route, 34).graphic_name = COPYNAME("ab");
     ADDCOMMAND(map, 10, 1, nullptr, {});
     ADDCOMMAND(map, 22011, 0, nullptr, {});
 
@@ -55,7 +55,7 @@ inline TREE RICHEVENT() {
 // The rich tree written as each of the six event formats.
 inline std::vector<std::pair<KESTREL::CLIPBOARDCONTENTTYPE, std::string>> RICHCONTENTS() {
     using namespace KESTREL;
-    const TREE event = RICHEVENT();
+    const EVENTTREE event = RICHEVENT();
     std::vector<std::pair<CLIPBOARDCONTENTTYPE, std::string>> contents;
     for (const auto format : EVENTFORMATNUMBERS) {
         contents.emplace_back(format, ENCODE(format, event.get()));

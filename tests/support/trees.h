@@ -11,20 +11,11 @@
 #include <memory>
 #include <string>
 
-struct TREEDESTROYER {
-    void operator()(KESTREL::EVENT* event) const { KESTREL::DESTROYOBJECT(event, 0, 1); }
-};
-using TREE = std::unique_ptr<KESTREL::EVENT, TREEDESTROYER>;
+using KESTREL::COPYNAME;
+using KESTREL::EVENTTREE;
 
-inline char* NAME(const std::string& text) {
-    char* name = static_cast<char*>(std::malloc(text.size() + 1));
-    std::memcpy(name, text.data(), text.size());
-    name[text.size()] = '\0';
-    return name;
-}
-
-inline TREE DECODE(KESTREL::CLIPBOARDCONTENTTYPE format, const std::string& content) {
-    return TREE(KESTREL::DECODECONTENT(format, content));
+inline EVENTTREE DECODE(KESTREL::CLIPBOARDCONTENTTYPE format, const std::string& content) {
+    return EVENTTREE(KESTREL::DECODECONTENT(format, content));
 }
 
 inline std::string ENCODE(KESTREL::CLIPBOARDCONTENTTYPE format, const KESTREL::EVENT* event,
@@ -40,8 +31,8 @@ inline std::string FRAMED(const std::string& body) {
     return std::string(length, 4) + body;
 }
 
-inline TREE EVENTWITHPAGES(int count) {
-    TREE event(static_cast<KESTREL::EVENT*>(KESTREL::CREATEOBJECT(KESTREL::OT_EVENT)));
+inline EVENTTREE EVENTWITHPAGES(int count) {
+    EVENTTREE event(static_cast<KESTREL::EVENT*>(KESTREL::CREATEOBJECT(KESTREL::OT_EVENT)));
     event->page_count = count;
     event->pages = static_cast<KESTREL::EVENTPAGE*>(
         KESTREL::RESIZEOBJECTARRAY(nullptr, KESTREL::OT_EVENTPAGE, 0, count));
@@ -59,7 +50,7 @@ inline void ADDCOMMAND(KESTREL::EVENTPAGE& page, int code, int indent, const cha
     KESTREL::EVENTCOMMAND& command = page.commands[count];
     command.code = code;
     command.indent = indent;
-    if (text) command.string_parameter = NAME(text);
+    if (text) command.string_parameter = COPYNAME(text);
     command.parameter_count = static_cast<int>(parameters.size());
     command.parameters = KESTREL::RESIZEINTARRAY(nullptr, 0, command.parameter_count + 1);
     int i = 0;
