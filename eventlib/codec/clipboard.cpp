@@ -2,6 +2,10 @@
 
 namespace KESTREL {
 
+BYTESTRING READCLIPBOARD(std::uint32_t format, void* owner) {
+    return TRYREADCLIPBOARD(format, owner).value_or(BYTESTRING());
+}
+
 CLIPBOARDCONTENTTYPE CHECKCLIPBOARDCONTENT() {
     // Text first: a clipboard that holds text beside event data counts as text.
     for (const CLIPBOARDCONTENTTYPE format :
