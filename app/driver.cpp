@@ -18,6 +18,7 @@ const char* const NODATAMESSAGE =
                             "There is no supported RPG Maker event data in clipboard!";
 
 const char* const WRITEFAILEDMESSAGE = "Could not write to the clipboard. Nothing was converted.";
+const char* const READFAILEDMESSAGE = "Could not read the clipboard. Nothing was converted.";
 
 namespace {
 
@@ -40,9 +41,17 @@ int RUNCONVERTER(PRESENTER& presenter) {
         return 0;
     }
 
+    // The data is there but could not be read (another program held the
+    // clipboard past every retry, say); saying there is none would be wrong.
+    const std::optional<EVENT*> content = TRYGETCLIPBOARDCONTENT(source->format);
+    if (!content) {
+        presenter.SHOWMESSAGE(READFAILEDMESSAGE);
+        return 0;
+    }
+
     // Empty data decodes to no tree; converting it would only empty the
     // clipboard, so it is reported as no data and the clipboard stays as it is.
-    EVENT* tree = GETCLIPBOARDCONTENT(source->format);
+    EVENT* tree = *content;
     if (tree == nullptr) {
         presenter.SHOWMESSAGE(NODATAMESSAGE);
         return 0;

@@ -7,6 +7,7 @@ namespace PAGEWRIGHT {
 
 extern const char* const NODATAMESSAGE;
 extern const char* const WRITEFAILEDMESSAGE;
+extern const char* const READFAILEDMESSAGE;
 
 // One conversion of whatever event data is on the clipboard, reported through
 // the presenter. Returns the process exit code, always 0.

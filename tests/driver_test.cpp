@@ -166,6 +166,21 @@ TEST_F(Converter, AClipboardThatCannotBeWrittenIsReportedAndKept) {
     }
 }
 
+// The data is there but out of reach, and the user must not be told that
+// there is none. /proc/self/mem stands in for a file without read permission,
+// which root could read all the same: it opens as a regular file, and reading
+// from its start fails.
+TEST_F(Converter, DataThatCannotBeReadIsReportedAndKept) {
+    std::filesystem::create_directories(folder_);
+    std::filesystem::create_symlink("/proc/self/mem", folder_ / "563");
+    EXPECT_EQ(CONVERT().messages, MESSAGES{READFAILEDMESSAGE});
+    EXPECT_EQ(FORMATSPRESENT(), std::set<std::string>{"563"});
+    EXPECT_TRUE(std::filesystem::is_symlink(folder_ / "563"));
+
+    PUT(CB_TEXT, "words"s + '\0');
+    EXPECT_EQ(CONVERT().messages, MESSAGES{NODATAMESSAGE}) << "text beside the data still wins";
+}
+
 // Under the sanitizer build this is the converter run over all real data,
 // checked for leaks and stray reads and writes.
 TEST_F(Converter, EveryCorpusFileConverts) {

@@ -3,6 +3,10 @@
 
 namespace KESTREL {
 
+BYTESTRING READCLIPBOARD(std::uint32_t format, void* owner) {
+    return TRYREADCLIPBOARD(format, owner).value_or(BYTESTRING());
+}
+
 // Text comes first: a clipboard that holds text beside event data counts as
 // text.
 CLIPBOARDCONTENTTYPE CHECKCLIPBOARDCONTENT() {

@@ -70,6 +70,19 @@ bool WRITEALL(int file, const char* bytes, std::size_t size) {
     return true;
 }
 
+// The rest of the file, or nothing when a read fails.
+std::optional<BYTESTRING> READALL(int file) {
+    BYTESTRING bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t count = read(file, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR) continue;
+        if (count < 0) return std::nullopt;
+        if (count == 0) return bytes;
+        bytes.append(buffer, static_cast<std::size_t>(count));
+    }
+}
+
 // Removes every format file but `keep` (pass 0 to remove them all).
 void REMOVEFORMATS(const std::string& folder, std::uint32_t keep) {
     DIR* entries = opendir(folder.c_str());
@@ -151,21 +164,15 @@ bool CLIPBOARDHASFORMAT(std::uint32_t format) {
            S_ISREG(status.st_mode);
 }
 
-BYTESTRING READCLIPBOARD(std::uint32_t format, void*) {
-    BYTESTRING block;
+// A missing file is an absent format; one that is there but cannot be opened
+// (for its permissions, say) or read holds data out of reach.
+std::optional<BYTESTRING> TRYREADCLIPBOARD(std::uint32_t format, void*) {
     const int file = open(FORMATPATH(CLIPBOARDFOLDER(), format).c_str(), O_RDONLY | O_CLOEXEC);
-    if (file < 0) return block;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t count = read(file, buffer, sizeof buffer);
-        if (count < 0 && errno == EINTR) continue;
-        if (count < 0) {
-            block.clear();
-            break;
-        }
-        if (count == 0) break;
-        block.append(buffer, static_cast<std::size_t>(count));
+    if (file < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return BYTESTRING();
+        return std::nullopt;
     }
+    std::optional<BYTESTRING> block = READALL(file);
     close(file);
     return block;
 }

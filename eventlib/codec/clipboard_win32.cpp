@@ -46,13 +46,18 @@ bool CLIPBOARDHASFORMAT(std::uint32_t format) {
     return IsClipboardFormatAvailable(format) != 0;
 }
 
-BYTESTRING READCLIPBOARD(std::uint32_t format, void* owner) {
-    BYTESTRING block;
-    if (!OPENCLIPBOARD(owner)) return block;
-    if (HANDLE handle = GetClipboardData(format)) {
+// A format that went between the caller's check and the opening is absent.
+// One that is listed without a handle (announced for rendering later, by a
+// program that then did not render it) holds data that cannot be had.
+std::optional<BYTESTRING> TRYREADCLIPBOARD(std::uint32_t format, void* owner) {
+    if (!OPENCLIPBOARD(owner)) return std::nullopt;
+    std::optional<BYTESTRING> block;
+    if (!IsClipboardFormatAvailable(format)) {
+        block.emplace();
+    } else if (HANDLE handle = GetClipboardData(format)) {
         const SIZE_T size = GlobalSize(handle);
         if (const auto* bytes = static_cast<const char*>(GlobalLock(handle))) {
-            block.assign(bytes, size);
+            block.emplace(bytes, size);
             GlobalUnlock(handle);
         }
     }

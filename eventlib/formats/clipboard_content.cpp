@@ -3,7 +3,13 @@
 namespace KESTREL {
 
 EVENT* GETCLIPBOARDCONTENT(CLIPBOARDCONTENTTYPE format) {
-    return DECODECONTENT(format, READCLIPBOARD(static_cast<std::uint32_t>(format), nullptr));
+    return TRYGETCLIPBOARDCONTENT(format).value_or(nullptr);
+}
+
+std::optional<EVENT*> TRYGETCLIPBOARDCONTENT(CLIPBOARDCONTENTTYPE format) {
+    const auto block = TRYREADCLIPBOARD(static_cast<std::uint32_t>(format), nullptr);
+    if (!block) return std::nullopt;
+    return DECODECONTENT(format, *block);
 }
 
 bool PUTCLIPBOARDCONTENT(CLIPBOARDCONTENTTYPE format, const EVENT* event, std::int32_t page,

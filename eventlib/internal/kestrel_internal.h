@@ -45,6 +45,12 @@ bool CLIPBOARDHASFORMAT(std::uint32_t format);
 // empty byte string when the format is not there.
 BYTESTRING READCLIPBOARD(std::uint32_t format, void* owner);
 
+// READCLIPBOARD that tells a block out of reach from an absent one: nothing
+// when the clipboard stayed busy past the retries, or the format is there but
+// its data cannot be had (Windows gives no handle for it, or its file cannot
+// be read); READCLIPBOARD gives the empty byte string for these too.
+std::optional<BYTESTRING> TRYREADCLIPBOARD(std::uint32_t format, void* owner);
+
 // Empties the clipboard and places `data` followed by one zero byte under the
 // format, alone. False when nothing was placed; the clipboard then keeps what
 // it held.
@@ -68,6 +74,10 @@ EVENT* DECODECONTENT(CLIPBOARDCONTENTTYPE format, BYTEVIEW content);
 // none of the seven, or a pointer that is not a readable EVENT.
 std::optional<BYTESTRING> ENCODECONTENT(CLIPBOARDCONTENTTYPE format, const EVENT* event,
                                         std::int32_t page, std::int32_t first, std::int32_t last);
+
+// GETCLIPBOARDCONTENT that tells data out of reach from none: nothing when
+// TRYREADCLIPBOARD gives nothing, else the tree, null for empty data as there.
+std::optional<EVENT*> TRYGETCLIPBOARDCONTENT(CLIPBOARDCONTENTTYPE format);
 
 // SETCLIPBOARDCONTENT with its outcome: true when the clipboard now holds the
 // tree written as the format, false when the clipboard could not be written

@@ -100,6 +100,24 @@ expect_output "Could not write to the clipboard. Nothing was converted."
 expect_formats "563 "
 [ -z "$(find "$PAGEWRIGHT_CLIPBOARD_DIR" -name '.incoming-*')" ] || fail "a temporary file was left"
 
+# A format file that cannot be read, for its permissions: the read-failure
+# message, the file kept. Root reads any file, so root runs the converter as
+# nobody, who can reach the folder but not read the file.
+clip load 563 "$sample"
+chmod 000 "$PAGEWRIGHT_CLIPBOARD_DIR/563"
+if [ "$(id -u)" = 0 ]; then
+    chmod 711 "$work" "$PAGEWRIGHT_CLIPBOARD_DIR"
+    setpriv --reuid=65534 --regid=65534 --clear-groups "$programs/pagewright" \
+        </dev/null >"$work/out" 2>&1
+else
+    convert
+fi
+expect_output "Could not read the clipboard. Nothing was converted."
+chmod 600 "$PAGEWRIGHT_CLIPBOARD_DIR/563"
+expect_formats "563 "
+clip save 563 "$work/kept"
+cmp -s "$sample" "$work/kept" || fail "the unreadable data must be left as it was"
+
 # The tool's errors.
 clip load 563 "$work/missing" 2>"$work/out" && fail "a missing file must fail"
 expect_output "cannot read"

@@ -2,8 +2,8 @@
 # busy_clipboard.sh CASE: another program holds the clipboard open while the
 # converter needs it. The holder keeps it until no target dialog is open and
 # then HOLD milliseconds longer; the converter keeps trying for about a second.
-#   held-while-reading: held from before the start; the data cannot be read, so
-#                       there is none to convert.
+#   held-while-reading: held from before the start, past the converter's tries;
+#                       the data cannot be read, and the user is told so.
 #   held-past-retries:  taken while the dialog is open, after the converter
 #                       read the data, and kept past the converter's tries;
 #                       nothing is written and the user is told so.
@@ -41,7 +41,7 @@ held-while-reading)
     start_holder 3000
     start_converter
     finish
-    expect_nodata_message
+    expect_message "$READ_FAILED"
     expect_unchanged
     ;;
 held-past-retries | released-in-time)

@@ -19,6 +19,7 @@ source "$PAGEWRIGHT_WINE_SESSION/env"
 NODATA_FIRST_LINE="Pagewright v${PAGEWRIGHT_VERSION:?}"
 NODATA_LAST_LINE='There is no supported RPG Maker event data in clipboard!'
 WRITE_FAILED='Could not write to the clipboard. Nothing was converted.'
+READ_FAILED='Could not read the clipboard. Nothing was converted.'
 
 fail() {
     echo "FAILED: $*" >&2

@@ -1,11 +1,12 @@
-// resources PROGRAM: reads the resources of the built program file and checks
-// them against what the converter needs: the target dialog's template field by
-// field, the icon group, the manifest and the version information. Prints one
-// line per mismatch.
+// resources PROGRAM TOOL: reads the resources of the built program file and
+// checks them against what the converter needs: the target dialog's template
+// field by field, the icon group, the manifest and the version information;
+// and the clipboard tool's manifest. Prints one line per mismatch.
 #include "winetool.h"
 
 #include "resource.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -190,6 +191,107 @@ void CHECKMANIFEST(HMODULE module) {
     }
 }
 
+// The declarations as the system's own manifest reader takes them, so that a
+// misspelt element or a wrong namespace, which Windows silently ignores, counts
+// as missing.
+class ACTIVATIONCONTEXT {
+public:
+    explicit ACTIVATIONCONTEXT(const std::string& program) {
+        ACTCTXA request{};
+        request.cbSize = sizeof request;
+        request.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+        request.lpSource = program.c_str();
+        request.lpResourceName = MAKEINTRESOURCEA(1);
+        context_ = CreateActCtxA(&request);
+    }
+    ~ACTIVATIONCONTEXT() {
+        if (VALID()) ReleaseActCtx(context_);
+    }
+    ACTIVATIONCONTEXT(const ACTIVATIONCONTEXT&) = delete;
+    ACTIVATIONCONTEXT& operator=(const ACTIVATIONCONTEXT&) = delete;
+
+    bool VALID() const { return context_ != INVALID_HANDLE_VALUE; }
+
+    // The bytes of one class of information, empty when there are none.
+    std::string INFORMATION(ULONG which) const {
+        SIZE_T size = 0;
+        QueryActCtxW(0, context_, nullptr, which, nullptr, 0, &size);
+        std::string bytes(size, '\0');
+        if (size == 0 || !QueryActCtxW(0, context_, nullptr, which, bytes.data(), size, &size)) {
+            return {};
+        }
+        return bytes;
+    }
+
+    std::wstring SETTING(const wchar_t* space, const wchar_t* name) const {
+        wchar_t value[64] = {};
+        SIZE_T written = 0;
+        if (!QueryActCtxSettingsW(0, context_, space, name, value, std::size(value), &written)) {
+            return {};
+        }
+        return value;
+    }
+
+private:
+    HANDLE context_;
+};
+
+// Vista, 7, 8, 8.1 and 10/11, in this order.
+const GUID SUPPORTEDOS[] = {
+    {0xe2011457, 0x1546, 0x43c5, {0xa5, 0xfe, 0x00, 0x8d, 0xee, 0xe3, 0xd3, 0xf0}},
+    {0x35138b9a, 0x5d96, 0x4fbd, {0x8e, 0x2d, 0xa2, 0x44, 0x02, 0x25, 0xf9, 0x3a}},
+    {0x4a2f28e3, 0x53b9, 0x4441, {0xba, 0x9c, 0xd6, 0x9d, 0x4a, 0x4a, 0x6e, 0x38}},
+    {0x1f676c76, 0x80e1, 0x4239, {0x95, 0xbb, 0x83, 0xd0, 0xf6, 0xd0, 0xda, 0x78}},
+    {0x8e0f7a12, 0xbfb3, 0x4fe8, {0xb9, 0xa5, 0x48, 0xfd, 0x50, 0xa1, 0x5a, 0x9a}},
+};
+
+// What both programs declare: the user's own rights and the Windows versions.
+void CHECKRIGHTSANDVERSIONS(const ACTIVATIONCONTEXT& context, const std::string& which) {
+    const std::string level = context.INFORMATION(RunlevelInformationInActivationContext);
+    const auto* run =
+        reinterpret_cast<const ACTIVATION_CONTEXT_RUN_LEVEL_INFORMATION*>(level.data());
+    EXPECT(level.size() >= sizeof *run && run->RunLevel == ACTCTX_RUN_LEVEL_AS_INVOKER &&
+               run->UiAccess == 0,
+           which + " runs as invoker");
+
+    // An element count, then GUID and type per element; newer systems (Wine
+    // among them) add a 64-bit tested version to each element, which also
+    // aligns the list to 8 bytes.
+    const std::string found = context.INFORMATION(CompatibilityInformationInActivationContext);
+    DWORD count = 0;
+    if (found.size() >= sizeof count) std::memcpy(&count, found.data(), sizeof count);
+    const bool tested = count > 0 && found.size() == 8 + 32u * count;
+    const std::size_t first = tested ? 8 : 4, stride = tested ? 32 : 20;
+    std::vector<GUID> systems;
+    for (DWORD i = 0; i < count && first + (i + 1) * stride <= found.size(); ++i) {
+        COMPATIBILITY_CONTEXT_ELEMENT element;
+        std::memcpy(&element, found.data() + first + i * stride, sizeof element);
+        if (element.Type == ACTCTX_COMPATIBILITY_ELEMENT_TYPE_OS) systems.push_back(element.Id);
+    }
+    EXPECT(systems.size() == std::size(SUPPORTEDOS) &&
+               std::equal(systems.begin(), systems.end(), std::begin(SUPPORTEDOS),
+                          [](const GUID& a, const GUID& b) { return IsEqualGUID(a, b) != 0; }),
+           which + " supports Vista, 7, 8, 8.1 and 10, not " + std::to_string(systems.size()) +
+               " systems");
+}
+
+void CHECKDECLARATIONS(const std::string& program, const std::string& tool) {
+    const ACTIVATIONCONTEXT converter(program);
+    EXPECT(converter.VALID(), "the converter's manifest reads as an activation context");
+    if (converter.VALID()) {
+        CHECKRIGHTSANDVERSIONS(converter, "the converter");
+        EXPECT(converter.SETTING(L"http://schemas.microsoft.com/SMI/2016/WindowsSettings",
+                                 L"dpiAwareness") == L"PerMonitorV2, PerMonitor",
+               "the converter is aware of each monitor's DPI");
+        EXPECT(converter.SETTING(L"http://schemas.microsoft.com/SMI/2005/WindowsSettings",
+                                 L"dpiAware") == L"true/pm",
+               "the converter is DPI aware on Windows before 10");
+    }
+    const ACTIVATIONCONTEXT clipboard_tool(tool);
+    EXPECT(clipboard_tool.VALID(), "the clipboard tool's manifest reads as an activation context");
+    if (clipboard_tool.VALID()) CHECKRIGHTSANDVERSIONS(clipboard_tool, "the clipboard tool");
+}
+
 void CHECKVERSION(const std::string& program) {
     DWORD handle = 0;
     std::vector<char> data(GetFileVersionInfoSizeA(program.c_str(), &handle));
@@ -218,7 +320,7 @@ void CHECKVERSION(const std::string& program) {
 
 } // namespace
 
-int CHECKRESOURCES(const std::string& program) {
+int CHECKRESOURCES(const std::string& program, const std::string& tool) {
     HMODULE module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (!module) return FAIL("cannot load " + program);
     CHECKDIALOG(module);
@@ -226,6 +328,7 @@ int CHECKRESOURCES(const std::string& program) {
     CHECKMANIFEST(module);
     FreeLibrary(module);
     CHECKVERSION(program);
+    CHECKDECLARATIONS(program, tool);
     std::printf("%d mismatches\n", mismatches);
     return mismatches == 0 ? 0 : 1;
 }

@@ -40,8 +40,9 @@ int DIALOGCOMMAND(int count, char** arguments);
 // batch PROGRAM LIST FOLDER: see batch_command.cpp.
 int BATCH(const std::string& program, const std::string& list, const std::string& folder);
 
-// resources PROGRAM: checks the dialog template, icon, manifest and version.
-int CHECKRESOURCES(const std::string& program);
+// resources PROGRAM TOOL: checks the converter's dialog template, icon,
+// manifest and version, and the clipboard tool's manifest.
+int CHECKRESOURCES(const std::string& program, const std::string& tool);
 
 } // namespace WINETOOL
 
