@@ -35,6 +35,15 @@ TEST_F(NativeClipboard, AWritePlacesTheBlockAloneAndLeavesOtherFiles) {
     EXPECT_EQ(FILES(), (FORMATS{"notes.txt", ".lock"}));
 }
 
+TEST_F(NativeClipboard, OnlyARegularFileIsReadAsAFormat) {
+    std::filesystem::create_directories(folder_);
+    ASSERT_EQ(mkfifo((folder_ / "563").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", folder_ / "564");
+    EXPECT_EQ(TRYREADCLIPBOARD(CB_MAPEVENT, nullptr), std::nullopt) << "a pipe";
+    EXPECT_EQ(TRYREADCLIPBOARD(CB_MAPEVENTPAGE, nullptr), std::nullopt) << "a device";
+    EXPECT_EQ(TRYREADCLIPBOARD(CB_BATTLEEVENTPAGE, nullptr), "") << "an absent format";
+}
+
 TEST_F(NativeClipboard, TheFolderIsMadePrivate) {
     WRITECLIPBOARD("x", CB_MAPEVENT, nullptr);
     struct stat status {};

@@ -165,14 +165,20 @@ bool CLIPBOARDHASFORMAT(std::uint32_t format) {
 }
 
 // A missing file is an absent format; one that is there but cannot be opened
-// (for its permissions, say) or read holds data out of reach.
+// (for its permissions, say) or read holds data out of reach. So does anything
+// but a regular file in its place: a pipe would keep the reader waiting, and
+// a device could be read without end. Opening does not wait for a pipe's
+// writer.
 std::optional<BYTESTRING> TRYREADCLIPBOARD(std::uint32_t format, void*) {
-    const int file = open(FORMATPATH(CLIPBOARDFOLDER(), format).c_str(), O_RDONLY | O_CLOEXEC);
+    const int file =
+        open(FORMATPATH(CLIPBOARDFOLDER(), format).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (file < 0) {
         if (errno == ENOENT || errno == ENOTDIR) return BYTESTRING();
         return std::nullopt;
     }
-    std::optional<BYTESTRING> block = READALL(file);
+    struct stat status {};
+    std::optional<BYTESTRING> block;
+    if (fstat(file, &status) == 0 && S_ISREG(status.st_mode)) block = READALL(file);
     close(file);
     return block;
 }
