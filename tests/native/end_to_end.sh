@@ -118,6 +118,19 @@ expect_formats "563 "
 clip save 563 "$work/kept"
 cmp -s "$sample" "$work/kept" || fail "the unreadable data must be left as it was"
 
+# A save that cannot be written leaves the file as it was, and nothing beside it.
+clip load 563 "$sample"
+printf 'precious' >"$work/kept.bin"
+rc=0
+(
+    ulimit -f 0
+    exec "$programs/pagewright-clip" save 563 "$work/kept.bin" 2>&1
+) | cat >"$work/out" || rc=$?
+[ "$rc" != 0 ] || fail "a save past the file-size limit must fail"
+expect_output "cannot write $work/kept.bin"
+[ "$(cat "$work/kept.bin")" = precious ] || fail "a failed save changed the file"
+[ -z "$(find "$work" -maxdepth 1 -name 'kept.bin.*')" ] || fail "a failed save left a file"
+
 # The tool's errors.
 clip load 563 "$work/missing" 2>"$work/out" && fail "a missing file must fail"
 expect_output "cannot read"
@@ -128,4 +141,12 @@ clip save 563 "$work/none" 2>"$work/out" && fail "saving an absent format must f
 expect_output "no data of format 563"
 clip dump 2>"$work/out" && fail "dumping an empty clipboard must fail"
 expect_output "no event data"
+# Arguments that the usage line does not allow.
+for wrong in "save 563" "dump 563 564" "export --frob 1" "export -o a -o b" "export -o" "frob"; do
+    rc=0
+    # shellcheck disable=SC2086
+    clip $wrong >/dev/null 2>"$work/out" || rc=$?
+    [ "$rc" = 2 ] || fail "'pagewright-clip $wrong' must exit with 2, not $rc"
+    expect_output "usage: pagewright-clip"
+done
 echo "native end to end: all cases passed"

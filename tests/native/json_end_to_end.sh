@@ -51,11 +51,14 @@ for sample in "$samples"/5[0-9][0-9].bin; do
     same "$work/by-converter" "$work/by-import" "$format: --as $target differs from the converter"
 done
 
-# The default format is the converter's: text first, and then no event data.
-printf 'hello' >"$work/text"
-clip load 1 "$work/text"
-clip export 2>"$work/err" && fail "export must not take text beside event data"
-grep -q "holds text" "$work/err" || fail "no word of the text"
+# Without a FORMAT, export and dump both take the first event format, whatever
+# text lies beside it.
+clip load 564 "$samples/564.bin"
+printf 'hello\0' >"$PAGEWRIGHT_CLIPBOARD_DIR/1"
+cp "$samples/566.bin" "$PAGEWRIGHT_CLIPBOARD_DIR/566"
+clip export >"$work/beside-text.json" || fail "export refused an event beside text"
+grep -q '"format": 564' "$work/beside-text.json" || fail "export did not take the first event format"
+clip dump | head -n 1 | grep -q '^EVENT kind=1 ' || fail "dump did not take the first event format"
 
 # Each bad input: one line naming what and where, exit code 1, and the
 # clipboard and the output file as they were.

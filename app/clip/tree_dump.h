@@ -1,5 +1,5 @@
-#ifndef PAGEWRIGHT_APP_TREE_DUMP_H
-#define PAGEWRIGHT_APP_TREE_DUMP_H
+#ifndef PAGEWRIGHT_CLIP_TREE_DUMP_H
+#define PAGEWRIGHT_CLIP_TREE_DUMP_H
 
 #include "kestrel.h"
 

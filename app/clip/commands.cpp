@@ -1,0 +1,109 @@
+#include "commands.h"
+
+#include "alternatives.h"
+#include "codepage_choice.h"
+#include "event_formats.h"
+
+#include <cstdio>
+#include <cstring>
+#include <sstream>
+#include <string>
+
+namespace PAGEWRIGHT {
+namespace {
+
+constexpr COMMAND COMMANDS[] = {
+    {"formats", "", "the supported formats on the clipboard, with their sizes", FORMATSCOMMAND},
+    {"save", "FORMAT FILE", "write the format's content to FILE", SAVECOMMAND},
+    {"load", "FORMAT FILE", "put FILE's bytes on the clipboard under FORMAT, alone", LOADCOMMAND},
+    {"clear", "", "empty the clipboard", CLEARCOMMAND},
+    {"dump", "[FORMAT]", "the decoded tree of FORMAT, or of the first event format", DUMPCOMMAND},
+    {"export", "[FORMAT] [--codepage CP] [--from FILE] [-o OUT]",
+     "the decoded tree as JSON, on standard output or into OUT: of FORMAT, or of the first "
+     "event format on the clipboard; with --from, of FILE, a content as save writes it",
+     EXPORTCOMMAND},
+    {"import", "[FILE] [--as FORMAT] [--codepage CP] [--to OUT]",
+     "the JSON of FILE (or of standard input) onto the clipboard, alone, as the format it "
+     "names or as FORMAT; with --to, into OUT as save writes it",
+     IMPORTCOMMAND},
+    {"help", "", "this text", HELPCOMMAND},
+};
+
+constexpr std::size_t LINEWIDTH = 79;
+constexpr std::size_t SUMMARYCOLUMN = 23;
+
+// The words of the text, from `column` of a line on, in lines of at most
+// LINEWIDTH columns, each further line led by `indent` spaces.
+std::string WRAPPED(const std::string& text, std::size_t indent, std::size_t column) {
+    std::string wrapped;
+    bool line_started = false;
+    std::istringstream words(text);
+    for (std::string word; words >> word;) {
+        if (line_started && column + 1 + word.size() > LINEWIDTH) {
+            wrapped += '\n' + std::string(indent, ' ');
+            column = indent;
+            line_started = false;
+        }
+        if (line_started) {
+            wrapped += ' ';
+            ++column;
+        }
+        wrapped += word;
+        column += word.size();
+        line_started = true;
+    }
+    return wrapped + '\n';
+}
+
+std::string USAGETEXT() {
+    std::string text = "usage: pagewright-clip COMMAND\n";
+    for (const COMMAND& command : COMMANDS) {
+        std::string line = std::string("  ") + command.name;
+        if (*command.usage) line += std::string(" ") + command.usage;
+        if (line.size() + 1 < SUMMARYCOLUMN) {
+            line.resize(SUMMARYCOLUMN, ' ');
+        } else {
+            line += '\n' + std::string(SUMMARYCOLUMN, ' ');
+        }
+        text += line + WRAPPED(command.summary, SUMMARYCOLUMN, SUMMARYCOLUMN);
+    }
+    const std::string formats =
+        KESTREL::ALTERNATIVES(KESTREL::CLIPBOARDFORMATS, [](KESTREL::CLIPBOARDCONTENTTYPE format) {
+            return std::to_string(format) + (format == KESTREL::CB_TEXT ? " (text)" : "");
+        });
+    text += WRAPPED("FORMAT is a number: " + formats + ".", 0, 0);
+    text += WRAPPED("CP is the code page of names and texts: " + CODEPAGELIST() +
+                        "; without --codepage, PAGEWRIGHT_CODEPAGE, else the system's ANSI "
+                        "code page on Windows and 1252 elsewhere. docs/event-json.md "
+                        "describes the JSON.",
+                    0, 0);
+    return text;
+}
+
+int USAGEERROR() {
+    std::fputs(USAGETEXT().c_str(), stderr);
+    return 2;
+}
+
+} // namespace
+
+int HELPCOMMAND(const ARGUMENTS&) {
+    std::fputs(USAGETEXT().c_str(), stdout);
+    return 0;
+}
+
+int RUNCOMMANDLINE(int count, char** arguments) {
+    if (count < 1) return USAGEERROR();
+    const std::string name = std::strcmp(arguments[0], "--help") == 0 ? "help" : arguments[0];
+    for (const COMMAND& command : COMMANDS) {
+        if (name != command.name) continue;
+        ARGUMENTS parsed;
+        if (!PARSEARGUMENTS(command.usage, {arguments + 1, arguments + count}, parsed)) {
+            return USAGEERROR();
+        }
+        return command.run(parsed);
+    }
+    return USAGEERROR();
+}
+
+} // namespace PAGEWRIGHT

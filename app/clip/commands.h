@@ -1,0 +1,39 @@
+// The commands of pagewright-clip, one row each: its name, its usage line
+// (which also says what arguments the parser accepts), what it does for the
+// help, and the function that carries it out.
+#ifndef PAGEWRIGHT_CLIP_COMMANDS_H
+#define PAGEWRIGHT_CLIP_COMMANDS_H
+
+#include "options.h"
+
+namespace PAGEWRIGHT {
+
+// Each carries out one command with its checked arguments and returns the exit
+// code: 0 when it did its job, 1 after saying why it could not. Nothing is
+// changed unless everything before the change succeeded.
+using COMMANDRUN = int (*)(const ARGUMENTS& arguments);
+
+struct COMMAND {
+    const char* name;
+    const char* usage;
+    const char* summary;
+    COMMANDRUN run;
+};
+
+int FORMATSCOMMAND(const ARGUMENTS& arguments);
+int SAVECOMMAND(const ARGUMENTS& arguments);
+int LOADCOMMAND(const ARGUMENTS& arguments);
+int CLEARCOMMAND(const ARGUMENTS& arguments);
+int DUMPCOMMAND(const ARGUMENTS& arguments);
+int EXPORTCOMMAND(const ARGUMENTS& arguments);
+int IMPORTCOMMAND(const ARGUMENTS& arguments);
+int HELPCOMMAND(const ARGUMENTS& arguments);
+
+// The command line without the program's name: the command and its
+// arguments. The exit code; 2, after the usage on standard error, for a
+// command line that names no command or gives it arguments it does not take.
+int RUNCOMMANDLINE(int count, char** arguments);
+
+} // namespace PAGEWRIGHT
+
+#endif

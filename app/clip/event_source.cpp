@@ -1,0 +1,84 @@
+#include "event_source.h"
+
+#include "event_formats.h"
+#include "files.h"
+#include "messages.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace PAGEWRIGHT {
+
+using namespace KESTREL;
+
+namespace {
+
+CLIPBOARDCONTENTTYPE FIRSTEVENTFORMAT() {
+    for (const CLIPBOARDCONTENTTYPE format : EVENTFORMATNUMBERS) {
+        if (CLIPBOARDHASFORMAT(static_cast<std::uint32_t>(format))) return format;
+    }
+    return CLIPBOARDCONTENTTYPE{};
+}
+
+} // namespace
+
+bool NAMEDFORMAT(const char* text, CLIPBOARDCONTENTTYPE& format) {
+    format = CLIPBOARDCONTENTTYPE{};
+    if (!text) return true;
+    char* end = nullptr;
+    const long number = std::strtol(text, &end, 10);
+    if (!*text || *end != '\0' || number != static_cast<std::int32_t>(number) ||
+        !FORMATNAME(static_cast<std::int32_t>(number))) {
+        REPORTFAILURE(UNKNOWNFORMAT(text));
+        return false;
+    }
+    format = static_cast<CLIPBOARDCONTENTTYPE>(number);
+    return true;
+}
+
+std::optional<BYTESTRING> CLIPBOARDBLOCK(CLIPBOARDCONTENTTYPE format) {
+    std::optional<BYTESTRING> block = TRYREADCLIPBOARD(static_cast<std::uint32_t>(format), nullptr);
+    if (!block) {
+        REPORTFAILURE(UNREADABLECLIPBOARD(format));
+    } else if (block->empty()) {
+        REPORTFAILURE(NOTONCLIPBOARD(format));
+        block.reset();
+    }
+    return block;
+}
+
+std::optional<SOURCEDEVENT> READEVENT(CLIPBOARDCONTENTTYPE format, const char* from) {
+    if (format == CB_TEXT) {
+        REPORTFAILURE(TEXTISNOTEVENTDATA());
+        return std::nullopt;
+    }
+    if (from && format == CLIPBOARDCONTENTTYPE{}) {
+        REPORTFAILURE("--from needs the FORMAT of the content");
+        return std::nullopt;
+    }
+    std::optional<BYTESTRING> content;
+    if (from) {
+        std::string reason;
+        content.emplace();
+        if (!READINPUT(from, SIZE_MAX, *content, reason)) {
+            REPORTFAILURE(CANNOTREAD(from, reason));
+            return std::nullopt;
+        }
+    } else {
+        if (format == CLIPBOARDCONTENTTYPE{}) format = FIRSTEVENTFORMAT();
+        if (format == CLIPBOARDCONTENTTYPE{}) {
+            REPORTFAILURE(NOEVENTDATA);
+            return std::nullopt;
+        }
+        content = CLIPBOARDBLOCK(format);
+        if (!content) return std::nullopt;
+    }
+    SOURCEDEVENT event{format, EVENTTREE(DECODECONTENT(format, *content))};
+    if (!event.tree) {
+        REPORTFAILURE(std::string(from ? from : "the data") + " is empty");
+        return std::nullopt;
+    }
+    return event;
+}
+
+} // namespace PAGEWRIGHT

@@ -1,0 +1,33 @@
+// Where the commands that read an event take it from: a content of FORMAT in
+// a file, the clipboard's data of FORMAT, or else the clipboard's first event
+// format, whatever text lies beside it. (Only the converter counts text beside
+// event data as no event data.)
+#ifndef PAGEWRIGHT_CLIP_EVENT_SOURCE_H
+#define PAGEWRIGHT_CLIP_EVENT_SOURCE_H
+
+#include "kestrel_internal.h"
+
+#include <optional>
+
+namespace PAGEWRIGHT {
+
+struct SOURCEDEVENT {
+    KESTREL::CLIPBOARDCONTENTTYPE format{};
+    KESTREL::EVENTTREE tree;
+};
+
+// The format a command's argument names: 0 for none given. False after saying
+// why, for an argument that names no format the tool knows.
+bool NAMEDFORMAT(const char* text, KESTREL::CLIPBOARDCONTENTTYPE& format);
+
+// The clipboard's block of the format, or nothing after saying why: it is not
+// there, or cannot be read.
+std::optional<KESTREL::BYTESTRING> CLIPBOARDBLOCK(KESTREL::CLIPBOARDCONTENTTYPE format);
+
+// The event of `format` (0 for the first event format on the clipboard), read
+// from the file `from` when it is given; or nothing after saying why.
+std::optional<SOURCEDEVENT> READEVENT(KESTREL::CLIPBOARDCONTENTTYPE format, const char* from);
+
+} // namespace PAGEWRIGHT
+
+#endif

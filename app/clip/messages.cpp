@@ -1,0 +1,44 @@
+#include "messages.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace PAGEWRIGHT {
+
+int REPORTFAILURE(const std::string& message) {
+    std::fprintf(stderr, "pagewright-clip: %s\n", message.c_str());
+    return 1;
+}
+
+std::string UNKNOWNFORMAT(const std::string& text) {
+    return "unknown format " + text;
+}
+
+std::string NOTONCLIPBOARD(KESTREL::CLIPBOARDCONTENTTYPE format) {
+    return "no data of format " + std::to_string(format) + " on the clipboard";
+}
+
+std::string UNREADABLECLIPBOARD(KESTREL::CLIPBOARDCONTENTTYPE format) {
+    return "the clipboard's data of format " + std::to_string(format) + " cannot be read";
+}
+
+std::string CANNOTREAD(const std::string& source, const std::string& reason) {
+    return "cannot read " + source + ": " + reason;
+}
+
+std::string CANNOTWRITE(const std::string& target, const std::string& reason) {
+    return "cannot write " + target + ": " + reason;
+}
+
+const char* const NOEVENTDATA = "no event data on the clipboard";
+const char* const CLIPBOARDWRITEFAILED = "could not write to the clipboard";
+std::string TEXTISNOTEVENTDATA() {
+    return "format " + std::to_string(KESTREL::CB_TEXT) + " is text, not event data";
+}
+
+std::string SYSTEMREASON() {
+    return std::strerror(errno);
+}
+
+} // namespace PAGEWRIGHT

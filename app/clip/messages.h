@@ -1,0 +1,30 @@
+// What pagewright-clip says when a command fails: one line on standard error,
+// "pagewright-clip: " and the message, and the exit code 1.
+#ifndef PAGEWRIGHT_CLIP_MESSAGES_H
+#define PAGEWRIGHT_CLIP_MESSAGES_H
+
+#include "kestrel.h"
+
+#include <string>
+
+namespace PAGEWRIGHT {
+
+// Says the message and returns the exit code 1.
+int REPORTFAILURE(const std::string& message);
+
+std::string UNKNOWNFORMAT(const std::string& text);
+std::string NOTONCLIPBOARD(KESTREL::CLIPBOARDCONTENTTYPE format);
+std::string UNREADABLECLIPBOARD(KESTREL::CLIPBOARDCONTENTTYPE format);
+std::string CANNOTREAD(const std::string& source, const std::string& reason);
+std::string CANNOTWRITE(const std::string& target, const std::string& reason);
+
+extern const char* const NOEVENTDATA;
+extern const char* const CLIPBOARDWRITEFAILED;
+std::string TEXTISNOTEVENTDATA();
+
+// The reason the last call failed, as the system says it.
+std::string SYSTEMREASON();
+
+} // namespace PAGEWRIGHT
+
+#endif
