@@ -13,7 +13,7 @@ const std::size_t FAILED = static_cast<std::size_t>(-1);
 // A non-zero count of irreversible conversions means iconv stood in for
 // something; that is a failure here like any other. The code pages have no
 // shift states, so nothing closes the output.
-bool CONVERT(iconv_t descriptor, std::string_view in, std::string& out) {
+bool TRANSCODE(iconv_t descriptor, std::string_view in, std::string& out) {
     out.clear();
     iconv(descriptor, nullptr, nullptr, nullptr, nullptr);
     char* input = const_cast<char*>(in.data());
@@ -56,11 +56,11 @@ std::unique_ptr<CODEPAGE> CODEPAGE::OPEN(std::uint32_t number) {
 }
 
 bool CODEPAGE::TOUTF8(std::string_view bytes, std::string& text) const {
-    return CONVERT(tables_->decoder, bytes, text);
+    return TRANSCODE(tables_->decoder, bytes, text);
 }
 
 bool CODEPAGE::FROMUTF8(std::string_view text, std::string& bytes) const {
-    return CONVERT(tables_->encoder, text, bytes);
+    return TRANSCODE(tables_->encoder, text, bytes);
 }
 
 std::uint32_t SYSTEMCODEPAGE() {

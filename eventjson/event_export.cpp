@@ -48,7 +48,7 @@ private:
             if (record.*member != DEFAULTOF(member)) value[key] = record.*member;
         }
         void NAME(const char* key, char* RECORD::*member) {
-            if (const char* name = record.*member) value[key] = writer.NAMEVALUE(name);
+            if (const char* name = record.*member) value[key] = writer.JSONOFNAME(name);
         }
         void KIND(const char* key, std::int32_t RECORD::*member) {
             if (record.*member != DEFAULTOF(member)) value[key] = KINDVALUE(record.*member);
@@ -84,7 +84,7 @@ private:
     };
 
     // A name ends at its first zero byte.
-    ORDERED NAMEVALUE(const char* name) const {
+    ORDERED JSONOFNAME(const char* name) const {
         const std::string_view bytes(name, std::strlen(name));
         if (auto text = TEXTOFNAME(bytes, codepage_)) return std::move(*text);
         return ORDERED{{"bytes", HEXOF(bytes)}};

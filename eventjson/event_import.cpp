@@ -160,7 +160,7 @@ private:
             }
         }
         void NAME(const char* field, char* RECORD::*member) {
-            if (NAMES(field)) record.*member = reader.NAMEVALUE(value, path);
+            if (NAMES(field)) record.*member = reader.NAMEOFJSON(value, path);
         }
         void KIND(const char* field, std::int32_t RECORD::*member) {
             if (NAMES(field)) record.*member = KINDVALUE(value, path);
@@ -230,7 +230,7 @@ private:
                          ")");
     }
 
-    static std::string HEXBYTES(const JSON& value, const PATH& path) {
+    static std::string HEXSTRINGBYTES(const JSON& value, const PATH& path) {
         if (!value.is_string()) WRONGTYPE(value, path, "a hex string");
         std::string bytes;
         std::size_t bad_at = 0;
@@ -256,11 +256,11 @@ private:
                 REFUSE(chunk_path,
                        "not a chunk id (0 to " + std::to_string(KEPTCHUNKIDS - 1) + ")");
             }
-            chunks->entries[id] = HEXBYTES(payload, chunk_path);
+            chunks->entries[id] = HEXSTRINGBYTES(payload, chunk_path);
         }
     }
 
-    char* NAMEVALUE(const JSON& value, const PATH& path) const {
+    char* NAMEOFJSON(const JSON& value, const PATH& path) const {
         if (value.is_null()) return nullptr;
         std::string bytes;
         if (value.is_string()) {
@@ -274,7 +274,7 @@ private:
         } else if (value.is_object()) {
             for (const auto& [key, hex] : value.items()) {
                 if (key != "bytes") UNKNOWNKEY(path.CHILD(key));
-                bytes = HEXBYTES(hex, path.CHILD(key));
+                bytes = HEXSTRINGBYTES(hex, path.CHILD(key));
             }
             if (!value.contains("bytes")) REFUSE(path, "a bytes form needs \"bytes\"");
         } else {

@@ -29,7 +29,7 @@ void CHECK(bool passed, const char* what) {
 }
 
 // Names belong to the C allocator: the library releases them with free.
-char* NAME(const char* text) {
+char* NEWNAME(const char* text) {
     char* name = static_cast<char*>(std::malloc(std::strlen(text) + 1));
     CHECK(name != nullptr, "out of memory");
     return std::strcpy(name, text);
@@ -48,7 +48,7 @@ void SETPARAMETERS(EVENTCOMMAND& command, std::initializer_list<std::int32_t> va
 
 void SHOWTEXT(EVENTCOMMAND& command, const char* text) {
     command.code = SHOWMESSAGE;
-    command.string_parameter = NAME(text);
+    command.string_parameter = NEWNAME(text);
 }
 
 // Switch 7 on (0) or off (1).
@@ -68,14 +68,14 @@ template <typename RECORD> RECORD* GROWN(RECORD* records, OBJECTTYPE type, std::
 EVENT* MAKEMAPEVENT() {
     auto* event = static_cast<EVENT*>(CREATEOBJECT(OT_EVENT));
     CHECK(event != nullptr, "no event record");
-    event->name = NAME("Lighthouse Keeper");
+    event->name = NEWNAME("Lighthouse Keeper");
     event->x = 12;
     event->y = 7;
     event->pages = GROWN<EVENTPAGE>(nullptr, OT_EVENTPAGE, event->page_count);
     EVENTPAGE& page = event->pages[0];
     page.number = 1;
     page.condition = static_cast<CONDITION*>(CREATEOBJECT(OT_CONDITION));
-    page.graphic_name = NAME("People1");
+    page.graphic_name = NEWNAME("People1");
     for (int i = 0; i < 3; ++i)
         page.commands = GROWN(page.commands, OT_EVENTCOMMAND, page.command_count);
     SHOWTEXT(page.commands[0], "The lamp must not go out.");

@@ -44,7 +44,7 @@ RUN CONVERT(int choice = DEFAULTTARGETENTRY) {
     return {presenter.messages, presenter.dialogs};
 }
 
-std::string CONTENTOF(CLIPBOARDCONTENTTYPE format) {
+std::string FIXTURECONTENT(CLIPBOARDCONTENTTYPE format) {
     for (const auto& [kind, content] : RICHCONTENTS()) {
         if (kind == format) return content;
     }
@@ -57,7 +57,7 @@ using MESSAGES = std::vector<std::string>;
 
 class Converter : public ClipboardFolder {
 protected:
-    void LOAD(CLIPBOARDCONTENTTYPE format) { PUT(format, CONTENTOF(format) + '\0'); }
+    void LOAD(CLIPBOARDCONTENTTYPE format) { PUT(format, FIXTURECONTENT(format) + '\0'); }
 
     std::set<std::string> FORMATSPRESENT() const {
         auto names = FILES();

@@ -30,7 +30,7 @@ std::string QUOTEDNAME(const char* name) {
     return quoted + "\"";
 }
 
-std::string HEXBYTES(const std::string& bytes) {
+std::string UPPERHEX(const std::string& bytes) {
     std::string hex;
     for (const char byte : bytes) {
         char pair[4];
@@ -115,7 +115,7 @@ private:
                     if (payload.empty()) continue;
                     dumper.LINE(depth + 1, key);
                     dumper.PAIR("id", std::to_string(id));
-                    dumper.PAIR("payload", HEXBYTES(payload));
+                    dumper.PAIR("payload", UPPERHEX(payload));
                 }
             });
         }

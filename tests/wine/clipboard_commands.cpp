@@ -44,8 +44,7 @@ int PUTCLIPBOARD(int count, char** pairs) {
     std::vector<std::pair<UINT, std::string>> blocks;
     for (int i = 0; i < count; i += 2) {
         std::string bytes;
-        if (!FILEBYTES(pairs[i + 1], bytes))
-            return FAIL(std::string("cannot read ") + pairs[i + 1]);
+        if (!LOADFILE(pairs[i + 1], bytes)) return FAIL(std::string("cannot read ") + pairs[i + 1]);
         blocks.emplace_back(static_cast<UINT>(std::atol(pairs[i])), bytes);
     }
     if (!OPENCLIPBOARD()) return FAIL("cannot open the clipboard");

@@ -40,7 +40,7 @@ void EXPECT(bool holds, const std::string& what) {
     std::printf("mismatch: %s\n", what.c_str());
 }
 
-std::string HEX(DWORD value) {
+std::string HEXNUMBER(DWORD value) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%08lX", static_cast<unsigned long>(value));
     return text;
@@ -124,9 +124,9 @@ void CHECKDIALOG(HMODULE module) {
     EXPECT(reader.WORD16() == 0xFFFF, "extended template signature");
     EXPECT(reader.DWORD32() == 0, "dialog help id 0");
     const DWORD extended_style = reader.DWORD32();
-    EXPECT(extended_style == 0x00000001, "dialog extended style " + HEX(extended_style));
+    EXPECT(extended_style == 0x00000001, "dialog extended style " + HEXNUMBER(extended_style));
     const DWORD style = reader.DWORD32();
-    EXPECT(style == 0x10C808C0, "dialog style " + HEX(style));
+    EXPECT(style == 0x10C808C0, "dialog style " + HEXNUMBER(style));
     const WORD controls = reader.WORD16();
     EXPECT(controls == 5, "5 controls, not " + std::to_string(controls));
     const short x = reader.SHORT16(), y = reader.SHORT16();
@@ -148,9 +148,9 @@ void CHECKDIALOG(HMODULE module) {
         EXPECT(reader.DWORD32() == 0, which + "help id 0");
         const DWORD control_extended = reader.DWORD32();
         EXPECT(control_extended == expected.extended_style,
-               which + "extended style " + HEX(control_extended));
+               which + "extended style " + HEXNUMBER(control_extended));
         const DWORD control_style = reader.DWORD32();
-        EXPECT(control_style == expected.style, which + "style " + HEX(control_style));
+        EXPECT(control_style == expected.style, which + "style " + HEXNUMBER(control_style));
         const short cx = reader.SHORT16(), cy = reader.SHORT16();
         const short cwidth = reader.SHORT16(), cheight = reader.SHORT16();
         EXPECT(cx == expected.x && cy == expected.y && cwidth == expected.width &&

@@ -11,7 +11,7 @@
 
 namespace WINETOOL {
 
-bool FILEBYTES(const std::string& path, std::string& bytes);
+bool LOADFILE(const std::string& path, std::string& bytes);
 bool WRITEFILE(const std::string& path, const std::string& bytes);
 int FAIL(const std::string& message);
 

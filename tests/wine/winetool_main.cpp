@@ -7,7 +7,7 @@
 
 namespace WINETOOL {
 
-bool FILEBYTES(const std::string& path, std::string& bytes) {
+bool LOADFILE(const std::string& path, std::string& bytes) {
     std::ifstream file(path, std::ios::binary);
     bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     return file.is_open() && !file.bad();
