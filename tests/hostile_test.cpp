@@ -19,15 +19,16 @@ namespace {
 // 0, 1, 127, 128, 2^31-1, 2^31 and 2^32-1; the last two read back negative.
 constexpr std::int32_t EDGEVALUES[] = {0, 1, 127, 128, INT_MAX, INT_MIN, -1};
 
-// Decodes, writes the tree as every format and releases it, within bounds.
-void DECODEWITHINBOUNDS(CLIPBOARDCONTENTTYPE format, const std::string& content) {
-    BOUNDEDREAD bounds(content.size(), "format " + std::to_string(format));
+// Decodes, writes the tree as every format and releases it: what that cost.
+READCOST DECODECOST(CLIPBOARDCONTENTTYPE format, const std::string& content) {
+    COSTMETER meter(content.size(), "format " + std::to_string(format));
     EVENT* tree = DECODECONTENT(format, content);
-    bounds.CHECKREAD();
+    meter.READDONE();
     for (const CLIPBOARDCONTENTTYPE target : EVENTFORMATNUMBERS) {
         ENCODECONTENT(target, tree, 1, 0, -1);
     }
     DESTROYOBJECT(tree, 0, 1);
+    return meter.COST();
 }
 
 std::string WITHLENGTHFIELD(std::string content) {
@@ -53,9 +54,9 @@ TEST(HostileNumbers, EveryNumberAloneAtEachEdgeValue) {
         for (std::size_t offset = FIXEDFIELDBYTES(format); offset < content.size(); ++offset) {
             const std::size_t end = NUMBEREND(content, offset);
             for (const std::int32_t value : EDGEVALUES) {
-                DECODEWITHINBOUNDS(format,
-                                   WITHLENGTHFIELD(content.substr(0, offset) + ENCODENUMBER(value) +
-                                                   content.substr(end)));
+                EXPECT_TRUE(WITHINBOUNDS(DECODECOST(
+                    format, WITHLENGTHFIELD(content.substr(0, offset) + ENCODENUMBER(value) +
+                                            content.substr(end)))));
             }
         }
     }
@@ -69,7 +70,7 @@ TEST(HostileNumbers, EveryNumberTogetherAtEachEdgeValue) {
                  offset = NUMBEREND(content, offset)) {
                 mutated += ENCODENUMBER(value);
             }
-            DECODEWITHINBOUNDS(format, WITHLENGTHFIELD(mutated));
+            EXPECT_TRUE(WITHINBOUNDS(DECODECOST(format, WITHLENGTHFIELD(mutated))));
         }
     }
 }
@@ -82,7 +83,7 @@ TEST(HostileNumbers, TheFixedFieldsAtEachEdgeValue) {
                 BYTESTRING bytes;
                 APPENDLONG(bytes, value);
                 mutated.replace(field, 4, bytes);
-                DECODEWITHINBOUNDS(format, mutated);
+                EXPECT_TRUE(WITHINBOUNDS(DECODECOST(format, mutated)));
             }
         }
     }
@@ -96,8 +97,8 @@ TEST(HostileNumbers, SixteenMebibytesOfOneByteOrOfNoise) {
         byte = static_cast<char>(random());
     for (const std::string& bytes : {std::string(size, '\xFF'), std::string(size, '\x80'), noise}) {
         for (const CLIPBOARDCONTENTTYPE format : EVENTFORMATNUMBERS) {
-            DECODEWITHINBOUNDS(format, bytes);
-            DECODEWITHINBOUNDS(format, WITHLENGTHFIELD(bytes));
+            EXPECT_TRUE(WITHINBOUNDS(DECODECOST(format, bytes)));
+            EXPECT_TRUE(WITHINBOUNDS(DECODECOST(format, WITHLENGTHFIELD(bytes))));
         }
     }
 }
@@ -106,23 +107,24 @@ TEST(HostileNumbers, ManyPagesAndCommandsInFewBytes) {
     // A page list announcing 2^31-1 pages, followed by bare page numbers.
     std::string pages = HEX("00 05 87 FF FF FF 7F 87 FF FF FF 7F");
     pages += std::string(4 * MIB, '\x01');
-    DECODEWITHINBOUNDS(CB_MAPEVENT, FRAMED(pages));
+    EXPECT_TRUE(WITHINBOUNDS(DECODECOST(CB_MAPEVENT, FRAMED(pages))));
     // The smallest commands there are, four bytes each.
     std::string commands;
     for (int i = 0; i < 1 << 20; ++i)
         commands += HEX("0A 00 00 00");
-    DECODEWITHINBOUNDS(CB_EVENTCOMMANDS, FRAMED(commands));
+    EXPECT_TRUE(WITHINBOUNDS(DECODECOST(CB_EVENTCOMMANDS, FRAMED(commands))));
     // The smallest move steps there are, one byte each, in a page's own route.
     std::string route = HEX("29 87 FF FF FF 7F 0C 87 FF FF FF 7F") + std::string(4 * MIB, '\x01');
-    DECODEWITHINBOUNDS(CB_MAPEVENTPAGE, FRAMED(HEX("01 00 00 00") + route));
+    EXPECT_TRUE(WITHINBOUNDS(DECODECOST(CB_MAPEVENTPAGE, FRAMED(HEX("01 00 00 00") + route))));
 }
 
 #if PAGEWRIGHT_COUNTING_ALLOCATOR
 TEST(AllocationFamilies, DecodedTreesGiveEveryBlockBackToItsOwnFamily) {
     for (const auto& [format, content] : RICHCONTENTS())
-        DECODEWITHINBOUNDS(format, content);
+        EXPECT_TRUE(WITHINBOUNDS(DECODECOST(format, content)));
     for (const CORPUSFILE& file : CORPUSFILES()) {
-        DECODEWITHINBOUNDS(static_cast<CLIPBOARDCONTENTTYPE>(file.format), FILEBYTES(file.path));
+        EXPECT_TRUE(WITHINBOUNDS(
+            DECODECOST(static_cast<CLIPBOARDCONTENTTYPE>(file.format), FILEBYTES(file.path))));
     }
 }
 

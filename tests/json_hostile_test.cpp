@@ -15,21 +15,23 @@ using namespace PAGEWRIGHT;
 
 namespace {
 
-// Imports in code page 932, writes the tree as every format and releases it.
+// Imports in code page 932, writes the tree as every format and releases it:
+// what that cost.
 // The code page and the index of command names are made once, for good,
 // before anything is counted.
-void IMPORTWITHINBOUNDS(const std::string& json) {
+READCOST IMPORTCOST(const std::string& json) {
     OPENCODEPAGE(932);
     COMMANDCODE("");
-    BOUNDEDREAD bounds(json.size(), json.substr(0, 40));
+    COSTMETER meter(json.size(), json.substr(0, 40));
     try {
         const IMPORTEDEVENT imported = IMPORT(json, 932);
-        bounds.CHECKREAD();
+        meter.READDONE();
         for (const CLIPBOARDCONTENTTYPE target : EVENTFORMATNUMBERS)
             ENCODE(target, imported.tree.get());
     } catch (const JSONERROR&) {
-        bounds.CHECKREAD();
+        meter.READDONE();
     }
+    return meter.COST();
 }
 
 // `count` copies of `element`, comma-separated, between `before` and `after`.
@@ -48,35 +50,39 @@ std::string REPEATED(const std::string& before, const std::string& element, std:
 
 TEST(HostileJson, ManySmallestRecordsAndValues) {
     const std::size_t count = MIB / 3;
-    IMPORTWITHINBOUNDS(REPEATED(R"({"format": 563, "pages": [)", "{}", count, "]}"));
-    IMPORTWITHINBOUNDS(REPEATED(R"({"format": 563, "pages": [)", "0", count, "]}"));
-    IMPORTWITHINBOUNDS(
-        REPEATED(R"({"format": 566, "pages": [{"commands": [)", "{}", count, "]}]}"));
-    IMPORTWITHINBOUNDS(REPEATED(R"({"format": 566, "pages": [{"commands": [{"parameters": [)", "0",
-                                count, "]}]}]}"));
-    IMPORTWITHINBOUNDS(REPEATED(R"({"format": 564, "pages": [{"move_route": {"commands": [)", "{}",
-                                count, "]}}]}"));
+    EXPECT_TRUE(
+        WITHINBOUNDS(IMPORTCOST(REPEATED(R"({"format": 563, "pages": [)", "{}", count, "]}"))));
+    EXPECT_TRUE(
+        WITHINBOUNDS(IMPORTCOST(REPEATED(R"({"format": 563, "pages": [)", "0", count, "]}"))));
+    EXPECT_TRUE(WITHINBOUNDS(
+        IMPORTCOST(REPEATED(R"({"format": 566, "pages": [{"commands": [)", "{}", count, "]}]}"))));
+    EXPECT_TRUE(WITHINBOUNDS(IMPORTCOST(REPEATED(
+        R"({"format": 566, "pages": [{"commands": [{"parameters": [)", "0", count, "]}]}]}"))));
+    EXPECT_TRUE(WITHINBOUNDS(IMPORTCOST(REPEATED(
+        R"({"format": 564, "pages": [{"move_route": {"commands": [)", "{}", count, "]}}]}"))));
 }
 
 TEST(HostileJson, DeepNestingLongTextsAndNoise) {
-    IMPORTWITHINBOUNDS(R"({"format": 563, "name": )" + std::string(4 * MIB, '['));
-    IMPORTWITHINBOUNDS(R"({"format": 563, "name": ")" + std::string(MIB, 'a') + "\"}");
+    EXPECT_TRUE(
+        WITHINBOUNDS(IMPORTCOST(R"({"format": 563, "name": )" + std::string(4 * MIB, '['))));
+    EXPECT_TRUE(
+        WITHINBOUNDS(IMPORTCOST(R"({"format": 563, "name": ")" + std::string(MIB, 'a') + "\"}")));
     std::string japanese;
     while (japanese.size() < MIB)
         japanese += "日本語";
-    IMPORTWITHINBOUNDS(R"({"format": 563, "name": ")" + japanese + "\"}");
-    IMPORTWITHINBOUNDS(R"({"format": 578, "extra_chunks": {"2": ")" + std::string(2 * MIB, 'f') +
-                       "\"}}");
+    EXPECT_TRUE(WITHINBOUNDS(IMPORTCOST(R"({"format": 563, "name": ")" + japanese + "\"}")));
+    EXPECT_TRUE(WITHINBOUNDS(IMPORTCOST(R"({"format": 578, "extra_chunks": {"2": ")" +
+                                        std::string(2 * MIB, 'f') + "\"}}")));
     std::string noise(MIB, '\0');
     std::mt19937_64 random(11);
     for (char& byte : noise)
         byte = static_cast<char>(random());
-    IMPORTWITHINBOUNDS(noise);
-    IMPORTWITHINBOUNDS("{" + noise);
+    EXPECT_TRUE(WITHINBOUNDS(IMPORTCOST(noise)));
+    EXPECT_TRUE(WITHINBOUNDS(IMPORTCOST("{" + noise)));
 }
 
 TEST(HostileJson, ImportedTreesGiveEveryBlockBackToItsOwnFamily) {
     const EVENTTREE rich = RICHEVENT();
     for (const CLIPBOARDCONTENTTYPE format : EVENTFORMATNUMBERS)
-        IMPORTWITHINBOUNDS(EXPORT(rich.get(), format, 932));
+        EXPECT_TRUE(WITHINBOUNDS(IMPORTCOST(EXPORT(rich.get(), format, 932))));
 }

@@ -5,6 +5,8 @@
 #ifndef PAGEWRIGHT_TESTS_BOUNDS_H
 #define PAGEWRIGHT_TESTS_BOUNDS_H
 
+#include <gtest/gtest.h>
+
 #include <cstddef>
 #include <ctime>
 #include <string>
@@ -16,22 +18,31 @@ constexpr std::size_t MIB = std::size_t{1} << 20;
 // minutes on the hostile inputs; the readers' own speed is the benchmarks'.
 constexpr double CPUSECONDS = 5;
 
-// Made before the input is read; CHECKREAD once it has been read, and the end
-// of its life checks that nothing is still held.
-class BOUNDEDREAD {
-public:
-    BOUNDEDREAD(std::size_t input_bytes, std::string what);
-    ~BOUNDEDREAD();
-    BOUNDEDREAD(const BOUNDEDREAD&) = delete;
-    BOUNDEDREAD& operator=(const BOUNDEDREAD&) = delete;
+// What reading one input cost. The byte counts are 0 where the binary does
+// not count allocations.
+struct READCOST {
+    std::string what;
+    std::size_t input_bytes = 0;
+    double seconds = 0;
+    std::size_t peak_bytes = 0;
+    std::size_t unreleased_bytes = 0;
+};
 
-    void CHECKREAD();
+// Measures a read from when it is made: READDONE once the input has been
+// read, COST once everything read has been released.
+class COSTMETER {
+public:
+    COSTMETER(std::size_t input_bytes, std::string what);
+    void READDONE();
+    READCOST COST() const;
 
 private:
-    std::size_t input_bytes_;
-    std::string what_;
+    READCOST cost_;
     std::size_t held_before_ = 0;
     std::clock_t start_;
 };
+
+// Whether the read kept to the bounds; says which it broke when it did not.
+testing::AssertionResult WITHINBOUNDS(const READCOST& cost);
 
 #endif
