@@ -5,9 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-pagewright_install "${PAGEWRIGHT_BUILD_PACKAGES[@]}"
+pagewright_install "${PAGEWRIGHT_DEMO_PACKAGES[@]}"
 cmake --preset native >/dev/null
-cmake --build --preset native >/dev/null
+cmake --build --preset native --target pagewright pagewright-clip >/dev/null
 
 clipboard=$(mktemp -d)
 trap 'rm -rf "$clipboard"' EXIT

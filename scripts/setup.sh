@@ -15,11 +15,16 @@ pagewright_install() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
-# nlohmann-json3-dev is the JSON library of both builds; python3-jsonschema
-# checks exports against docs/event.schema.json.
-PAGEWRIGHT_BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev pkgconf
-    nlohmann-json3-dev python3-jsonschema)
+# The demo's needs: a build of the two programs. nlohmann-json3-dev is the
+# JSON library of both builds; configuring needs GoogleTest.
+PAGEWRIGHT_DEMO_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev nlohmann-json3-dev)
+# The tests': python3-jsonschema checks exports against docs/event.schema.json,
+# pkgconf builds the example against the installed library, ccache keeps
+# compiled objects for the next run.
+PAGEWRIGHT_BUILD_PACKAGES=("${PAGEWRIGHT_DEMO_PACKAGES[@]}" pkgconf python3-jsonschema
+    clang-format ccache)
 PAGEWRIGHT_BENCH_PACKAGES=(libbenchmark-dev hyperfine jq)
+PAGEWRIGHT_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 # The Windows build and its tests under Wine: the 32-bit MinGW-w64 compilers,
 # 32-bit Wine with its own fonts (the dialogs' typeface), a virtual X display,

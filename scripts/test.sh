@@ -2,28 +2,43 @@
 # Runs every test: installs what is missing, then configures, builds and tests
 # each preset, runs the benchmarks briefly to see that they still work, and
 # builds the Windows package. PAGEWRIGHT_CORPUS, when set, names the folder of
-# real event data that the corpus tests and benchmarks read.
+# real event data that the corpus tests and benchmarks read. Each stage says
+# how long it took; ccache keeps what was compiled for the next run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 
-pagewright_install "${PAGEWRIGHT_BUILD_PACKAGES[@]}" "${PAGEWRIGHT_BENCH_PACKAGES[@]}" clang-format
+started=$SECONDS
+stage_started=$SECONDS
+stage() {
+    [ -n "${stage_name:-}" ] && echo "--- $stage_name took $((SECONDS - stage_started)) s"
+    stage_name=$1
+    stage_started=$SECONDS
+    [ -n "$stage_name" ] && echo "=== $stage_name"
+    return 0
+}
 
-echo "=== format"
+stage install
+pagewright_install "${PAGEWRIGHT_BUILD_PACKAGES[@]}" "${PAGEWRIGHT_BENCH_PACKAGES[@]}" \
+    "${PAGEWRIGHT_FUZZ_PACKAGES[@]}" "${PAGEWRIGHT_WINDOWS_PACKAGES[@]}"
+export CMAKE_CXX_COMPILER_LAUNCHER=ccache
+ccache --zero-stats >/dev/null
+
+stage format
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 for preset in native sanitize; do
-    echo "=== $preset"
+    stage "$preset"
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
-echo "=== fuzz"
-pagewright_install clang libclang-rt-14-dev
+
+stage fuzz
 bash scripts/fuzz.sh "${PAGEWRIGHT_FUZZ_SECONDS:-30}"
 
 # A few iterations of each benchmark but the largest, for no figures.
-echo "=== bench"
+stage bench
 cmake --preset bench >/dev/null
 cmake --build --preset bench
 build/bench/bench/pagewright-bench --benchmark_min_time=0.01 --benchmark_filter=-1000000
@@ -34,10 +49,11 @@ fi
 
 # The Windows program, its checks and its end-to-end tests under Wine (which
 # compare its output with the native build's), then the download package.
-pagewright_install "${PAGEWRIGHT_WINDOWS_PACKAGES[@]}"
-echo "=== windows"
+stage windows
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 ctest --preset windows
 cpack --preset windows
-echo "=== all tests passed"
+stage ""
+ccache --show-stats | grep -E 'Hits|Misses' || true
+echo "=== all tests passed in $((SECONDS - started)) s"

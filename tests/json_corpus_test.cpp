@@ -10,15 +10,32 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <map>
+#include <sstream>
+#include <vector>
 
 using namespace KESTREL;
 using namespace PAGEWRIGHT;
 
 namespace {
 
-constexpr std::uint32_t ISSUECODEPAGES[] = {932, 936, 949, 950, 1250, 1251, 1252};
+// The code pages of the round trips: the two of the real games, and five
+// that read many of their names as something else. PAGEWRIGHT_CORPUS_CODEPAGES
+// (numbers separated by spaces) narrows them where a run has no time for all.
+const std::vector<std::uint32_t>& ROUNDTRIPCODEPAGES() {
+    static const std::vector<std::uint32_t> codepages = [] {
+        std::vector<std::uint32_t> chosen = {932, 936, 949, 950, 1250, 1251, 1252};
+        if (const char* narrowed = std::getenv("PAGEWRIGHT_CORPUS_CODEPAGES")) {
+            std::istringstream numbers(narrowed);
+            chosen.assign(std::istream_iterator<std::uint32_t>(numbers), {});
+        }
+        return chosen;
+    }();
+    return codepages;
+}
 
 void EACHROUTENAME(const MOVEROUTE* route, void (*visit)(const char*, void*), void* context) {
     for (std::int32_t i = 0; route && i < route->command_count; ++i) {
@@ -55,7 +72,7 @@ void COUNTBYTESFORMS(const char* name, void* context) {
     if (name == nullptr) return;
     auto& counts = *static_cast<BYTESFORMS*>(context);
     ++counts.names;
-    for (const std::uint32_t codepage : ISSUECODEPAGES) {
+    for (const std::uint32_t codepage : ROUNDTRIPCODEPAGES()) {
         if (!TEXTOFNAME({name, std::strlen(name)}, OPENCODEPAGE(codepage))) {
             ++counts.per_codepage[codepage];
         }
@@ -72,7 +89,7 @@ TEST_F(Corpus, EveryFileComesBackThroughJsonInEveryCodePageAsItsOwnFormatAndEver
         const auto format = static_cast<CLIPBOARDCONTENTTYPE>(file.format);
         const EVENTTREE tree = DECODE(format, FILEBYTES(file.path));
         EACHNAME(*tree, COUNTBYTESFORMS, &games[GAMEOF(file)]);
-        for (const std::uint32_t codepage : ISSUECODEPAGES) {
+        for (const std::uint32_t codepage : ROUNDTRIPCODEPAGES()) {
             const IMPORTEDEVENT imported = IMPORT(EXPORT(tree.get(), format, codepage), codepage);
             ASSERT_EQ(imported.format, format) << file.path;
             EXPECT_EQ(imported.tree->kind, tree->kind) << file.path;
@@ -90,7 +107,7 @@ TEST_F(Corpus, EveryFileComesBackThroughJsonInEveryCodePageAsItsOwnFormatAndEver
     for (auto& [game, counts] : games) {
         std::printf("  %-20s %6ld names:", game.c_str(), counts.names);
         long fewest = counts.names;
-        for (const std::uint32_t codepage : ISSUECODEPAGES) {
+        for (const std::uint32_t codepage : ROUNDTRIPCODEPAGES()) {
             std::printf(" %u: %ld", codepage, counts.per_codepage[codepage]);
             fewest = std::min(fewest, counts.per_codepage[codepage]);
         }
