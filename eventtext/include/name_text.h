@@ -1,6 +1,6 @@
 // Names of the tree (bytes in the game's code page) as JSON text and back.
-#ifndef PAGEWRIGHT_EVENTJSON_NAME_TEXT_H
-#define PAGEWRIGHT_EVENTJSON_NAME_TEXT_H
+#ifndef PAGEWRIGHT_EVENTTEXT_NAME_TEXT_H
+#define PAGEWRIGHT_EVENTTEXT_NAME_TEXT_H
 
 #include "codepage.h"
 
@@ -10,6 +10,9 @@
 #include <string_view>
 
 namespace PAGEWRIGHT {
+
+// The code point that starts at `at` in valid UTF-8; moves `at` past it.
+std::uint32_t NEXTCODEPOINT(std::string_view text, std::size_t& at);
 
 // The name's bytes as UTF-8 text, or nothing when the text would not give the
 // same bytes back, or would not read the same on every platform: then the

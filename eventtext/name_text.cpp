@@ -11,16 +11,6 @@ bool ASCII(std::string_view bytes) {
                        [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
 }
 
-// The code point that starts at `at` in valid UTF-8; moves `at` past it.
-std::uint32_t NEXTCODEPOINT(std::string_view text, std::size_t& at) {
-    const auto lead = static_cast<unsigned char>(text[at++]);
-    const int following = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
-    std::uint32_t point = following == 0 ? lead : lead & (0x3F >> following);
-    for (int i = 0; i < following && at < text.size(); ++i)
-        point = point << 6 | (static_cast<unsigned char>(text[at++]) & 0x3F);
-    return point;
-}
-
 // C1 controls and private-use characters are what the code page tables of
 // Windows and iconv give for bytes that one of them leaves unmapped (or
 // reserves for the user); such a name reads differently per platform.
@@ -35,6 +25,15 @@ bool UNSETTLED(std::string_view text) {
 }
 
 } // namespace
+
+std::uint32_t NEXTCODEPOINT(std::string_view text, std::size_t& at) {
+    const auto lead = static_cast<unsigned char>(text[at++]);
+    const int following = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
+    std::uint32_t point = following == 0 ? lead : lead & (0x3F >> following);
+    for (int i = 0; i < following && at < text.size(); ++i)
+        point = point << 6 | (static_cast<unsigned char>(text[at++]) & 0x3F);
+    return point;
+}
 
 std::optional<std::string> TEXTOFNAME(std::string_view bytes, const CODEPAGE& codepage) {
     if (ASCII(bytes)) return std::string(bytes);

@@ -1,6 +1,6 @@
 // Byte strings as hexadecimal text, two digits a byte, no separators.
-#ifndef PAGEWRIGHT_EVENTJSON_HEX_BYTES_H
-#define PAGEWRIGHT_EVENTJSON_HEX_BYTES_H
+#ifndef PAGEWRIGHT_EVENTTEXT_HEX_BYTES_H
+#define PAGEWRIGHT_EVENTTEXT_HEX_BYTES_H
 
 #include <cstddef>
 #include <string>

@@ -2,8 +2,8 @@
 // JSON form holds them as Unicode. This converts between the two, strictly:
 // bytes or characters that the code page has no place for are a failure, never
 // replaced. iconv does the work natively, the system's own tables on Windows.
-#ifndef PAGEWRIGHT_EVENTJSON_CODEPAGE_H
-#define PAGEWRIGHT_EVENTJSON_CODEPAGE_H
+#ifndef PAGEWRIGHT_EVENTTEXT_CODEPAGE_H
+#define PAGEWRIGHT_EVENTTEXT_CODEPAGE_H
 
 #include <cstdint>
 #include <memory>
