@@ -22,9 +22,15 @@ constexpr COMMAND COMMANDS[] = {
      "the decoded tree as JSON, on standard output or into OUT: of FORMAT, or of the first "
      "event format on the clipboard; with --from, of FILE, a content as save writes it",
      EXPORTCOMMAND},
-    {"import", "[FILE] [--as FORMAT] [--codepage CP] [--to OUT]",
-     "the JSON of FILE (or of standard input) onto the clipboard, alone, as the format it "
-     "names or as FORMAT; with --to, into OUT as save writes it",
+    {"list", "[FORMAT] [--codepage CP] [--from FILE] [-o OUT] [--as-text]",
+     "the event as a listing, as the editor shows its commands: on standard output, into "
+     "OUT, or with --as-text onto the clipboard as text, in place of the event; of FORMAT, "
+     "or of the first event format on the clipboard; with --from, of FILE",
+     LISTCOMMAND},
+    {"import", "[FILE] [--text] [--as FORMAT] [--codepage CP] [--to OUT]",
+     "the JSON or listing of FILE (or of standard input, or with --text of the clipboard's "
+     "text) onto the clipboard, alone, as the format it names or as FORMAT; with --to, into "
+     "OUT as save writes it",
      IMPORTCOMMAND},
     {"help", "", "this text", HELPCOMMAND},
 };
@@ -75,7 +81,7 @@ std::string USAGETEXT() {
     text += WRAPPED("CP is the code page of names and texts: " + CODEPAGELIST() +
                         "; without --codepage, PAGEWRIGHT_CODEPAGE, else the system's ANSI "
                         "code page on Windows and 1252 elsewhere. docs/event-json.md "
-                        "describes the JSON.",
+                        "describes the JSON, docs/event-listing.md the listing.",
                     0, 0);
     return text;
 }

@@ -26,6 +26,7 @@ int LOADCOMMAND(const ARGUMENTS& arguments);
 int CLEARCOMMAND(const ARGUMENTS& arguments);
 int DUMPCOMMAND(const ARGUMENTS& arguments);
 int EXPORTCOMMAND(const ARGUMENTS& arguments);
+int LISTCOMMAND(const ARGUMENTS& arguments);
 int IMPORTCOMMAND(const ARGUMENTS& arguments);
 int HELPCOMMAND(const ARGUMENTS& arguments);
 

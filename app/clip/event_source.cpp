@@ -81,4 +81,10 @@ std::optional<SOURCEDEVENT> READEVENT(CLIPBOARDCONTENTTYPE format, const char* f
     return event;
 }
 
+std::optional<SOURCEDEVENT> EVENTOFARGUMENTS(const ARGUMENTS& arguments) {
+    CLIPBOARDCONTENTTYPE format{};
+    if (!NAMEDFORMAT(arguments.PLAIN(0), format)) return std::nullopt;
+    return READEVENT(format, arguments.VALUE("--from"));
+}
+
 } // namespace PAGEWRIGHT

@@ -6,6 +6,7 @@
 #define PAGEWRIGHT_CLIP_EVENT_SOURCE_H
 
 #include "kestrel_internal.h"
+#include "options.h"
 
 #include <optional>
 
@@ -27,6 +28,9 @@ std::optional<KESTREL::BYTESTRING> CLIPBOARDBLOCK(KESTREL::CLIPBOARDCONTENTTYPE 
 // The event of `format` (0 for the first event format on the clipboard), read
 // from the file `from` when it is given; or nothing after saying why.
 std::optional<SOURCEDEVENT> READEVENT(KESTREL::CLIPBOARDCONTENTTYPE format, const char* from);
+
+// The event a command's arguments name: its FORMAT and --from FILE.
+std::optional<SOURCEDEVENT> EVENTOFARGUMENTS(const ARGUMENTS& arguments);
 
 } // namespace PAGEWRIGHT
 

@@ -32,6 +32,8 @@ std::string CANNOTWRITE(const std::string& target, const std::string& reason) {
 }
 
 const char* const NOEVENTDATA = "no event data on the clipboard";
+const char* const NOTEXTONCLIPBOARD = "no text on the clipboard";
+const char* const UNREADABLETEXT = "the clipboard's text cannot be read";
 const char* const CLIPBOARDWRITEFAILED = "could not write to the clipboard";
 std::string TEXTISNOTEVENTDATA() {
     return "format " + std::to_string(KESTREL::CB_TEXT) + " is text, not event data";

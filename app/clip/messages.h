@@ -19,6 +19,8 @@ std::string CANNOTREAD(const std::string& source, const std::string& reason);
 std::string CANNOTWRITE(const std::string& target, const std::string& reason);
 
 extern const char* const NOEVENTDATA;
+extern const char* const NOTEXTONCLIPBOARD;
+extern const char* const UNREADABLETEXT;
 extern const char* const CLIPBOARDWRITEFAILED;
 std::string TEXTISNOTEVENTDATA();
 

@@ -1,0 +1,91 @@
+// Event trees as listings: the command list as the editor shows it, one line
+// per command, which reads back to exactly the bytes the encoders write for
+// the tree; and plain dialogue, which is already a listing.
+// docs/event-listing.md describes the form.
+#ifndef PAGEWRIGHT_EVENTLISTING_EVENT_LISTING_H
+#define PAGEWRIGHT_EVENTLISTING_EVENT_LISTING_H
+
+#include "codepage.h"
+#include "kestrel_internal.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace PAGEWRIGHT {
+
+// The kinds of things that the editor numbers and the database names.
+enum class IDKIND : std::uint8_t {
+    SWITCH,
+    VARIABLE,
+    ITEM,
+    ACTOR,
+    SKILL,
+    TROOP,
+    ENEMY,
+    STATE,
+    ANIMATION,
+    TILESET,
+    TERRAIN,
+    ATTRIBUTE,
+    COMMONEVENT,
+    BATTLECOMMAND,
+    CLASS,
+    MAPEVENT,
+    MAP,
+};
+
+// Where a listing takes the names of ids from: the game's database, as text.
+// Null for an id the database does not name.
+class IDNAMES {
+public:
+    virtual ~IDNAMES() = default;
+    virtual const std::string* NAMEOF(IDKIND kind, std::int32_t id) const = 0;
+};
+
+// The tree, decoded from `format`, as a listing ending in a line end.
+std::string LISTEVENT(KESTREL::CLIPBOARDCONTENTTYPE format, const KESTREL::EVENT& event,
+                      const CODEPAGE& codepage, const IDNAMES* names = nullptr);
+
+// What a listing that cannot be read gets: the line (counted from 1) and what
+// is wrong with it.
+class LISTINGERROR : public std::runtime_error {
+public:
+    LISTINGERROR(std::size_t line, const std::string& what)
+        : std::runtime_error(std::to_string(line) + ": " + what), line_(line) {}
+    std::size_t LINE() const { return line_; }
+
+private:
+    std::size_t line_;
+};
+
+struct LISTINGWARNING {
+    std::size_t line;
+    std::string what;
+};
+
+struct LISTEDEVENT {
+    KESTREL::CLIPBOARDCONTENTTYPE format{};
+    KESTREL::EVENTTREE tree;
+    // What the listing says that the editor never makes, or a message box
+    // that the game cannot show as written; the tree holds it as written.
+    std::vector<LISTINGWARNING> warnings;
+};
+
+// Inputs larger than this are refused before they are read, as JSON is.
+constexpr std::size_t MAXLISTINGBYTES = std::size_t{16} << 20;
+
+// The tree a listing describes, built from the allocation families of
+// kestrel.h. Throws LISTINGERROR.
+LISTEDEVENT READLISTING(std::string_view text, const CODEPAGE& codepage);
+
+// Whether the text is JSON rather than a listing: a listing never begins
+// with "{".
+bool ISJSON(std::string_view text);
+
+} // namespace PAGEWRIGHT
+
+#endif
