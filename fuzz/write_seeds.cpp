@@ -1,9 +1,10 @@
 // Writes the seed inputs of the fuzz targets: the test fixtures and, when
-// PAGEWRIGHT_CORPUS is set, every file of the real data; for the JSON reader,
-// their JSON, of the smaller files only.
-// Usage: write_seeds FOLDER  (makes FOLDER/decode, FOLDER/roundtrip and FOLDER/json)
+// PAGEWRIGHT_CORPUS is set, every file of the real data; for the JSON and the
+// listing readers, their JSON and listings, of the smaller files only.
+// Usage: write_seeds FOLDER  (makes FOLDER/decode, roundtrip, json and listing)
 #include "corpus.h"
 #include "event_json.h"
+#include "event_listing.h"
 #include "fixtures.h"
 #include "formats.h"
 
@@ -32,6 +33,13 @@ void WRITEJSONSEED(const std::filesystem::path& path, KESTREL::CLIPBOARDCONTENTT
     if (tree) WRITESEED(path, PAGEWRIGHT::EXPORTEVENT(format, *tree, *codepage));
 }
 
+void WRITELISTINGSEED(const std::filesystem::path& path, KESTREL::CLIPBOARDCONTENTTYPE format,
+                      const std::string& content) {
+    static const auto codepage = PAGEWRIGHT::CODEPAGE::OPEN(932);
+    const EVENTTREE tree = DECODE(format, content);
+    if (tree) WRITESEED(path, PAGEWRIGHT::LISTEVENT(format, *tree, *codepage));
+}
+
 void WRITESEEDS(const std::filesystem::path& folder, const std::string& name,
                 KESTREL::CLIPBOARDCONTENTTYPE format, const std::string& content) {
     WRITESEED(folder / "decode" / name,
@@ -39,6 +47,7 @@ void WRITESEEDS(const std::filesystem::path& folder, const std::string& name,
     WRITESEED(folder / "roundtrip" / name, content);
     if (format != KESTREL::CB_TEXT && content.size() <= LARGESTJSONSEEDCONTENT) {
         WRITEJSONSEED(folder / "json" / name, format, content);
+        WRITELISTINGSEED(folder / "listing" / name, format, content);
     }
 }
 
@@ -53,6 +62,7 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(folder / "decode");
     std::filesystem::create_directories(folder / "roundtrip");
     std::filesystem::create_directories(folder / "json");
+    std::filesystem::create_directories(folder / "listing");
     int written = 0;
     for (const auto& [format, content] : RICHCONTENTS()) {
         WRITESEEDS(folder, "fixture-" + std::to_string(format), format, content);
