@@ -3,6 +3,7 @@
 // every encoder writes the tree.
 #include "event_json.h"
 #include "formats.h"
+#include "text_inputs.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -11,22 +12,18 @@
 using namespace KESTREL;
 using namespace PAGEWRIGHT;
 
-// A code page with multi-byte characters, invalid sequences and bytes that
-// only the bytes form keeps.
-const std::uint32_t FUZZCODEPAGE = 932;
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::unique_ptr<CODEPAGE> codepage = CODEPAGE::OPEN(FUZZCODEPAGE);
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const CODEPAGE& codepage = FUZZCODEPAGE();
+    const std::string_view text = TEXTOF(data, size);
     IMPORTEDEVENT imported;
     try {
-        imported = IMPORTEVENT(text, *codepage);
+        imported = IMPORTEVENT(text, codepage);
     } catch (const JSONERROR&) {
         return 0;
     }
-    const std::string json = EXPORTEVENT(imported.format, *imported.tree, *codepage);
-    const IMPORTEDEVENT again = IMPORTEVENT(json, *codepage);
-    if (EXPORTEVENT(again.format, *again.tree, *codepage) != json) {
+    const std::string json = EXPORTEVENT(imported.format, *imported.tree, codepage);
+    const IMPORTEDEVENT again = IMPORTEVENT(json, codepage);
+    if (EXPORTEVENT(again.format, *again.tree, codepage) != json) {
         std::fprintf(stderr, "the export of an imported tree read back differently:\n%s",
                      json.c_str());
         std::abort();

@@ -3,6 +3,7 @@
 // writes as the first.
 #include "event_listing.h"
 #include "formats.h"
+#include "text_inputs.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -11,21 +12,17 @@
 using namespace KESTREL;
 using namespace PAGEWRIGHT;
 
-// A code page with multi-byte characters, invalid sequences and bytes that
-// only escapes keep.
-const std::uint32_t FUZZCODEPAGE = 932;
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::unique_ptr<CODEPAGE> codepage = CODEPAGE::OPEN(FUZZCODEPAGE);
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const CODEPAGE& codepage = FUZZCODEPAGE();
+    const std::string_view text = TEXTOF(data, size);
     LISTEDEVENT listed;
     try {
-        listed = READLISTING(text, *codepage);
+        listed = READLISTING(text, codepage);
     } catch (const LISTINGERROR&) {
         return 0;
     }
-    const std::string listing = LISTEVENT(listed.format, *listed.tree, *codepage);
-    const LISTEDEVENT again = READLISTING(listing, *codepage);
+    const std::string listing = LISTEVENT(listed.format, *listed.tree, codepage);
+    const LISTEDEVENT again = READLISTING(listing, codepage);
     for (const CLIPBOARDCONTENTTYPE target : EVENTFORMATNUMBERS) {
         if (ENCODECONTENT(target, listed.tree.get(), 1, 0, -1) !=
             ENCODECONTENT(target, again.tree.get(), 1, 0, -1)) {

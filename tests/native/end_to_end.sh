@@ -6,18 +6,9 @@ set -euo pipefail
 programs=$1
 sample=$2
 version=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export PAGEWRIGHT_CLIPBOARD_DIR=$work/clipboard
-
-clip() { "$programs/pagewright-clip" "$@"; }
-convert() { "$programs/pagewright" >"$work/out" 2>&1 <"${1:-/dev/null}"; }
-fail() {
-    echo "FAIL: $*" >&2
-    [ -f "$work/out" ] && sed 's/^/  | /' "$work/out" >&2
-    exit 1
-}
-expect_output() { grep -qF -- "$1" "$work/out" || fail "expected output '$1'"; }
+source "$(dirname "$0")/lib.sh"
+convert() { "$programs/pagewright" >"$work/said" 2>&1 <"${1:-/dev/null}"; }
+expect_output() { grep -qF -- "$1" "$work/said" || fail "expected output '$1'"; }
 expect_formats() {
     [ "$(clip formats | cut -f1 | tr '\n' ' ')" = "$1" ] || fail "expected formats '$1', got '$(clip formats | cut -f1 | tr '\n' ' ')'"
 }
@@ -27,7 +18,7 @@ clip load 563 "$sample"
 convert
 expect_output "Successfully converted: Map event -> Monster group"
 expect_formats "578 "
-clip dump >"$work/out"
+clip dump >"$work/said"
 expect_output 'EVENT kind=3 id=1 x=0 y=0 name="Village Gate" pages=2'
 
 # Saving gives back exactly what was loaded.
@@ -48,7 +39,7 @@ expect_output "* 3  Battle event page"
 expect_output "Successfully converted: Event command(s) -> Battle event page"
 expect_formats "565 "
 choose 'x\n9\n0\n'
-[ "$(grep -o 'Choose 0-4' "$work/out" | wc -l)" = 3 ] || fail "a wrong answer must ask again"
+[ "$(grep -o 'Choose 0-4' "$work/said" | wc -l)" = 3 ] || fail "a wrong answer must ask again"
 expect_output "Successfully converted: Event command(s) -> Map event"
 expect_formats "563 "
 choose ' 4 \r\n'
@@ -56,7 +47,7 @@ expect_output "Successfully converted: Event command(s) -> Common event"
 expect_formats "584 "
 for declined in 'cancel\n' ''; do
     choose "$declined"
-    grep -q "Successfully" "$work/out" && fail "declining must not convert"
+    grep -q "Successfully" "$work/said" && fail "declining must not convert"
     expect_formats "566 "
     clip save 566 "$work/kept"
     cmp -s "$commands" "$work/kept" || fail "declining must leave the commands as they were"
@@ -75,17 +66,17 @@ expect_formats "1 "
 # Asking for help or the version converts nothing; any other argument is
 # refused.
 clip load 563 "$sample"
-"$programs/pagewright" --help >"$work/out" || fail "--help must succeed"
+"$programs/pagewright" --help >"$work/said" || fail "--help must succeed"
 expect_output "usage: pagewright"
-"$programs/pagewright" --version >"$work/out" || fail "--version must succeed"
+"$programs/pagewright" --version >"$work/said" || fail "--version must succeed"
 expect_output "pagewright $version"
 rc=0
-"$programs/pagewright" --frobnicate >/dev/null 2>"$work/out" || rc=$?
+"$programs/pagewright" --frobnicate >/dev/null 2>"$work/said" || rc=$?
 [ "$rc" = 2 ] || fail "an unknown argument must exit with 2, not $rc"
 expect_output "usage: pagewright"
 expect_formats "563 "
 for help in help --help; do
-    clip "$help" >"$work/out" || fail "pagewright-clip $help must succeed"
+    clip "$help" >"$work/said" || fail "pagewright-clip $help must succeed"
     expect_output "usage: pagewright-clip"
 done
 
@@ -95,7 +86,7 @@ done
 (
     ulimit -f 0
     exec "$programs/pagewright" </dev/null 2>&1
-) | cat >"$work/out" || fail "the converter did not survive a file-size limit"
+) | cat >"$work/said" || fail "the converter did not survive a file-size limit"
 expect_output "Could not write to the clipboard. Nothing was converted."
 expect_formats "563 "
 [ -z "$(find "$PAGEWRIGHT_CLIPBOARD_DIR" -name '.incoming-*')" ] || fail "a temporary file was left"
@@ -108,7 +99,7 @@ chmod 000 "$PAGEWRIGHT_CLIPBOARD_DIR/563"
 if [ "$(id -u)" = 0 ]; then
     chmod 711 "$work" "$PAGEWRIGHT_CLIPBOARD_DIR"
     setpriv --reuid=65534 --regid=65534 --clear-groups "$programs/pagewright" \
-        </dev/null >"$work/out" 2>&1
+        </dev/null >"$work/said" 2>&1
 else
     convert
 fi
@@ -125,27 +116,27 @@ rc=0
 (
     ulimit -f 0
     exec "$programs/pagewright-clip" save 563 "$work/kept.bin" 2>&1
-) | cat >"$work/out" || rc=$?
+) | cat >"$work/said" || rc=$?
 [ "$rc" != 0 ] || fail "a save past the file-size limit must fail"
 expect_output "cannot write $work/kept.bin"
 [ "$(cat "$work/kept.bin")" = precious ] || fail "a failed save changed the file"
 [ -z "$(find "$work" -maxdepth 1 -name 'kept.bin.*')" ] || fail "a failed save left a file"
 
 # The tool's errors.
-clip load 563 "$work/missing" 2>"$work/out" && fail "a missing file must fail"
+clip load 563 "$work/missing" 2>"$work/said" && fail "a missing file must fail"
 expect_output "cannot read"
-clip load 999 "$sample" 2>"$work/out" && fail "an unknown format must fail"
+clip load 999 "$sample" 2>"$work/said" && fail "an unknown format must fail"
 expect_output "unknown format 999"
 clip clear
-clip save 563 "$work/none" 2>"$work/out" && fail "saving an absent format must fail"
+clip save 563 "$work/none" 2>"$work/said" && fail "saving an absent format must fail"
 expect_output "no data of format 563"
-clip dump 2>"$work/out" && fail "dumping an empty clipboard must fail"
+clip dump 2>"$work/said" && fail "dumping an empty clipboard must fail"
 expect_output "no event data"
 # Arguments that the usage line does not allow.
 for wrong in "save 563" "dump 563 564" "export --frob 1" "export -o a -o b" "export -o" "frob"; do
     rc=0
     # shellcheck disable=SC2086
-    clip $wrong >/dev/null 2>"$work/out" || rc=$?
+    clip $wrong >/dev/null 2>"$work/said" || rc=$?
     [ "$rc" = 2 ] || fail "'pagewright-clip $wrong' must exit with 2, not $rc"
     expect_output "usage: pagewright-clip"
 done

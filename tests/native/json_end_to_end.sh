@@ -10,18 +10,7 @@ set -euo pipefail
 programs=$1
 samples=$2
 schema=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export PAGEWRIGHT_CLIPBOARD_DIR=$work/clipboard
-unset PAGEWRIGHT_CODEPAGE
-
-clip() { "$programs/pagewright-clip" "$@"; }
-fail() {
-    echo "FAIL: $*" >&2
-    [ -f "$work/err" ] && sed 's/^/  | /' "$work/err" >&2
-    exit 1
-}
-same() { cmp -s "$1" "$2" || fail "$3"; }
+source "$(dirname "$0")/lib.sh"
 exports=$work/exports
 mkdir -p "$exports"
 
@@ -82,13 +71,13 @@ for case in "${bad[@]}"; do
     for destination in clipboard file; do
         rc=0
         if [ $destination = clipboard ]; then
-            clip import "$work/bad.json" 2>"$work/err" || rc=$?
+            clip import "$work/bad.json" 2>"$work/said" || rc=$?
         else
-            clip import "$work/bad.json" --to "$work/out" 2>"$work/err" || rc=$?
+            clip import "$work/bad.json" --to "$work/out" 2>"$work/said" || rc=$?
         fi
         [ "$rc" = 1 ] || fail "'$expected': exit code $rc"
-        [ "$(wc -l <"$work/err")" = 1 ] || fail "'$expected': not one line"
-        grep -qF "pagewright-clip: $work/bad.json: $expected" "$work/err" ||
+        [ "$(wc -l <"$work/said")" = 1 ] || fail "'$expected': not one line"
+        grep -qF "pagewright-clip: $work/bad.json: $expected" "$work/said" ||
             fail "'$expected' not said"
     done
     diff -r "$work/clipboard-before" "$PAGEWRIGHT_CLIPBOARD_DIR" >/dev/null ||
@@ -97,7 +86,7 @@ for case in "${bad[@]}"; do
 done
 [ -z "$(find "$work" -name '*.incoming-*')" ] || fail "a temporary file was left"
 clip clear
-clip export -o "$work/out" 2>"$work/err" && fail "export from an empty clipboard must fail"
+clip export -o "$work/out" 2>"$work/said" && fail "export from an empty clipboard must fail"
 [ "$(cat "$work/out")" = kept ] || fail "a failed export changed its output file"
 
 # Real data: the second round gives the bytes of the first (the first may

@@ -7,18 +7,7 @@
 set -euo pipefail
 programs=$1
 samples=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export PAGEWRIGHT_CLIPBOARD_DIR=$work/clipboard
-unset PAGEWRIGHT_CODEPAGE
-
-clip() { "$programs/pagewright-clip" "$@"; }
-fail() {
-    echo "FAIL: $*" >&2
-    [ -f "$work/err" ] && sed 's/^/  | /' "$work/err" >&2
-    exit 1
-}
-same() { cmp -s "$1" "$2" || fail "$3"; }
+source "$(dirname "$0")/lib.sh"
 
 # The sample data is the encoder's own writing: its listing, read back, gives
 # the same bytes, through a file, standard input and the clipboard's text.
@@ -43,8 +32,8 @@ done
 
 # Dialogue: message boxes of four lines, with a warning that names its line.
 printf 'One.\nTwo.\nThree.\nFour.\nFive.\n' >"$work/dialogue.txt"
-clip import "$work/dialogue.txt" 2>"$work/err" || fail "dialogue was refused"
-grep -qF "$work/dialogue.txt:5: warning: a message box shows 4 lines" "$work/err" ||
+clip import "$work/dialogue.txt" 2>"$work/said" || fail "dialogue was refused"
+grep -qF "$work/dialogue.txt:5: warning: a message box shows 4 lines" "$work/said" ||
     fail "no warning for the fifth line"
 [ "$(clip formats | cut -f1)" = 566 ] || fail "dialogue did not give event commands"
 [ "$(clip list | grep -c '^<>Message: ')" = 2 ] || fail "dialogue did not give two boxes"
@@ -66,10 +55,10 @@ for case in "${bad[@]}"; do
     # shellcheck disable=SC2059
     printf "${case#*|}" >"$work/bad.txt"
     rc=0
-    clip import "$work/bad.txt" --to "$work/out" 2>"$work/err" || rc=$?
+    clip import "$work/bad.txt" --to "$work/out" 2>"$work/said" || rc=$?
     [ "$rc" = 1 ] || fail "'$expected': exit code $rc"
-    [ "$(wc -l <"$work/err")" = 1 ] || fail "'$expected': not one line"
-    grep -qF "pagewright-clip: $work/bad.txt:$expected" "$work/err" || fail "'$expected' not said"
+    [ "$(wc -l <"$work/said")" = 1 ] || fail "'$expected': not one line"
+    grep -qF "pagewright-clip: $work/bad.txt:$expected" "$work/said" || fail "'$expected' not said"
     clip import "$work/bad.txt" 2>/dev/null && fail "'$expected' went onto the clipboard"
     diff -r "$work/clipboard-before" "$PAGEWRIGHT_CLIPBOARD_DIR" >/dev/null ||
         fail "'$expected': the clipboard changed"

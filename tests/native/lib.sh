@@ -1,0 +1,17 @@
+# Sourced by the native end-to-end scripts, after they set `programs`: a
+# private clipboard folder in a working folder that goes when the script
+# ends, the clipboard tool, and failing with what the last command said
+# (the file $work/said).
+set -euo pipefail
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export PAGEWRIGHT_CLIPBOARD_DIR=$work/clipboard
+unset PAGEWRIGHT_CODEPAGE
+
+clip() { "$programs/pagewright-clip" "$@"; }
+fail() {
+    echo "FAIL: $*" >&2
+    [ -f "$work/said" ] && sed 's/^/  | /' "$work/said" >&2
+    exit 1
+}
+same() { cmp -s "$1" "$2" || fail "$3"; }
