@@ -3,7 +3,8 @@
 # corpus: the converter on the largest that converts without asking for a
 # target, each run finding it freshly loaded on a clipboard folder of its own;
 # pagewright-clip export (of it on the clipboard, as JSON into a file) and
-# import (of that JSON, onto the clipboard) on the largest of all.
+# import (of that JSON, onto the clipboard) on the largest of all, and list
+# (as a listing into a file) and import of that listing.
 #
 #   PAGEWRIGHT_CORPUS=<folder> bench/converter-run.sh
 #
@@ -54,3 +55,10 @@ echo "export and import of $event ($(stat -c %s "$event") bytes, format $format,
     "$(stat -c %s "$work/event.json") bytes of JSON in code page $PAGEWRIGHT_CODEPAGE)"
 timed export "$clip load $format $event" "$clip export -o $work/exported.json"
 timed import "$clip clear" "$clip import $work/event.json"
+
+"$clip" load "$format" "$event"
+"$clip" list -o "$work/event.txt"
+echo "list and import of it as a listing ($(stat -c %s "$work/event.txt") bytes," \
+    "$(wc -l <"$work/event.txt") lines)"
+timed list "$clip load $format $event" "$clip list -o $work/listed.txt"
+timed "import of the listing" "$clip clear" "$clip import $work/event.txt"
