@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program's main job on a bundled sample: a map event goes on a private
 # clipboard, one run of pagewright turns it into a monster group, and the
-# clipboard tool shows the result.
+# clipboard tool lists the result.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -21,4 +21,4 @@ echo "--- pagewright says:"
 build/native/app/pagewright
 echo "--- on the clipboard after:"
 "$clip" formats
-"$clip" dump
+"$clip" list
