@@ -502,25 +502,24 @@ private:
         return false;
     }
 
+    // Whole seconds, a point and one digit of tenths, as TENTHSTEXT writes.
     bool READTENTHS(std::int32_t& value) {
-        const std::size_t start = cursor_.POSITION();
-        const bool negative = cursor_.TAKE("-");
-        std::int32_t whole = 0;
-        std::int32_t tenth = 0;
-        const std::size_t fraction = cursor_.POSITION() + 1;
-        if (cursor_.REST().substr(0, 1) != "-" && cursor_.INTEGER(whole) && cursor_.TAKE(".") &&
-            cursor_.POSITION() == fraction + std::to_string(whole).size() && whole >= 0 &&
-            !cursor_.END() && cursor_.REST()[0] >= '0' && cursor_.REST()[0] <= '9') {
-            tenth = cursor_.REST()[0] - '0';
-            cursor_.MOVETO(cursor_.POSITION() + 1);
-            const std::int64_t tenths = (std::int64_t{whole} * 10 + tenth) * (negative ? -1 : 1);
-            if (tenths >= INT32_MIN && tenths <= INT32_MAX) {
-                value = static_cast<std::int32_t>(tenths);
-                return true;
-            }
+        const std::string_view rest = cursor_.REST();
+        const std::size_t sign = rest.substr(0, 1) == "-" ? 1 : 0;
+        const std::size_t point = rest.find_first_not_of("0123456789", sign);
+        constexpr std::size_t MOSTDIGITS = 9;
+        if (point == std::string_view::npos || point == sign || point - sign > MOSTDIGITS ||
+            rest[point] != '.' || point + 1 >= rest.size() || rest[point + 1] < '0' ||
+            rest[point + 1] > '9') {
+            return false;
         }
-        cursor_.MOVETO(start);
-        return false;
+        const std::int64_t tenths =
+            std::stoll(std::string(rest.substr(sign, point - sign))) * 10 + (rest[point + 1] - '0');
+        const std::int64_t signed_tenths = sign ? -tenths : tenths;
+        if (signed_tenths < INT32_MIN || signed_tenths > INT32_MAX) return false;
+        value = static_cast<std::int32_t>(signed_tenths);
+        cursor_.MOVETO(cursor_.POSITION() + point + 2);
+        return true;
     }
 
     bool ACCEPT(const PART& part, std::int32_t value, std::int32_t selection, FRAMES frames,
