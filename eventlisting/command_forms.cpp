@@ -17,8 +17,6 @@
 //                          V[V[0005]])
 //   {N=V}      parameter N is V; {N=$M}: it equals parameter M; {N=case}: it
 //              counts the cases of its block before it
-//   {#N}       the command has N parameters, not one more than the highest
-//              parameter the pattern names
 //   {s}        the command's text: to the end of the line, or up to the
 //              literal text that ends the pattern; as it stands where it can,
 //              else quoted
@@ -27,8 +25,9 @@
 //   {>NAME}    one of the alternatives of the named group, first that fits;
 //              {>NAME+K} with their parameter numbers raised by K
 //
-// A parameter that the pattern does not name is 0; parameters past the
-// pattern's are written as " +[7, 8]" after it. Where one code has several
+// The command has one parameter more than the highest the pattern names; one
+// that the pattern does not name is 0; parameters past the pattern's are
+// written as " +[7, 8]" after it. Where one code has several
 // forms, a line takes the first that says it exactly.
 #include "command_forms.h"
 

@@ -15,10 +15,8 @@ enum class PARTKIND : std::uint8_t {
     CONSTANT,
     SAME,
     CASEINDEX,
-    COUNT,
     TEXT,
     QUOTEDTEXT,
-    NOTEXT,
     STEPS,
     GROUP,
 };
@@ -135,13 +133,8 @@ PART SLOTOF(std::string_view pattern, std::string_view body, std::size_t offset)
         part.kind = PARTKIND::TEXT;
     } else if (body == "s:quoted") {
         part.kind = PARTKIND::QUOTEDTEXT;
-    } else if (body == "s=") {
-        part.kind = PARTKIND::NOTEXT;
     } else if (body == "route") {
         part.kind = PARTKIND::STEPS;
-    } else if (body.front() == '#') {
-        part.kind = PARTKIND::COUNT;
-        part.index = INDEXOF(pattern, body.substr(1), offset);
     } else if (body.front() == '>') {
         part.kind = PARTKIND::GROUP;
         const std::size_t plus = body.find('+');
@@ -203,27 +196,22 @@ std::vector<PART> COMPILE(std::string_view pattern, std::size_t offset) {
 }
 
 // The number of parameters the parts name, one more than the highest.
-void COUNTNAMED(const std::vector<PART>& parts, std::size_t& count, bool& counted) {
+void COUNTNAMED(const std::vector<PART>& parts, std::size_t& count) {
     for (const PART& part : parts) {
         switch (part.kind) {
-        case PARTKIND::COUNT:
-            count = part.index;
-            counted = true;
-            break;
         case PARTKIND::NUMBER:
-            if (!counted)
-                count = std::max({count, part.index + 1, part.selected ? part.selector + 1 : 0});
+            count = std::max({count, part.index + 1, part.selected ? part.selector + 1 : 0});
             break;
         case PARTKIND::CONSTANT:
         case PARTKIND::CASEINDEX:
-            if (!counted) count = std::max(count, part.index + 1);
+            count = std::max(count, part.index + 1);
             break;
         case PARTKIND::SAME:
-            if (!counted) count = std::max({count, part.index + 1, part.other + 1});
+            count = std::max({count, part.index + 1, part.other + 1});
             break;
         case PARTKIND::GROUP:
             for (const std::vector<PART>& alternative : part.alternatives)
-                COUNTNAMED(alternative, count, counted);
+                COUNTNAMED(alternative, count);
             break;
         default:
             break;
@@ -294,8 +282,6 @@ bool WRITEPART(const PART& part, WRITING& writing) {
     case PARTKIND::LITERAL:
         writing.text += part.literal;
         return true;
-    case PARTKIND::COUNT:
-        return true;
     case PARTKIND::CONSTANT:
         name(part.index);
         return parameters[part.index] == part.value;
@@ -305,8 +291,6 @@ bool WRITEPART(const PART& part, WRITING& writing) {
     case PARTKIND::CASEINDEX:
         name(part.index);
         return parameters[part.index] == writing.settings.cases;
-    case PARTKIND::NOTEXT:
-        return writing.command.text.empty();
     case PARTKIND::QUOTEDTEXT:
         writing.text += QUOTEDTEXT(writing.command.text, writing.settings.codepage);
         return true;
@@ -394,9 +378,6 @@ public:
         case PARTKIND::CASEINDEX:
             reading.named[part.index] = true;
             reading.constraints.push_back(&part);
-            return READ(std::move(frames), std::move(reading), result);
-        case PARTKIND::COUNT:
-        case PARTKIND::NOTEXT:
             return READ(std::move(frames), std::move(reading), result);
         case PARTKIND::QUOTEDTEXT:
             return cursor_.QUOTED(reading.text) &&
@@ -571,8 +552,7 @@ private:
 } // namespace
 
 FORMPATTERN::FORMPATTERN(std::string_view pattern) : parts_(COMPILE(pattern, 0)) {
-    bool counted = false;
-    COUNTNAMED(parts_, count_, counted);
+    COUNTNAMED(parts_, count_);
     tail_allowed_ = !ENDSLINE(parts_);
     if (!parts_.empty() && parts_.front().kind == PARTKIND::LITERAL) lead_ = parts_.front().literal;
 }
