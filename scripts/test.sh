@@ -31,7 +31,7 @@ for preset in native sanitize; do
     stage "$preset"
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset"
-    ctest --preset "$preset"
+    ctest --preset "$preset" -j "$(nproc)"
 done
 
 stage fuzz
@@ -52,7 +52,7 @@ fi
 stage windows
 cmake --preset windows >/dev/null
 cmake --build --preset windows
-ctest --preset windows
+ctest --preset windows -j "$(nproc)"
 cpack --preset windows
 stage ""
 ccache --show-stats | grep -E 'Hits|Misses' || true
