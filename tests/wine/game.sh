@@ -17,6 +17,8 @@ game=$case_dir/game
 mkdir "$game"
 cp "$PAGEWRIGHT_FIXTURES/game/RPG_RT.ldb" "$game/rpg_rt.LDB"
 cp "$PAGEWRIGHT_FIXTURES/game/Map0001.lmu" "$game/MAP0001.lmu"
+# Beside them, a file whose name the ANSI code page cannot spell.
+printf 'notes' >"$game/門番の小屋.txt"
 
 for taken in map1/event1=563 troop1/page1=565 common1/commands=566 troop1=578; do
     selector=${taken%=*}
