@@ -54,11 +54,7 @@ snapshot before
 wine "$WINETOOL_EXE" lock "Z:$game/MAP0001.lmu" 5000 "Z:$case_dir/locked" \
     >"$case_dir/locker.out" 2>"$case_dir/locker.err" &
 locker=$!
-for _ in $(seq 200); do
-    [ -e "$case_dir/locked" ] && break
-    sleep 0.05
-done
-[ -e "$case_dir/locked" ] || fail "the map was not locked: $(cat "$case_dir/locker.err")"
+wait_for "$case_dir/locked" || fail "the map was not locked: $(cat "$case_dir/locker.err")"
 rc=0
 wine "$PAGEWRIGHT_CLIP_EXE" take "Z:$game" map1/event1 >"$case_dir/clip.out" \
     2>"$case_dir/clip.err" || rc=$?
