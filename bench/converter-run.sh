@@ -4,7 +4,9 @@
 # target, each run finding it freshly loaded on a clipboard folder of its own;
 # pagewright-clip export (of it on the clipboard, as JSON into a file) and
 # import (of that JSON, onto the clipboard) on the largest of all, and list
-# (as a listing into a file) and import of that listing.
+# (as a listing into a file) and import of that listing; and pagewright-clip
+# events of the largest game beside the corpus (by the bytes of its files) and
+# of the one with the most maps.
 #
 #   PAGEWRIGHT_CORPUS=<folder> bench/converter-run.sh
 #
@@ -62,3 +64,17 @@ echo "list and import of it as a listing ($(stat -c %s "$work/event.txt") bytes,
     "$(wc -l <"$work/event.txt") lines)"
 timed list "$clip load $format $event" "$clip list -o $work/listed.txt"
 timed "import of the listing" "$clip clear" "$clip import $work/event.txt"
+
+bytes_of() { du -sb "$1" | cut -f 1; }
+maps_of() { find "$1" -iname 'map*.lmu' | wc -l; }
+# The game whose figure, by the function named, is the highest.
+game_by() {
+    for folder in "$corpus"/../games/*/; do
+        echo "$("$1" "$folder") $(realpath "$folder")"
+    done | sort -n | tail -n 1 | cut -d ' ' -f 2-
+}
+printf '%s\n' "$(game_by bytes_of)" "$(game_by maps_of)" | sort -u | while read -r game; do
+    echo "events of $game ($(maps_of "$game") maps, $(bytes_of "$game") bytes," \
+        "$("$clip" events "$game" | wc -l) lines)"
+    timed events true "$clip events $game"
+done

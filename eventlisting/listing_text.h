@@ -7,6 +7,7 @@
 #define PAGEWRIGHT_EVENTLISTING_LISTING_TEXT_H
 
 #include "codepage.h"
+#include "event_listing.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -26,9 +27,6 @@ public:
 // UTF-8 text as bytes of the code page; throws TEXTFAULT for a character the
 // code page has no place for.
 std::string BYTESOFTEXT(std::string_view text, const CODEPAGE& codepage);
-
-// The bytes quoted.
-std::string QUOTEDTEXT(std::string_view bytes, const CODEPAGE& codepage);
 
 // The bytes as they stand, where a line can hold them so and reading them
 // back to the line's end gives them again: not empty, no control character,

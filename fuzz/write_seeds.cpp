@@ -1,12 +1,16 @@
 // Writes the seed inputs of the fuzz targets: the test fixtures and, when
 // PAGEWRIGHT_CORPUS is set, every file of the real data; for the JSON and the
-// listing readers, their JSON and listings, of the smaller files only.
-// Usage: write_seeds FOLDER  (makes FOLDER/decode, roundtrip, json and listing)
+// listing readers, their JSON and listings, of the smaller files only; for the
+// game file reader, the sample game's files and, when PAGEWRIGHT_CORPUS is
+// set, every file of the games beside it.
+// Usage: write_seeds FOLDER  (makes FOLDER/decode, roundtrip, json, listing
+// and gamefile)
 #include "corpus.h"
 #include "event_json.h"
 #include "event_listing.h"
 #include "fixtures.h"
 #include "formats.h"
+#include "game_fixtures.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -63,6 +67,7 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(folder / "roundtrip");
     std::filesystem::create_directories(folder / "json");
     std::filesystem::create_directories(folder / "listing");
+    std::filesystem::create_directories(folder / "gamefile");
     int written = 0;
     for (const auto& [format, content] : RICHCONTENTS()) {
         WRITESEEDS(folder, "fixture-" + std::to_string(format), format, content);
@@ -75,6 +80,21 @@ int main(int argc, char** argv) {
         WRITESEEDS(folder, name, static_cast<KESTREL::CLIPBOARDCONTENTTYPE>(file.format),
                    FILEBYTES(file.path));
         ++written;
+    }
+    WRITESEED(folder / "gamefile" / "sample-map", SAMPLEMAPFILE());
+    WRITESEED(folder / "gamefile" / "sample-database", SAMPLEDATABASE());
+    written += 2;
+    if (CORPUSFOLDER()) {
+        for (const auto& game : std::filesystem::directory_iterator(GAMESFOLDER())) {
+            if (!game.is_directory()) continue;
+            for (const auto& file : std::filesystem::directory_iterator(game)) {
+                WRITESEED(
+                    folder / "gamefile" /
+                        (game.path().filename().string() + "-" + file.path().filename().string()),
+                    FILEBYTES(file.path()));
+                ++written;
+            }
+        }
     }
     std::printf("%d seeds in %s\n", written + 1, folder.c_str());
     return 0;

@@ -3,6 +3,7 @@
 #include "alternatives.h"
 #include "codepage_choice.h"
 #include "event_formats.h"
+#include "messages.h"
 
 #include <cstdio>
 #include <cstring>
@@ -17,21 +18,34 @@ constexpr COMMAND COMMANDS[] = {
     {"save", "FORMAT FILE", "write the format's content to FILE", SAVECOMMAND},
     {"load", "FORMAT FILE", "put FILE's bytes on the clipboard under FORMAT, alone", LOADCOMMAND},
     {"clear", "", "empty the clipboard", CLEARCOMMAND},
-    {"dump", "[FORMAT]", "the decoded tree of FORMAT, or of the first event format", DUMPCOMMAND},
-    {"export", "[FORMAT] [--codepage CP] [--from FILE] [-o OUT]",
+    {"dump", "[FORMAT] [--game GAME SELECTOR]",
+     "the decoded tree of FORMAT, or of the first event format; with --game, of the content "
+     "SELECTOR names in GAME",
+     DUMPCOMMAND},
+    {"export", "[FORMAT] [--codepage CP] [--from FILE] [--game GAME SELECTOR] [-o OUT]",
      "the decoded tree as JSON, on standard output or into OUT: of FORMAT, or of the first "
-     "event format on the clipboard; with --from, of FILE, a content as save writes it",
+     "event format on the clipboard; with --from, of FILE, a content as save writes it; with "
+     "--game, of the content SELECTOR names in GAME",
      EXPORTCOMMAND},
-    {"list", "[FORMAT] [--codepage CP] [--from FILE] [-o OUT] [--as-text]",
+    {"list", "[FORMAT] [--codepage CP] [--from FILE] [--game GAME SELECTOR] [-o OUT] [--as-text]",
      "the event as a listing, as the editor shows its commands: on standard output, into "
      "OUT, or with --as-text onto the clipboard as text, in place of the event; of FORMAT, "
-     "or of the first event format on the clipboard; with --from, of FILE",
+     "or of the first event format on the clipboard; with --from, of FILE; with --game, of "
+     "the content SELECTOR names in GAME",
      LISTCOMMAND},
     {"import", "[FILE] [--text] [--as FORMAT] [--codepage CP] [--to OUT]",
      "the JSON or listing of FILE (or of standard input, or with --text of the clipboard's "
      "text) onto the clipboard, alone, as the format it names or as FORMAT; with --to, into "
      "OUT as save writes it",
      IMPORTCOMMAND},
+    {"events", "GAME [--codepage CP]",
+     "one line for each map event, monster group and common event of GAME: its selector, its "
+     "name, its position (x,y) or trigger, and its page count",
+     EVENTSCOMMAND},
+    {"take", "GAME SELECTOR",
+     "put the content SELECTOR names in GAME onto the clipboard, alone, framed as the editor "
+     "frames a copy",
+     TAKECOMMAND},
     {"help", "", "this text", HELPCOMMAND},
 };
 
@@ -78,6 +92,10 @@ std::string USAGETEXT() {
             return std::to_string(format) + (format == KESTREL::CB_TEXT ? " (text)" : "");
         });
     text += WRAPPED("FORMAT is a number: " + formats + ".", 0, 0);
+    text += WRAPPED(std::string("GAME is a game's folder, the one that holds RPG_RT.ldb. "
+                                "SELECTOR names one content of it: ") +
+                        SELECTORFORMS + ", with the editor's numbers.",
+                    0, 0);
     text += WRAPPED("CP is the code page of names and texts: " + CODEPAGELIST() +
                         "; without --codepage, PAGEWRIGHT_CODEPAGE, else the system's ANSI "
                         "code page on Windows and 1252 elsewhere. docs/event-json.md "

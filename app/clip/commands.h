@@ -28,6 +28,8 @@ int DUMPCOMMAND(const ARGUMENTS& arguments);
 int EXPORTCOMMAND(const ARGUMENTS& arguments);
 int LISTCOMMAND(const ARGUMENTS& arguments);
 int IMPORTCOMMAND(const ARGUMENTS& arguments);
+int EVENTSCOMMAND(const ARGUMENTS& arguments);
+int TAKECOMMAND(const ARGUMENTS& arguments);
 int HELPCOMMAND(const ARGUMENTS& arguments);
 
 // The command line without the program's name: the command and its

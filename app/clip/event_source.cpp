@@ -2,6 +2,7 @@
 
 #include "event_formats.h"
 #include "files.h"
+#include "game_folder.h"
 #include "messages.h"
 
 #include <cstdint>
@@ -81,10 +82,24 @@ std::optional<SOURCEDEVENT> READEVENT(CLIPBOARDCONTENTTYPE format, const char* f
     return event;
 }
 
+// A game's content names its own format.
 std::optional<SOURCEDEVENT> EVENTOFARGUMENTS(const ARGUMENTS& arguments) {
     CLIPBOARDCONTENTTYPE format{};
     if (!NAMEDFORMAT(arguments.PLAIN(0), format)) return std::nullopt;
-    return READEVENT(format, arguments.VALUE("--from"));
+    const char* from = arguments.VALUE("--from");
+    const char* game = arguments.VALUE("--game");
+    if (!game) return READEVENT(format, from);
+    if (from) {
+        REPORTFAILURE("--from and --game are each a source; give one");
+        return std::nullopt;
+    }
+    if (format != CLIPBOARDCONTENTTYPE{}) {
+        REPORTFAILURE("--game takes the format its SELECTOR names; give no FORMAT");
+        return std::nullopt;
+    }
+    std::optional<TAKENCONTENT> taken = TAKEFROMGAME(game, arguments.VALUE("--game", 1));
+    if (!taken) return std::nullopt;
+    return SOURCEDEVENT{taken->format, EVENTTREE(DECODECONTENT(taken->format, taken->content))};
 }
 
 } // namespace PAGEWRIGHT

@@ -1,7 +1,7 @@
 // Where the commands that read an event take it from: a content of FORMAT in
-// a file, the clipboard's data of FORMAT, or else the clipboard's first event
-// format, whatever text lies beside it. (Only the converter counts text beside
-// event data as no event data.)
+// a file, one of a game's contents, the clipboard's data of FORMAT, or else
+// the clipboard's first event format, whatever text lies beside it. (Only the
+// converter counts text beside event data as no event data.)
 #ifndef PAGEWRIGHT_CLIP_EVENT_SOURCE_H
 #define PAGEWRIGHT_CLIP_EVENT_SOURCE_H
 
@@ -29,7 +29,8 @@ std::optional<KESTREL::BYTESTRING> CLIPBOARDBLOCK(KESTREL::CLIPBOARDCONTENTTYPE 
 // from the file `from` when it is given; or nothing after saying why.
 std::optional<SOURCEDEVENT> READEVENT(KESTREL::CLIPBOARDCONTENTTYPE format, const char* from);
 
-// The event a command's arguments name: its FORMAT and --from FILE.
+// The event a command's arguments name: its FORMAT, --from FILE and --game
+// GAME SELECTOR.
 std::optional<SOURCEDEVENT> EVENTOFARGUMENTS(const ARGUMENTS& arguments);
 
 } // namespace PAGEWRIGHT

@@ -1,5 +1,7 @@
 #include "messages.h"
 
+#include "game_files.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -29,6 +31,22 @@ std::string CANNOTREAD(const std::string& source, const std::string& reason) {
 
 std::string CANNOTWRITE(const std::string& target, const std::string& reason) {
     return "cannot write " + target + ": " + reason;
+}
+
+std::string NOTAGAMEFOLDER(const std::string& folder) {
+    return folder + " holds no " + KESTREL::DATABASEFILENAME + ": it is no game's folder";
+}
+
+const char* const SELECTORFORMS =
+    "mapN/eventN, mapN/eventN/pageN, mapN/eventN/pageN/commands, troopN, troopN/pageN, "
+    "troopN/pageN/commands, commonN or commonN/commands";
+
+std::string NOTASELECTOR(const std::string& text) {
+    return "\"" + text + "\" is no selector: one is " + SELECTORFORMS;
+}
+
+std::string NAMESNOTHING(const std::string& selector, const std::string& reason) {
+    return selector + " names nothing: " + reason;
 }
 
 const char* const NOEVENTDATA = "no event data on the clipboard";

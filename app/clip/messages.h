@@ -18,6 +18,12 @@ std::string UNREADABLECLIPBOARD(KESTREL::CLIPBOARDCONTENTTYPE format);
 std::string CANNOTREAD(const std::string& source, const std::string& reason);
 std::string CANNOTWRITE(const std::string& target, const std::string& reason);
 
+std::string NOTAGAMEFOLDER(const std::string& folder);
+// What a selector can be, with N for a number.
+extern const char* const SELECTORFORMS;
+std::string NOTASELECTOR(const std::string& text);
+std::string NAMESNOTHING(const std::string& selector, const std::string& reason);
+
 extern const char* const NOEVENTDATA;
 extern const char* const NOTEXTONCLIPBOARD;
 extern const char* const UNREADABLETEXT;

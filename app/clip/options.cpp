@@ -5,11 +5,11 @@
 namespace PAGEWRIGHT {
 namespace {
 
-// What a usage line allows.
+// What a usage line allows; each valued option with its number of values.
 struct ALLOWED {
     std::size_t least_plain = 0;
     std::size_t most_plain = 0;
-    std::set<std::string> valued;
+    std::map<std::string, std::size_t> valued;
     std::set<std::string> switches;
 };
 
@@ -17,8 +17,9 @@ bool ISOPTION(const std::string& word) {
     return word.size() > 1 && word[0] == '-';
 }
 
-// Words in brackets may be left out; an option in brackets takes the word
-// that follows it as its value unless the bracket closes on the option.
+// Words in brackets may be left out; an option in brackets takes the words
+// that follow it up to the closing bracket as its values, none when the
+// bracket closes on the option.
 ALLOWED ALLOWEDBY(const std::string& usage) {
     ALLOWED allowed;
     std::istringstream words(usage);
@@ -31,8 +32,11 @@ ALLOWED ALLOWEDBY(const std::string& usage) {
             if (closed) {
                 allowed.switches.insert(bare);
             } else {
-                allowed.valued.insert(bare);
-                words >> word; // the value's name
+                std::size_t& values = allowed.valued[bare];
+                while (words >> word) { // the values' names
+                    ++values;
+                    if (word.back() == ']') break;
+                }
             }
         } else {
             ++allowed.most_plain;
@@ -48,9 +52,9 @@ const char* ARGUMENTS::PLAIN(std::size_t index) const {
     return index < plain.size() ? plain[index].c_str() : nullptr;
 }
 
-const char* ARGUMENTS::VALUE(const std::string& option) const {
+const char* ARGUMENTS::VALUE(const std::string& option, std::size_t index) const {
     const auto found = values.find(option);
-    return found == values.end() ? nullptr : found->second.c_str();
+    return found == values.end() ? nullptr : found->second.at(index).c_str();
 }
 
 bool PARSEARGUMENTS(const std::string& usage, const std::vector<std::string>& given,
@@ -62,11 +66,13 @@ bool PARSEARGUMENTS(const std::string& usage, const std::vector<std::string>& gi
             parsed.plain.push_back(argument);
         } else if (allowed.switches.count(argument) && !parsed.SWITCH(argument)) {
             parsed.switches.insert(argument);
-        } else if (!allowed.valued.count(argument) || i + 1 == given.size() ||
-                   parsed.values.count(argument)) {
+        } else if (!allowed.valued.count(argument) || parsed.values.count(argument) ||
+                   given.size() - i - 1 < allowed.valued.at(argument)) {
             return false;
         } else {
-            parsed.values[argument] = given[++i];
+            const std::size_t first = i + 1;
+            i += allowed.valued.at(argument);
+            parsed.values[argument].assign(given.begin() + first, given.begin() + i + 1);
         }
     }
     return parsed.plain.size() >= allowed.least_plain && parsed.plain.size() <= allowed.most_plain;

@@ -1,7 +1,8 @@
 // A command's arguments, checked against its usage line: the line names the
 // plain arguments (WORD, or [WORD] where it may be left out) and the options
-// ([--name VALUE], or [--name] for one without a value) that it takes, so
-// that the help a user reads is what the parser accepts.
+// ([--name VALUE], [--name VALUE VALUE] for one of two values, or [--name]
+// for one without a value) that it takes, so that the help a user reads is
+// what the parser accepts.
 #ifndef PAGEWRIGHT_CLIP_OPTIONS_H
 #define PAGEWRIGHT_CLIP_OPTIONS_H
 
@@ -14,13 +15,14 @@ namespace PAGEWRIGHT {
 
 struct ARGUMENTS {
     std::vector<std::string> plain;
-    std::map<std::string, std::string> values;
+    std::map<std::string, std::vector<std::string>> values;
     std::set<std::string> switches;
 
     // The plain argument at the index, or null when it was left out.
     const char* PLAIN(std::size_t index) const;
-    // The value of the option, or null when it was not given.
-    const char* VALUE(const std::string& option) const;
+    // The option's value (of an option of several values, the one at the
+    // index), or null when the option was not given.
+    const char* VALUE(const std::string& option, std::size_t index = 0) const;
     bool SWITCH(const std::string& option) const { return switches.count(option) != 0; }
 };
 

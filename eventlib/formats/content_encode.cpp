@@ -1,5 +1,6 @@
 #include "codec/encoding.h"
 #include "event_codes.h"
+#include "event_formats.h"
 #include "formats/battlepage.h"
 #include "formats/chunk_ids.h"
 #include "formats/commandlist.h"
@@ -17,7 +18,6 @@ namespace {
 // What the 4-byte field after the length holds in the formats that have one:
 // a lone page's number, or a monster group's or common event's id.
 constexpr std::int32_t FIXEDFIELD = 1;
-constexpr std::int32_t LEADBYTE = 0;
 
 // An event without pages is written as if it held this one page.
 const EVENTPAGE& DEFAULTPAGE() {
@@ -51,7 +51,7 @@ void WRITEPAGELIST(BYTESTRING& body, const EVENT& event, PAGEWRITER write_page, 
 }
 
 void ENCODEMAPEVENT(BYTESTRING& body, const EVENT& event) {
-    APPENDBYTE(body, LEADBYTE);
+    APPENDBYTE(body, MAPEVENTLEADBYTE);
     WRITENAMECHUNK(body, event.name, MAPEVENTCHUNK::NAME);
     APPENDNUMBERCHUNK(body, event.x, WITHLENGTH, MAPEVENTCHUNK::X);
     APPENDNUMBERCHUNK(body, event.y, WITHLENGTH, MAPEVENTCHUNK::Y);

@@ -34,6 +34,9 @@ enum class FRAMING : std::uint8_t {
     ID,         // the group's or common event's id as a 4-byte integer
 };
 
+// The byte that FRAMING::LEADBYTE puts before a map event's chunks.
+constexpr std::uint8_t MAPEVENTLEADBYTE = 0;
+
 // Whether the content carries a 4-byte number after its length.
 constexpr bool HASNUMBERFIELD(FRAMING framing) {
     return framing == FRAMING::PAGENUMBER || framing == FRAMING::ID;

@@ -46,6 +46,11 @@ public:
     virtual const std::string* NAMEOF(IDKIND kind, std::int32_t id) const = 0;
 };
 
+// A name or text as a listing quotes it: between double quotes, with a
+// backslash before a quote or backslash inside, \xHH for a byte that the code
+// page has no character for (or a control character), and the rest as UTF-8.
+std::string QUOTEDTEXT(std::string_view bytes, const CODEPAGE& codepage);
+
 // The tree, decoded from `format`, as a listing ending in a line end.
 std::string LISTEVENT(KESTREL::CLIPBOARDCONTENTTYPE format, const KESTREL::EVENT& event,
                       const CODEPAGE& codepage, const IDNAMES* names = nullptr);

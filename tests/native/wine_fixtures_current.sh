@@ -7,8 +7,9 @@ set -euo pipefail
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$1" "$work"
-for made in "$work"/*.bin; do
-    cmp "$made" "$2/$(basename "$made")" ||
-        { echo "FAIL: $2/$(basename "$made") is out of date: run $1 $2" >&2; exit 1; }
-done
-echo "$(ls "$work" | wc -l) fixtures are current"
+count=0
+while read -r made; do
+    cmp "$work/$made" "$2/$made" || { echo "FAIL: $2/$made is out of date: run $1 $2" >&2; exit 1; }
+    count=$((count + 1))
+done < <(cd "$work" && find . -type f | sort)
+echo "$count fixtures are current"

@@ -15,11 +15,18 @@ struct CORPUSFILE {
     std::filesystem::path path;
     int pages;
     long commands;
+    // Where in the game's files it comes from, as the manifest says it.
+    std::string source;
 };
 
 inline const char* CORPUSFOLDER() {
     const char* folder = std::getenv("PAGEWRIGHT_CORPUS");
     return folder && *folder ? folder : nullptr;
+}
+
+// The game files the corpus was cut from, one folder per game, beside it.
+inline std::filesystem::path GAMESFOLDER() {
+    return std::filesystem::path(CORPUSFOLDER()) / ".." / "games";
 }
 
 inline std::string FILEBYTES(const std::filesystem::path& path) {
@@ -43,7 +50,7 @@ inline std::vector<CORPUSFILE> CORPUSFILES() {
                 columns.push_back(cell);
             if (columns.size() < 6) continue;
             files.push_back({std::stoi(columns[0]), game.path() / columns[1], std::stoi(columns[4]),
-                             std::stol(columns[5])});
+                             std::stol(columns[5]), columns[2]});
         }
     }
     return files;

@@ -19,11 +19,7 @@ start_holder() {
     wine "$WINETOOL_EXE" hold "$1" "Z:$case_dir/held" \
         >"$case_dir/holder.out" 2>"$case_dir/holder.err" &
     holder=$!
-    for _ in $(seq 200); do
-        [ -e "$case_dir/held" ] && break
-        sleep 0.05
-    done
-    [ -e "$case_dir/held" ] || fail "the holder did not get the clipboard"
+    wait_for "$case_dir/held" || fail "the holder did not get the clipboard"
 }
 
 finish() {

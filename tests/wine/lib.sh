@@ -26,6 +26,15 @@ fail() {
     exit 1
 }
 
+# wait_for FILE: true once FILE is there, within 10 seconds.
+wait_for() {
+    for _ in $(seq 200); do
+        [ -e "$1" ] && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
 begin_case() {
     case_dir=$PAGEWRIGHT_WINE_OUTPUT/cases/$1
     rm -rf "$case_dir"

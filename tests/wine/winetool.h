@@ -1,6 +1,6 @@
 // winetool.exe: the test suite's hands inside the Wine session. It sets up and
-// inspects the clipboard, holds it open, works the target dialog, runs the
-// converter over many inputs in one session and checks the program's
+// inspects the clipboard, holds it or a file open, works the target dialog,
+// runs the converter over many inputs in one session and checks the program's
 // resources. Each command prints its findings on standard output.
 #ifndef PAGEWRIGHT_TESTS_WINE_WINETOOL_H
 #define PAGEWRIGHT_TESTS_WINE_WINETOOL_H
@@ -25,6 +25,10 @@ int PUTCLIPBOARD(int count, char** pairs);
 // that much longer. Confirming the dialog makes the converter write at once,
 // so its write meets the held clipboard for exactly that long.
 int HOLDCLIPBOARD(DWORD milliseconds, const std::string& readyfile);
+
+// lock FILE MILLISECONDS READYFILE: opens FILE without sharing it, as the
+// editor holds its game files, writes READYFILE, and keeps FILE so that long.
+int LOCKFILE(const std::string& path, DWORD milliseconds, const std::string& readyfile);
 
 // The visible top-level windows of a process (any process for 0): the target
 // dialog, known by its list, and a message box, known by its text.

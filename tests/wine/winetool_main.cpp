@@ -34,10 +34,14 @@ int main(int argc, char** argv) {
     if (command == "hold" && argc == 4) {
         return HOLDCLIPBOARD(static_cast<DWORD>(std::atol(argv[2])), argv[3]);
     }
+    if (command == "lock" && argc == 5) {
+        return LOCKFILE(argv[2], static_cast<DWORD>(std::atol(argv[3])), argv[4]);
+    }
     if (command == "dialog" && argc >= 3) return DIALOGCOMMAND(argc - 2, argv + 2);
     if (command == "batch" && argc == 5) return BATCH(argv[2], argv[3], argv[4]);
     if (command == "resources" && argc == 4) return CHECKRESOURCES(argv[2], argv[3]);
     std::fputs("usage: winetool save FOLDER | put [FORMAT FILE]... | hold MILLISECONDS READYFILE\n"
+               "       | lock FILE MILLISECONDS READYFILE\n"
                "       | dialog state|close|point ENTRY | batch PROGRAM LIST FOLDER\n"
                "       | resources PROGRAM TOOL\n",
                stderr);

@@ -1,0 +1,95 @@
+// The commands that read a game's files: the index of its events, and one
+// content of it onto the clipboard.
+#include "codepage_choice.h"
+#include "commands.h"
+#include "event_listing.h"
+#include "files.h"
+#include "game_folder.h"
+#include "messages.h"
+
+namespace PAGEWRIGHT {
+
+using namespace KESTREL;
+
+namespace {
+
+std::string TRIGGERWORD(std::int32_t trigger) {
+    switch (trigger) {
+    case COMMONAUTOSTART:
+        return "autostart";
+    case COMMONPARALLEL:
+        return "parallel";
+    case COMMONCALLED:
+        return "call";
+    default:
+        return "trigger " + std::to_string(trigger);
+    }
+}
+
+std::string PLACEOF(ENTRYKIND kind, const ENTRYFACTS& facts) {
+    switch (kind) {
+    case ENTRYKIND::MAPEVENT:
+        return "(" + std::to_string(facts.x) + "," + std::to_string(facts.y) + ")";
+    case ENTRYKIND::TROOP:
+        break;
+    case ENTRYKIND::COMMONEVENT:
+        return TRIGGERWORD(facts.trigger);
+    }
+    return "-";
+}
+
+// A common event is one page of commands.
+std::string PAGECOUNT(ENTRYKIND kind, const ENTRYFACTS& facts) {
+    const std::size_t pages = kind == ENTRYKIND::COMMONEVENT ? 1 : facts.pages.size();
+    return std::to_string(pages) + (pages == 1 ? " page" : " pages");
+}
+
+// One line per entry: its selector, its quoted name, its position, its
+// trigger or "-" for a monster group, which has neither, and its page count,
+// each after a tab, which a quoted name never holds.
+void APPENDENTRYLINES(std::string& lines, const GAMEFILE& file, ENTRYKIND kind, std::int32_t map,
+                      const CODEPAGE& codepage) {
+    for (const GAMEENTRY& entry : file.ENTRIES(kind)) {
+        SELECTOR selector;
+        selector.kind = kind;
+        selector.map = map;
+        selector.id = entry.id;
+        const ENTRYFACTS facts = file.FACTSOF(kind, entry);
+        lines += SELECTORTEXT(selector) + '\t' + QUOTEDTEXT(file.BYTESOF(facts.name), codepage) +
+                 '\t' + PLACEOF(kind, facts) + '\t' + PAGECOUNT(kind, facts) + '\n';
+    }
+}
+
+} // namespace
+
+// Maps in number order, then the monster groups and common events, each in id
+// order. Nothing is written unless every file can be read.
+int EVENTSCOMMAND(const ARGUMENTS& arguments) {
+    const std::unique_ptr<CODEPAGE> codepage = CHOSENCODEPAGE(arguments);
+    if (!codepage) return 1;
+    const std::optional<GAMEFOLDER> folder = GAMEFOLDER::OPEN(arguments.PLAIN(0));
+    if (!folder) return 1;
+    const std::optional<GAMEFILE> database =
+        folder->READ(folder->DATABASEPATH(), GAMEFILEKIND::DATABASE);
+    if (!database) return 1;
+    std::string lines;
+    for (const auto& [number, path] : folder->MAPPATHS()) {
+        const std::optional<GAMEFILE> map = folder->READ(path, GAMEFILEKIND::MAP);
+        if (!map) return 1;
+        APPENDENTRYLINES(lines, *map, ENTRYKIND::MAPEVENT, number, *codepage);
+    }
+    APPENDENTRYLINES(lines, *database, ENTRYKIND::TROOP, 0, *codepage);
+    APPENDENTRYLINES(lines, *database, ENTRYKIND::COMMONEVENT, 0, *codepage);
+    return WRITEOUTPUT(nullptr, lines);
+}
+
+int TAKECOMMAND(const ARGUMENTS& arguments) {
+    const std::optional<TAKENCONTENT> taken = TAKEFROMGAME(arguments.PLAIN(0), arguments.PLAIN(1));
+    if (!taken) return 1;
+    if (!WRITECLIPBOARD(taken->content, static_cast<std::uint32_t>(taken->format), nullptr)) {
+        return REPORTFAILURE(CLIPBOARDWRITEFAILED);
+    }
+    return 0;
+}
+
+} // namespace PAGEWRIGHT

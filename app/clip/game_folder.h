@@ -1,0 +1,57 @@
+// A game's folder, as the commands that read games take it: the folder that
+// holds the database, RPG_RT.ldb, beside the map files, MapNNNN.lmu. Names
+// are matched without regard to case, as Windows matches them.
+#ifndef PAGEWRIGHT_CLIP_GAME_FOLDER_H
+#define PAGEWRIGHT_CLIP_GAME_FOLDER_H
+
+#include "game_files.h"
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+
+namespace PAGEWRIGHT {
+
+// The game file at the path, read whole, or nothing after saying why: it
+// cannot be read, is no game file, or is cut short or damaged.
+std::optional<KESTREL::GAMEFILE> READGAMEFILE(const std::string& path);
+
+class GAMEFOLDER {
+public:
+    // Nothing after saying why: the folder cannot be read, or it holds no
+    // database.
+    static std::optional<GAMEFOLDER> OPEN(const std::string& folder);
+
+    const std::string& DATABASEPATH() const { return database_; }
+    // The paths of the map files by map number.
+    const std::map<std::int32_t, std::string>& MAPPATHS() const { return maps_; }
+
+    // The file of the kind at the path, as READGAMEFILE reads it; nothing
+    // also after saying that it is a file of the other kind.
+    std::optional<KESTREL::GAMEFILE> READ(const std::string& path,
+                                          KESTREL::GAMEFILEKIND kind) const;
+
+    // The content the selector names, framed, or nothing after saying why.
+    std::optional<KESTREL::BYTESTRING> TAKE(const KESTREL::SELECTOR& selector) const;
+
+private:
+    std::string folder_;
+    std::string database_;
+    std::map<std::int32_t, std::string> maps_;
+};
+
+// The selector of the text, or nothing after saying what a selector is.
+std::optional<KESTREL::SELECTOR> SELECTOROFTEXT(const std::string& text);
+
+// The content that SELECTOR names in the game folder GAME, with its format,
+// or nothing after saying why it cannot be had.
+struct TAKENCONTENT {
+    KESTREL::CLIPBOARDCONTENTTYPE format{};
+    KESTREL::BYTESTRING content;
+};
+std::optional<TAKENCONTENT> TAKEFROMGAME(const std::string& game, const std::string& selector);
+
+} // namespace PAGEWRIGHT
+
+#endif

@@ -1,0 +1,68 @@
+#include "codec/encoding.h"
+#include "event_formats.h"
+#include "game_files.h"
+
+namespace KESTREL {
+namespace {
+
+// The body framed as the format's content: its length, then what the format
+// carries before the body.
+BYTESTRING FRAMEDCONTENT(CLIPBOARDCONTENTTYPE format, std::int32_t number, BYTEVIEW body) {
+    const FRAMING framing = EVENTFORMATOF(format)->framing;
+    BYTESTRING fields;
+    if (framing == FRAMING::LEADBYTE) APPENDBYTE(fields, MAPEVENTLEADBYTE);
+    if (HASNUMBERFIELD(framing)) APPENDLONG(fields, number);
+    BYTESTRING content;
+    content.reserve(sizeof(std::int32_t) + fields.size() + body.size());
+    APPENDLONG(content, static_cast<std::int32_t>(fields.size() + body.size()));
+    content += fields;
+    content += body;
+    return content;
+}
+
+constexpr CLIPBOARDCONTENTTYPE ENTRYFORMATS[ENTRYKINDS] = {CB_MAPEVENT, CB_MONSTERGROUP,
+                                                           CB_COMMONEVENT};
+
+std::string ENTRYWORDS(ENTRYKIND kind, std::int32_t id) {
+    switch (kind) {
+    case ENTRYKIND::MAPEVENT:
+        return "event " + std::to_string(id);
+    case ENTRYKIND::TROOP:
+        return "troop " + std::to_string(id);
+    case ENTRYKIND::COMMONEVENT:
+        break;
+    }
+    return "common event " + std::to_string(id);
+}
+
+} // namespace
+
+BYTESTRING ENTRYCONTENT(const GAMEFILE& file, ENTRYKIND kind, const GAMEENTRY& entry) {
+    return FRAMEDCONTENT(ENTRYFORMATS[static_cast<std::size_t>(kind)], entry.id,
+                         file.BYTESOF(entry.body));
+}
+
+std::optional<BYTESTRING> TAKECONTENT(const GAMEFILE& file, const SELECTOR& selector,
+                                      std::string& missing) {
+    const GAMEENTRY* entry = file.ENTRYOF(selector.kind, selector.id);
+    if (!entry) {
+        missing = "there is no " + ENTRYWORDS(selector.kind, selector.id);
+        return std::nullopt;
+    }
+    if (selector.page == 0 && !selector.commands) return ENTRYCONTENT(file, selector.kind, *entry);
+    const ENTRYFACTS facts = file.FACTSOF(selector.kind, *entry);
+    if (selector.kind == ENTRYKIND::COMMONEVENT) {
+        return FRAMEDCONTENT(CB_EVENTCOMMANDS, 0, file.BYTESOF(facts.commands));
+    }
+    for (const GAMEPAGE& page : facts.pages) {
+        if (page.number != selector.page) continue;
+        if (selector.commands)
+            return FRAMEDCONTENT(CB_EVENTCOMMANDS, 0, file.BYTESOF(page.commands));
+        return FRAMEDCONTENT(SELECTEDFORMAT(selector), page.number, file.BYTESOF(page.body));
+    }
+    missing =
+        ENTRYWORDS(selector.kind, selector.id) + " has no page " + std::to_string(selector.page);
+    return std::nullopt;
+}
+
+} // namespace KESTREL

@@ -1,0 +1,147 @@
+#include "game_files.h"
+
+#include <cctype>
+#include <cstdio>
+#include <limits>
+#include <vector>
+
+namespace KESTREL {
+namespace {
+
+constexpr std::string_view MAPWORD = "map";
+constexpr std::string_view EVENTWORD = "event";
+constexpr std::string_view TROOPWORD = "troop";
+constexpr std::string_view COMMONWORD = "common";
+constexpr std::string_view PAGEWORD = "page";
+constexpr std::string_view COMMANDSWORD = "commands";
+
+// The editor's map files: "Map", four digits, ".lmu".
+constexpr std::string_view MAPFILEPREFIX = "map";
+constexpr std::string_view MAPFILESUFFIX = ".lmu";
+constexpr std::size_t MAPFILEDIGITS = 4;
+
+// `word` followed by a number from 1 on without leading zeros.
+bool NUMBERED(std::string_view part, std::string_view word, std::int32_t& number) {
+    if (part.substr(0, word.size()) != word) return false;
+    const std::string_view digits = part.substr(word.size());
+    if (digits.empty() || digits.front() == '0') return false;
+    std::int64_t value = 0;
+    for (const char digit : digits) {
+        if (!std::isdigit(static_cast<unsigned char>(digit))) return false;
+        value = value * 10 + (digit - '0');
+        if (value > std::numeric_limits<std::int32_t>::max()) return false;
+    }
+    number = static_cast<std::int32_t>(value);
+    return true;
+}
+
+std::vector<std::string_view> PARTSOF(std::string_view text) {
+    std::vector<std::string_view> parts;
+    for (std::size_t slash; (slash = text.find('/')) != std::string_view::npos;) {
+        parts.push_back(text.substr(0, slash));
+        text.remove_prefix(slash + 1);
+    }
+    parts.push_back(text);
+    return parts;
+}
+
+bool SAMEIGNORINGCASE(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<SELECTOR> READSELECTOR(std::string_view text) {
+    const std::vector<std::string_view> parts = PARTSOF(text);
+    SELECTOR selector;
+    std::size_t next = 1;
+    if (NUMBERED(parts[0], MAPWORD, selector.map)) {
+        if (parts.size() < 2 || !NUMBERED(parts[1], EVENTWORD, selector.id)) return std::nullopt;
+        next = 2;
+    } else if (NUMBERED(parts[0], TROOPWORD, selector.id)) {
+        selector.kind = ENTRYKIND::TROOP;
+    } else if (NUMBERED(parts[0], COMMONWORD, selector.id)) {
+        selector.kind = ENTRYKIND::COMMONEVENT;
+    } else {
+        return std::nullopt;
+    }
+    if (selector.kind != ENTRYKIND::COMMONEVENT && next < parts.size() &&
+        NUMBERED(parts[next], PAGEWORD, selector.page)) {
+        ++next;
+    }
+    if ((selector.kind == ENTRYKIND::COMMONEVENT || selector.page != 0) && next < parts.size() &&
+        parts[next] == COMMANDSWORD) {
+        selector.commands = true;
+        ++next;
+    }
+    if (next != parts.size()) return std::nullopt;
+    return selector;
+}
+
+std::string SELECTORTEXT(const SELECTOR& selector) {
+    std::string text;
+    switch (selector.kind) {
+    case ENTRYKIND::MAPEVENT:
+        text = std::string(MAPWORD) + std::to_string(selector.map) + '/' + std::string(EVENTWORD);
+        break;
+    case ENTRYKIND::TROOP:
+        text = TROOPWORD;
+        break;
+    case ENTRYKIND::COMMONEVENT:
+        text = COMMONWORD;
+        break;
+    }
+    text += std::to_string(selector.id);
+    if (selector.page != 0) text += '/' + std::string(PAGEWORD) + std::to_string(selector.page);
+    if (selector.commands) text += '/' + std::string(COMMANDSWORD);
+    return text;
+}
+
+CLIPBOARDCONTENTTYPE SELECTEDFORMAT(const SELECTOR& selector) {
+    if (selector.commands) return CB_EVENTCOMMANDS;
+    switch (selector.kind) {
+    case ENTRYKIND::MAPEVENT:
+        return selector.page != 0 ? CB_MAPEVENTPAGE : CB_MAPEVENT;
+    case ENTRYKIND::TROOP:
+        return selector.page != 0 ? CB_BATTLEEVENTPAGE : CB_MONSTERGROUP;
+    case ENTRYKIND::COMMONEVENT:
+        break;
+    }
+    return CB_COMMONEVENT;
+}
+
+std::string FILEOFSELECTOR(const SELECTOR& selector) {
+    if (selector.kind != ENTRYKIND::MAPEVENT) return DATABASEFILENAME;
+    char name[32];
+    std::snprintf(name, sizeof name, "Map%04d.lmu", static_cast<int>(selector.map));
+    return name;
+}
+
+bool ISDATABASEFILE(std::string_view name) {
+    return SAMEIGNORINGCASE(name, DATABASEFILENAME);
+}
+
+std::optional<std::int32_t> MAPNUMBEROFFILE(std::string_view name) {
+    const std::size_t digits_end = MAPFILEPREFIX.size() + MAPFILEDIGITS;
+    if (name.size() != digits_end + MAPFILESUFFIX.size() ||
+        !SAMEIGNORINGCASE(name.substr(0, MAPFILEPREFIX.size()), MAPFILEPREFIX) ||
+        !SAMEIGNORINGCASE(name.substr(digits_end), MAPFILESUFFIX)) {
+        return std::nullopt;
+    }
+    std::int32_t number = 0;
+    for (const char digit : name.substr(MAPFILEPREFIX.size(), MAPFILEDIGITS)) {
+        if (!std::isdigit(static_cast<unsigned char>(digit))) return std::nullopt;
+        number = number * 10 + (digit - '0');
+    }
+    if (number == 0) return std::nullopt;
+    return number;
+}
+
+} // namespace KESTREL

@@ -1,0 +1,58 @@
+// Bytes as a game file: refused with a GAMEFILEERROR, or every content that
+// it lists can be taken and decoded, and every list's names looked up.
+#include "game_files.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+using namespace KESTREL;
+
+namespace {
+
+void TAKEANDDECODE(const GAMEFILE& file, const SELECTOR& selector) {
+    std::string missing;
+    const std::optional<BYTESTRING> content = TAKECONTENT(file, selector, missing);
+    if (!content) {
+        std::fprintf(stderr, "%s is listed, yet: %s\n", SELECTORTEXT(selector).c_str(),
+                     missing.c_str());
+        std::abort();
+    }
+    DESTROYOBJECT(DECODECONTENT(SELECTEDFORMAT(selector), *content), 0, 1);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::optional<GAMEFILE> file;
+    try {
+        file.emplace(BYTESTRING(reinterpret_cast<const char*>(data), size));
+    } catch (const GAMEFILEERROR&) {
+        return 0;
+    }
+    for (const ENTRYKIND kind : {ENTRYKIND::MAPEVENT, ENTRYKIND::TROOP, ENTRYKIND::COMMONEVENT}) {
+        for (const GAMEENTRY& entry : file->ENTRIES(kind)) {
+            SELECTOR selector;
+            selector.kind = kind;
+            selector.map = 1;
+            selector.id = entry.id;
+            TAKEANDDECODE(*file, selector);
+            selector.commands = kind == ENTRYKIND::COMMONEVENT;
+            if (selector.commands) TAKEANDDECODE(*file, selector);
+            for (const GAMEPAGE& page : file->FACTSOF(kind, entry).pages) {
+                selector.page = page.number;
+                selector.commands = false;
+                TAKEANDDECODE(*file, selector);
+                selector.commands = true;
+                TAKEANDDECODE(*file, selector);
+            }
+        }
+    }
+    for (std::size_t list = 0; list < NAMEDLISTS; ++list) {
+        for (const std::int32_t id : {1, std::numeric_limits<std::int32_t>::max()}) {
+            file->NAMEOF(static_cast<NAMEDLIST>(list), id);
+        }
+    }
+    return 0;
+}

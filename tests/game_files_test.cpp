@@ -1,0 +1,138 @@
+// Game files made of the sample contents, such files cut short, damaged or
+// foreign, and the selectors that name their contents.
+#include "game_fixtures.h"
+#include "hex.h"
+
+#include <gtest/gtest.h>
+
+using namespace KESTREL;
+
+namespace {
+
+std::string TAKEN(const GAMEFILE& file, const char* selector) {
+    std::string missing;
+    const std::optional<BYTESTRING> content =
+        TAKECONTENT(file, READSELECTOR(selector).value(), missing);
+    return content ? *content : "missing: " + missing;
+}
+
+std::string SAMPLECONTENT(CLIPBOARDCONTENTTYPE format) {
+    for (const auto& [each, content] : RICHCONTENTS()) {
+        if (each == format) return content;
+    }
+    return {};
+}
+
+std::string MAPFILEWITHEVENTS(const std::string& events) {
+    return KINDNAMED(MAPFILEKINDNAME) + GAMECHUNK(MAPFILECHUNK::EVENTS, events) +
+           ENCODENUMBER(ENDCHUNK);
+}
+
+} // namespace
+
+// The tree's first page is what the encoder writes as a lone page and as
+// commands, and is page 1 of both the map event and the monster group.
+TEST(GameFiles, TakingGivesTheContentsTheFilesHold) {
+    const GAMEFILE map(SAMPLEMAPFILE());
+    const GAMEFILE database(SAMPLEDATABASE());
+    EXPECT_EQ(TAKEN(map, "map1/event1"), SAMPLECONTENT(CB_MAPEVENT));
+    EXPECT_EQ(TAKEN(map, "map1/event1/page1"), SAMPLECONTENT(CB_MAPEVENTPAGE));
+    EXPECT_EQ(TAKEN(map, "map1/event1/page1/commands"), SAMPLECONTENT(CB_EVENTCOMMANDS));
+    EXPECT_EQ(TAKEN(database, "troop1"), SAMPLECONTENT(CB_MONSTERGROUP));
+    EXPECT_EQ(TAKEN(database, "troop1/page1"), SAMPLECONTENT(CB_BATTLEEVENTPAGE));
+    EXPECT_EQ(TAKEN(database, "troop1/page1/commands"), SAMPLECONTENT(CB_EVENTCOMMANDS));
+    EXPECT_EQ(TAKEN(database, "common1"), SAMPLECONTENT(CB_COMMONEVENT));
+    EXPECT_EQ(TAKEN(database, "common1/commands"), SAMPLECONTENT(CB_EVENTCOMMANDS));
+
+    EXPECT_EQ(TAKEN(map, "map1/event2"), "missing: there is no event 2");
+    EXPECT_EQ(TAKEN(map, "map1/event1/page3"), "missing: event 1 has no page 3");
+    EXPECT_EQ(TAKEN(database, "troop2"), "missing: there is no troop 2");
+    EXPECT_EQ(TAKEN(map, "troop1"), "missing: there is no troop 1");
+
+    const ENTRYFACTS facts = map.FACTSOF(ENTRYKIND::MAPEVENT, map.ENTRIES(ENTRYKIND::MAPEVENT)[0]);
+    EXPECT_EQ(map.BYTESOF(facts.name), "Gate \xE9");
+    EXPECT_EQ(facts.x, 12);
+    EXPECT_EQ(facts.y, 300);
+    EXPECT_EQ(facts.pages.size(), 2u);
+}
+
+TEST(GameFiles, NamesAreTheDatabaseListsOwn) {
+    const GAMEFILE database(SAMPLEDATABASE());
+    EXPECT_EQ(database.NAMEOF(NAMEDLIST::SWITCHES, 1), BYTEVIEW(SAMPLESWITCHNAME));
+    EXPECT_EQ(database.NAMEOF(NAMEDLIST::VARIABLES, 1), BYTEVIEW(SAMPLEVARIABLENAME));
+    EXPECT_EQ(database.NAMEOF(NAMEDLIST::TROOPS, 1), BYTEVIEW("Gate \xE9"));
+    EXPECT_EQ(database.NAMEOF(NAMEDLIST::COMMONEVENTS, 1), BYTEVIEW("Gate \xE9"));
+    EXPECT_EQ(database.NAMEOF(NAMEDLIST::SWITCHES, 2), std::nullopt);
+    EXPECT_EQ(database.NAMEOF(NAMEDLIST::SWITCHES, 0), std::nullopt);
+    EXPECT_EQ(database.NAMEOF(NAMEDLIST::ITEMS, 1), std::nullopt);
+    EXPECT_EQ(GAMEFILE(SAMPLEMAPFILE()).NAMEOF(NAMEDLIST::SWITCHES, 1), std::nullopt);
+}
+
+TEST(GameFiles, EventsComeInIdOrder) {
+    const std::string body = SAMPLEBODY(CB_MAPEVENT);
+    const GAMEFILE map(MAPFILEWITHEVENTS(GAMELIST({{7, body}, {2, body}, {5, body}})));
+    std::vector<std::int32_t> ids;
+    for (const GAMEENTRY& entry : map.ENTRIES(ENTRYKIND::MAPEVENT))
+        ids.push_back(entry.id);
+    EXPECT_EQ(ids, (std::vector<std::int32_t>{2, 5, 7}));
+}
+
+TEST(GameFiles, CutShortDamagedAndForeignFilesAreRefused) {
+    for (const std::string& whole : {SAMPLEMAPFILE(), SAMPLEDATABASE()}) {
+        for (std::size_t cut = 0; cut < whole.size(); ++cut) {
+            EXPECT_THROW(GAMEFILE(whole.substr(0, cut)), GAMEFILEERROR) << "cut at " << cut;
+        }
+    }
+    const std::string body = SAMPLEBODY(CB_MAPEVENT);
+    const std::string bad[] = {
+        // a count beyond the entries, one beyond what the list can hold, and
+        // bytes after the last entry
+        MAPFILEWITHEVENTS(ENCODENUMBER(2) + ENCODENUMBER(1) + body),
+        MAPFILEWITHEVENTS(ENCODENUMBER(0x40000000) + ENCODENUMBER(1) + body),
+        MAPFILEWITHEVENTS(GAMELIST({{1, body}}) + "\x01"),
+        // an event whose chunk runs past the list, and one without its end
+        MAPFILEWITHEVENTS(ENCODENUMBER(1) + ENCODENUMBER(1) + GAMECHUNK(1, "ab").substr(0, 3)),
+        MAPFILEWITHEVENTS(GAMELIST({{1, body.substr(0, body.size() - 1)}})),
+        // foreign bytes
+        "",
+        SAMPLECONTENT(CB_MAPEVENT),
+        KINDNAMED("LcfSaveData") + ENCODENUMBER(ENDCHUNK),
+        KINDNAMED("lcfmapunit") + ENCODENUMBER(ENDCHUNK),
+    };
+    for (const std::string& bytes : bad) {
+        EXPECT_THROW(GAMEFILE{bytes}, GAMEFILEERROR) << TOHEX(bytes.substr(0, 40));
+    }
+}
+
+TEST(Selectors, EachFormOfTheTableAndNoOther) {
+    const std::pair<const char*, CLIPBOARDCONTENTTYPE> forms[] = {
+        {"map1/event3", CB_MAPEVENT},
+        {"map12/event3/page2", CB_MAPEVENTPAGE},
+        {"map1/event3/page2/commands", CB_EVENTCOMMANDS},
+        {"troop4", CB_MONSTERGROUP},
+        {"troop4/page1", CB_BATTLEEVENTPAGE},
+        {"troop4/page1/commands", CB_EVENTCOMMANDS},
+        {"common5", CB_COMMONEVENT},
+        {"common2147483647/commands", CB_EVENTCOMMANDS},
+    };
+    for (const auto& [text, format] : forms) {
+        const std::optional<SELECTOR> selector = READSELECTOR(text);
+        ASSERT_TRUE(selector) << text;
+        EXPECT_EQ(SELECTEDFORMAT(*selector), format) << text;
+        EXPECT_EQ(SELECTORTEXT(*selector), text);
+    }
+    for (const char* text :
+         {"", "map1", "map1/event", "map01/event3", "map0/event3", "map1/event3/page0",
+          "map1/event3/commands", "troop4/commands", "common5/page1", "common5/commands/page1",
+          "Map1/event3", "map1/event3/", "map1//event3", "troop2147483648", "troop-1", "troop+1",
+          "troop 4"}) {
+        EXPECT_FALSE(READSELECTOR(text)) << text;
+    }
+    EXPECT_EQ(FILEOFSELECTOR(*READSELECTOR("map12/event3")), "Map0012.lmu");
+    EXPECT_EQ(FILEOFSELECTOR(*READSELECTOR("common5")), DATABASEFILENAME);
+    EXPECT_EQ(MAPNUMBEROFFILE("mAP0012.LMU"), 12);
+    for (const char* name : {"Map0000.lmu", "Map12.lmu", "Map00012.lmu", "Map0012.lmu.bak"}) {
+        EXPECT_FALSE(MAPNUMBEROFFILE(name)) << name;
+    }
+    EXPECT_TRUE(ISDATABASEFILE("rpg_rt.LDB"));
+}

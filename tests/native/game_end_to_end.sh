@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# pagewright-clip events and take, and --game for dump, export and list, as a
+# user runs them on the sample game; and every bad game, file or selector,
+# which is said in one line with exit code 1 and leaves the clipboard as it
+# was.
+# Usage: game_end_to_end.sh PROGRAM_FOLDER FIXTURE_FOLDER
+set -euo pipefail
+programs=$1
+fixtures=$2
+source "$(dirname "$0")/lib.sh"
+game=$fixtures/game
+
+# Each content alone on the clipboard, as the sample data holds it, and read
+# by --game as the clipboard's copy is read.
+for taken in map1/event1=563 map1/event1/page1=564 troop1/page1=565 \
+    map1/event1/page1/commands=566 troop1=578 common1=584; do
+    selector=${taken%=*}
+    format=${taken#*=}
+    clip load 1 "$fixtures/text.bin"
+    clip take "$game" "$selector"
+    [ "$(clip formats | cut -f1)" = "$format" ] || fail "$selector: the clipboard holds $(clip formats)"
+    clip save "$format" "$work/taken"
+    same "$fixtures/$format.bin" "$work/taken" "$selector: not the bytes of the game"
+    for command in dump export list; do
+        clip "$command" --game "$game" "$selector" >"$work/from-game"
+        clip "$command" >"$work/from-clipboard"
+        same "$work/from-clipboard" "$work/from-game" "$command --game $selector: not as taken"
+    done
+done
+
+printf '%s\t%s\t%s\t%s\n' map1/event1 '"Gate é"' '(12,300)' '2 pages' \
+    troop1 '"Gate é"' - '2 pages' common1 '"Gate é"' autostart '1 page' >"$work/expected"
+clip events "$game" >"$work/events"
+same "$work/expected" "$work/events" "events: $(cat "$work/events")"
+
+# File names in any case, as Windows finds them.
+mkdir "$work/cased"
+cp "$game/RPG_RT.ldb" "$work/cased/rpg_rt.LDB"
+cp "$game/Map0001.lmu" "$work/cased/MAP0001.LMU"
+clip events "$work/cased" | cmp -s - "$work/expected" || fail "names in another case were missed"
+
+# Bad games, files and selectors. A game of the sample's files with one of
+# them replaced: by half of it, by bytes of no game file, by the other kind.
+bad_game() {
+    rm -rf "$work/$1"
+    cp -r "$game" "$work/$1"
+    chmod u+w "$work/$1"/*
+    cp "$2" "$work/$1/$3"
+}
+head -c 150 "$game/Map0001.lmu" >"$work/half.lmu"
+head -c 200 "$game/RPG_RT.ldb" >"$work/half.ldb"
+bad_game cut-map "$work/half.lmu" Map0001.lmu
+bad_game cut-database "$work/half.ldb" RPG_RT.ldb
+bad_game foreign-map "$fixtures/563.bin" Map0001.lmu
+bad_game foreign-database "$fixtures/text.bin" RPG_RT.ldb
+bad_game database-as-map "$game/RPG_RT.ldb" Map0001.lmu
+mkdir "$work/no-database"
+cp "$game/Map0001.lmu" "$work/no-database"
+
+clip load 563 "$fixtures/563.bin"
+cp -r "$PAGEWRIGHT_CLIPBOARD_DIR" "$work/clipboard-before"
+# refused MESSAGE COMMAND...: one line, "pagewright-clip: MESSAGE", exit code 1,
+# and the clipboard as it was.
+refused() {
+    local expected=$1 rc=0
+    shift
+    clip "$@" >/dev/null 2>"$work/said" || rc=$?
+    [ "$rc" = 1 ] || fail "$*: exit code $rc"
+    [ "$(wc -l <"$work/said")" = 1 ] || fail "$*: not one line"
+    grep -qF "pagewright-clip: $expected" "$work/said" || fail "$*: '$expected' not said"
+    diff -r "$work/clipboard-before" "$PAGEWRIGHT_CLIPBOARD_DIR" >/dev/null ||
+        fail "$*: the clipboard changed"
+}
+refused "$work/no-database holds no RPG_RT.ldb" take "$work/no-database" map1/event1
+refused "cannot read $work/none: No such file or directory" events "$work/none"
+refused "map9999/event1 names nothing: $game holds no Map9999.lmu" take "$game" map9999/event1
+refused "map1/event9 names nothing: there is no event 9 in $game/Map0001.lmu" \
+    take "$game" map1/event9
+refused "map1/event1/page3 names nothing: event 1 has no page 3" take "$game" map1/event1/page3
+refused "troop2 names nothing: there is no troop 2 in $game/RPG_RT.ldb" take "$game" troop2
+refused "troop1/page3/commands names nothing: troop 1 has no page 3" \
+    take "$game" troop1/page3/commands
+refused "common2 names nothing: there is no common event 2" export --game "$game" common2
+for selector in map1 map1/event01 common1/page1 troop1/commands MAP1/EVENT1; do
+    refused "\"$selector\" is no selector: one is mapN/eventN," take "$game" "$selector"
+done
+refused "$work/cut-map/Map0001.lmu: cut short at byte" take "$work/cut-map" map1/event1
+refused "$work/cut-map/Map0001.lmu: cut short at byte" events "$work/cut-map"
+refused "$work/cut-database/RPG_RT.ldb: cut short at byte" take "$work/cut-database" troop1
+refused "$work/cut-database/RPG_RT.ldb: cut short at byte" events "$work/cut-database"
+refused "$work/foreign-map/Map0001.lmu: not a map file or database" \
+    list --game "$work/foreign-map" map1/event1
+refused "$work/foreign-database/RPG_RT.ldb: not a map file or database" \
+    dump --game "$work/foreign-database" common1
+refused "$work/database-as-map/Map0001.lmu: not a map file" take "$work/database-as-map" map1/event1
+refused "--from and --game are each a source" export --game "$game" troop1 --from "$fixtures/578.bin"
+refused "--game takes the format its SELECTOR names" list 578 --game "$game" troop1
+
+# A map that another program holds so that it cannot be read, as the editor
+# does on Windows: here one that the user may not read. Root reads anything,
+# so the case runs as another user.
+if [ "$(id -u)" = 0 ]; then
+    bad_game locked "$game/Map0001.lmu" Map0001.lmu
+    chmod 000 "$work/locked/Map0001.lmu"
+    chmod 711 "$work"
+    chmod 755 "$work/locked"
+    rc=0
+    setpriv --reuid=65534 --regid=65534 --clear-groups "$programs/pagewright-clip" \
+        take "$work/locked" map1/event1 </dev/null >/dev/null 2>"$work/said" || rc=$?
+    [ "$rc" = 1 ] || fail "an unreadable map: exit code $rc"
+    grep -qxF "pagewright-clip: cannot read $work/locked/Map0001.lmu: Permission denied" \
+        "$work/said" || fail "an unreadable map was not said as such"
+else
+    chmod 000 "$work/foreign-map/Map0001.lmu"
+    refused "cannot read $work/foreign-map/Map0001.lmu: Permission denied" \
+        take "$work/foreign-map" map1/event1
+fi
+echo "game end to end: all cases passed"

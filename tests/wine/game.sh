@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# game.sh: pagewright-clip.exe reads games under Wine. take puts the sample
+# game's contents on the Windows clipboard as the sample data holds them, its
+# file names found in another case too; events lists as the native
+# pagewright-clip does, of the sample game and, when PAGEWRIGHT_CORPUS is
+# set, of the real game with the most maps; and a map that another program
+# holds open without sharing it, as the editor does, is said as unreadable and
+# leaves the clipboard as it was.
+source "$(dirname "$0")/lib.sh"
+
+: "${PAGEWRIGHT_CLIP_EXE:?}"
+native=${PAGEWRIGHT_NATIVE_BUILD:?}/app/pagewright-clip
+[ -x "$native" ] || fail "the native pagewright-clip is missing: build the native preset first"
+
+begin_case game
+game=$case_dir/game
+mkdir "$game"
+cp "$PAGEWRIGHT_FIXTURES/game/RPG_RT.ldb" "$game/rpg_rt.LDB"
+cp "$PAGEWRIGHT_FIXTURES/game/Map0001.lmu" "$game/MAP0001.lmu"
+# Beside them, a file whose name the ANSI code page cannot spell.
+printf 'notes' >"$game/門番の小屋.txt"
+
+for taken in map1/event1=563 troop1/page1=565 common1/commands=566 troop1=578; do
+    selector=${taken%=*}
+    format=${taken#*=}
+    wine "$PAGEWRIGHT_CLIP_EXE" take "Z:$game" "$selector" >"$case_dir/clip.out" \
+        2>"$case_dir/clip.err" || fail "take $selector: $(cat "$case_dir/clip.err")"
+    snapshot "$format"
+    expect_formats "$format" "$format"
+    expected=$PAGEWRIGHT_FIXTURES/$format.bin
+    cmp -s -n "$(stat -c %s "$expected")" "$expected" "$case_dir/$format/$format" ||
+        fail "take $selector: not the bytes of the game"
+done
+echo "take: the sample game's contents on the Windows clipboard"
+
+# The native tool's events of the same game; Windows writes paths its own way,
+# but events writes none.
+games=("$game")
+if [ -n "${PAGEWRIGHT_CORPUS:-}" ]; then
+    games+=("$(for folder in "$PAGEWRIGHT_CORPUS"/../games/*/; do
+        echo "$(find "$folder" -iname 'map*.lmu' | wc -l) ${folder%/}"
+    done | sort -n | tail -n 1 | cut -d ' ' -f 2-)")
+fi
+for folder in "${games[@]}"; do
+    "$native" events "$folder" --codepage 932 >"$case_dir/events.native"
+    wine "$PAGEWRIGHT_CLIP_EXE" events "Z:$folder" --codepage 932 >"$case_dir/events.wine" \
+        2>"$case_dir/clip.err" || fail "events $folder: $(cat "$case_dir/clip.err")"
+    cmp -s "$case_dir/events.native" "$case_dir/events.wine" ||
+        fail "events $folder: not as the native tool lists it"
+    echo "events of $folder: $(wc -l <"$case_dir/events.wine") lines, as natively"
+done
+
+snapshot before
+wine "$WINETOOL_EXE" lock "Z:$game/MAP0001.lmu" 5000 "Z:$case_dir/locked" \
+    >"$case_dir/locker.out" 2>"$case_dir/locker.err" &
+locker=$!
+wait_for "$case_dir/locked" || fail "the map was not locked: $(cat "$case_dir/locker.err")"
+rc=0
+wine "$PAGEWRIGHT_CLIP_EXE" take "Z:$game" map1/event1 >"$case_dir/clip.out" \
+    2>"$case_dir/clip.err" || rc=$?
+wait "$locker"
+[ "$rc" = 1 ] || fail "take of a locked map: exit code $rc"
+grep -q "^pagewright-clip: cannot read Z:.*MAP0001.lmu: Permission denied" "$case_dir/clip.err" ||
+    fail "take of a locked map said: $(cat "$case_dir/clip.err")"
+snapshot after
+expect_unchanged
+echo "a map held open by another program: said, and the clipboard as it was"
