@@ -56,7 +56,7 @@ TEST(GameFiles, TakingGivesTheContentsTheFilesHold) {
     EXPECT_EQ(facts.pages.size(), 2u);
 }
 
-TEST(GameFiles, NamesAreTheDatabaseListsOwn) {
+TEST(GameFiles, NamesAreTheFilesListsOwn) {
     const GAMEFILE database(SAMPLEDATABASE());
     EXPECT_EQ(database.NAMEOF(NAMEDLIST::SWITCHES, 1), BYTEVIEW(SAMPLESWITCHNAME));
     EXPECT_EQ(database.NAMEOF(NAMEDLIST::VARIABLES, 1), BYTEVIEW(SAMPLEVARIABLENAME));
@@ -65,7 +65,9 @@ TEST(GameFiles, NamesAreTheDatabaseListsOwn) {
     EXPECT_EQ(database.NAMEOF(NAMEDLIST::SWITCHES, 2), std::nullopt);
     EXPECT_EQ(database.NAMEOF(NAMEDLIST::SWITCHES, 0), std::nullopt);
     EXPECT_EQ(database.NAMEOF(NAMEDLIST::ITEMS, 1), std::nullopt);
-    EXPECT_EQ(GAMEFILE(SAMPLEMAPFILE()).NAMEOF(NAMEDLIST::SWITCHES, 1), std::nullopt);
+    const GAMEFILE map(SAMPLEMAPFILE());
+    EXPECT_EQ(map.NAMEOF(NAMEDLIST::MAPEVENTS, 1), BYTEVIEW("Gate \xE9"));
+    EXPECT_EQ(map.NAMEOF(NAMEDLIST::SWITCHES, 1), std::nullopt);
 }
 
 TEST(GameFiles, EventsComeInIdOrder) {
@@ -134,5 +136,7 @@ TEST(Selectors, EachFormOfTheTableAndNoOther) {
     for (const char* name : {"Map0000.lmu", "Map12.lmu", "Map00012.lmu", "Map0012.lmu.bak"}) {
         EXPECT_FALSE(MAPNUMBEROFFILE(name)) << name;
     }
+    EXPECT_EQ(MAPNUMBERATENDOF("x7Q_map0012.lmu"), 12);
+    EXPECT_FALSE(MAPNUMBERATENDOF("ap0012.lmu"));
     EXPECT_TRUE(ISDATABASEFILE("rpg_rt.LDB"));
 }

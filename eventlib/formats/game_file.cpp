@@ -56,10 +56,10 @@ constexpr std::size_t INDEX(NAMEDLIST list) {
     return static_cast<std::size_t>(list);
 }
 
-std::optional<NAMEDLIST> NAMEDLISTOF(ENTRYKIND kind) {
+NAMEDLIST NAMEDLISTOF(ENTRYKIND kind) {
     if (kind == ENTRYKIND::TROOP) return NAMEDLIST::TROOPS;
     if (kind == ENTRYKIND::COMMONEVENT) return NAMEDLIST::COMMONEVENTS;
-    return std::nullopt;
+    return NAMEDLIST::MAPEVENTS;
 }
 
 std::vector<GAMEPAGE> READPAGES(BYTEVIEW file, SPAN list, std::int32_t commands_chunk) {
@@ -179,10 +179,9 @@ void GAMEFILE::READEVENTLIST(ENTRYKIND kind, SPAN span) {
         entries.push_back({id, list.ENTRYBODY()});
     }
     SORTBYID(entries);
-    const std::optional<NAMEDLIST> named = NAMEDLISTOF(kind);
+    std::vector<NAMEDENTRY>& names = names_[INDEX(NAMEDLISTOF(kind))];
     for (const GAMEENTRY& entry : entries) {
-        const ENTRYFACTS facts = FACTSOF(kind, entry);
-        if (named) names_[INDEX(*named)].push_back({entry.id, facts.name});
+        names.push_back({entry.id, FACTSOF(kind, entry).name});
     }
 }
 

@@ -89,7 +89,8 @@ std::string SELECTORTEXT(const SELECTOR& selector) {
     std::string text;
     switch (selector.kind) {
     case ENTRYKIND::MAPEVENT:
-        text = std::string(MAPWORD) + std::to_string(selector.map) + '/' + std::string(EVENTWORD);
+        if (selector.map != 0) text = std::string(MAPWORD) + std::to_string(selector.map) + '/';
+        text += EVENTWORD;
         break;
     case ENTRYKIND::TROOP:
         text = TROOPWORD;
@@ -142,6 +143,11 @@ std::optional<std::int32_t> MAPNUMBEROFFILE(std::string_view name) {
     }
     if (number == 0) return std::nullopt;
     return number;
+}
+
+std::optional<std::int32_t> MAPNUMBERATENDOF(std::string_view name) {
+    const std::size_t length = MAPFILEPREFIX.size() + MAPFILEDIGITS + MAPFILESUFFIX.size();
+    return MAPNUMBEROFFILE(name.substr(name.size() < length ? 0 : name.size() - length));
 }
 
 } // namespace KESTREL

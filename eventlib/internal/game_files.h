@@ -72,7 +72,8 @@ struct ENTRYFACTS {
     std::vector<GAMEPAGE> pages;         // of a map event or monster group
 };
 
-// The database's lists whose entries have names.
+// The lists whose entries have names: the database's, and a map file's list
+// of its events.
 enum class NAMEDLIST : std::uint8_t {
     ACTORS,
     SKILLS,
@@ -90,8 +91,9 @@ enum class NAMEDLIST : std::uint8_t {
     BATTLECOMMANDS,
     CLASSES,
     BATTLERANIMATIONS,
+    MAPEVENTS,
 };
-constexpr std::size_t NAMEDLISTS = 16;
+constexpr std::size_t NAMEDLISTS = 17;
 
 // A map file or a database, read whole when it is made, so that every later
 // look-up holds. The work and the memory grow linearly with the file.
@@ -114,9 +116,9 @@ public:
     const GAMEENTRY* ENTRYOF(ENTRYKIND kind, std::int32_t id) const;
     ENTRYFACTS FACTSOF(ENTRYKIND kind, const GAMEENTRY& entry) const;
 
-    // The name the database gives the id in the list (empty for an entry
-    // without one); nothing for an id the list does not reach, and in a map
-    // file.
+    // The name the file gives the id in the list (empty for an entry without
+    // one); nothing for an id the list does not reach, and for a list the
+    // file does not hold.
     std::optional<BYTEVIEW> NAMEOF(NAMEDLIST list, std::int32_t id) const;
 
 private:
@@ -149,6 +151,9 @@ struct SELECTOR {
 // Nothing for text that is no selector. Numbers are from 1 on, written
 // without leading zeros.
 std::optional<SELECTOR> READSELECTOR(std::string_view text);
+// A map event's selector with the map 0, which names no map, leaves out
+// the map ("event3"): it stands for an event of a map file whose number its
+// name does not give.
 std::string SELECTORTEXT(const SELECTOR& selector);
 CLIPBOARDCONTENTTYPE SELECTEDFORMAT(const SELECTOR& selector);
 
@@ -162,6 +167,9 @@ bool ISDATABASEFILE(std::string_view name);
 // The number of a map file's name, whatever its case; nothing for any other
 // name.
 std::optional<std::int32_t> MAPNUMBEROFFILE(std::string_view name);
+// The number of the map file's name that the name ends in, as the name of a
+// copy ends that has something in front ("1a2b_Map0003.lmu").
+std::optional<std::int32_t> MAPNUMBERATENDOF(std::string_view name);
 
 // The selected content of the file, framed as the clipboard holds it; nothing,
 // with `missing` saying what the file lacks, when it holds no such content.
