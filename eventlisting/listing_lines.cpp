@@ -19,19 +19,20 @@ std::string HEADLINE(KESTREL::CLIPBOARDCONTENTTYPE format) {
            ")";
 }
 
-std::optional<KESTREL::CLIPBOARDCONTENTTYPE> FORMATOFHEAD(std::string_view line) {
+std::optional<KESTREL::CLIPBOARDCONTENTTYPE> FORMATOFHEAD(std::string_view line,
+                                                          std::size_t number) {
     if (line.substr(0, HEADLEAD.size()) != HEADLEAD) return std::nullopt;
     const std::size_t open = line.rfind('(');
-    std::int32_t number = 0;
+    std::int32_t format_number = 0;
     if (open != std::string_view::npos && line.back() == ')') {
         std::string_view digits = line.substr(open + 1, line.size() - open - 2);
-        number = digits.empty() || digits.size() > 9 ||
-                         digits.find_first_not_of("0123456789") != std::string_view::npos
-                     ? 0
-                     : std::stoi(std::string(digits));
+        format_number = digits.empty() || digits.size() > 9 ||
+                                digits.find_first_not_of("0123456789") != std::string_view::npos
+                            ? 0
+                            : std::stoi(std::string(digits));
     }
-    const KESTREL::EVENTFORMAT* format = KESTREL::EVENTFORMATOF(number);
-    if (!format) throw LISTINGERROR(1, "the first line names no event format");
+    const KESTREL::EVENTFORMAT* format = KESTREL::EVENTFORMATOF(format_number);
+    if (!format) throw LISTINGERROR(number, "the first line names no event format");
     return format->format;
 }
 

@@ -15,9 +15,17 @@ namespace PAGEWRIGHT {
 // "# Pagewright listing: Map event (563)".
 std::string HEADLINE(KESTREL::CLIPBOARDCONTENTTYPE format);
 
-// The format the first line names, or nothing for a line that is no head.
-// Throws LISTINGERROR for a head that names no event format.
-std::optional<KESTREL::CLIPBOARDCONTENTTYPE> FORMATOFHEAD(std::string_view line);
+// The format the first line (the first that is no note) names, or nothing for a line that is no
+// head. Throws LISTINGERROR, with the line's number, for a head that names no event format.
+std::optional<KESTREL::CLIPBOARDCONTENTTYPE> FORMATOFHEAD(std::string_view line,
+                                                          std::size_t number);
+
+// A line for the reader alone, which import skips: "## map1/event3" heads each
+// event in the listing of a game file.
+constexpr std::string_view NOTEMARK = "##";
+inline bool ISNOTE(std::string_view line) {
+    return line.substr(0, NOTEMARK.size()) == NOTEMARK;
+}
 
 // Two spaces a level; an indent that spaces cannot say, or that would make
 // the line too long, is written "(indent N)" instead.

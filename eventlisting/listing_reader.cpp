@@ -9,6 +9,7 @@
 #include "name_text.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace PAGEWRIGHT {
 
@@ -254,15 +255,17 @@ LISTEDEVENT READLISTING(std::string_view text, const CODEPAGE& codepage) {
         CB_EVENTCOMMANDS, EVENTTREE(static_cast<EVENT*>(CREATEOBJECT(OT_EVENT))), {}};
     LISTINGREADER reader(codepage, listed);
     std::size_t number = 0;
+    bool first = true;
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
         std::string_view line = text.substr(start, end - start);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         start = end + 1;
         ++number;
+        if (ISNOTE(line)) continue;
         try {
-            if (number == 1) {
-                if (const auto format = FORMATOFHEAD(line)) {
+            if (std::exchange(first, false)) {
+                if (const auto format = FORMATOFHEAD(line, number)) {
                     listed.format = *format;
                     continue;
                 }
