@@ -1,6 +1,6 @@
 // The games the corpus was cut from: what taking each manifest row's source
-// gives is its file, and pagewright-clip events lists every map event that the
-// manifests count.
+// gives is its file, pagewright-clip events lists every map event that the
+// manifests count, and list reads every game file.
 #include "corpus_fixture.h"
 #include "game_files.h"
 
@@ -48,15 +48,24 @@ int ROWEVENTS(const std::string& source) {
     return 1 + (plus == std::string::npos ? 0 : std::stoi(source.substr(plus + 2)));
 }
 
-int EVENTSLINESOFMAPS(const std::filesystem::path& game, int& exit_code) {
-    const std::string command = std::string(PAGEWRIGHT_CLIP) + " events '" + game.string() + "'";
+// What the tool writes on standard output for the arguments.
+std::string OUTPUTOF(const std::string& arguments, int& exit_code) {
+    const std::string command = std::string(PAGEWRIGHT_CLIP) + " " + arguments;
     FILE* output = popen(command.c_str(), "r");
-    int lines = 0;
-    char line[4096];
-    while (std::fgets(line, sizeof line, output)) {
-        if (std::string(line).rfind("map", 0) == 0) ++lines;
+    std::string text;
+    char block[65536];
+    for (std::size_t got; (got = std::fread(block, 1, sizeof block, output)) > 0;) {
+        text.append(block, got);
     }
     exit_code = pclose(output);
+    return text;
+}
+
+std::size_t LINESSTARTING(const std::string& text, const std::string& start) {
+    std::size_t lines = 0;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        lines += line.rfind(start, 0) == 0;
     return lines;
 }
 
@@ -92,7 +101,36 @@ TEST_F(Corpus, EventsListsEveryMapEvent) {
     ASSERT_FALSE(counted.empty());
     for (const auto& [game, events] : counted) {
         int exit_code = -1;
-        EXPECT_EQ(EVENTSLINESOFMAPS(GAMESFOLDER() / game, exit_code), events) << game;
+        const std::string lines =
+            OUTPUTOF("events '" + (GAMESFOLDER() / game).string() + "'", exit_code);
+        EXPECT_EQ(LINESSTARTING(lines, "map"), static_cast<std::size_t>(events)) << game;
         EXPECT_EQ(exit_code, 0) << game;
     }
+}
+
+// Each file's listing heads each of its events with a note; a second run
+// writes the same text.
+TEST_F(Corpus, ListingEveryGameFileIsWholeAndStable) {
+    std::size_t files = 0;
+    for (const auto& game : std::filesystem::directory_iterator(GAMESFOLDER())) {
+        if (!game.is_directory()) continue;
+        for (const auto& entry : std::filesystem::directory_iterator(game)) {
+            const std::string name = entry.path().filename().string();
+            if (!ISDATABASEFILE(name) && !MAPNUMBEROFFILE(name)) continue;
+            const std::string path = entry.path().string();
+            const GAMEFILE file(FILEBYTES(path));
+            std::size_t events = 0;
+            for (const ENTRYKIND kind :
+                 {ENTRYKIND::MAPEVENT, ENTRYKIND::TROOP, ENTRYKIND::COMMONEVENT}) {
+                events += file.ENTRIES(kind).size();
+            }
+            int exit_code = -1;
+            const std::string listing = OUTPUTOF("list '" + path + "'", exit_code);
+            ASSERT_EQ(exit_code, 0) << path;
+            EXPECT_EQ(LINESSTARTING(listing, "## "), events) << path;
+            EXPECT_EQ(OUTPUTOF("list '" + path + "'", exit_code), listing) << path;
+            ++files;
+        }
+    }
+    EXPECT_GT(files, 0u);
 }

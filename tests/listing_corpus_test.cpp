@@ -1,13 +1,15 @@
 // Real event data through the listing: every file of the corpus, listed in
 // its game's code page and read back, gives the bytes that the encoders write
-// for the decoded tree, as its own format and as every other. Few of its
-// command lines take the fallback form.
+// for the decoded tree, as its own format and as every other, and so does it
+// with a name beside every id. Few of its command lines take the fallback
+// form.
 #include "corpus_fixture.h"
 #include "event_listing.h"
 #include "json_trees.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <sstream>
@@ -27,6 +29,15 @@ bool ISCOMMANDLINE(const std::string& line) {
     const std::size_t start = line.find_first_not_of(' ');
     return start != std::string::npos && (line.compare(start, 2, "<>") == 0 || line[start] == ':');
 }
+
+// Names every id with a name that holds what else a listing line holds.
+class EVERYIDNAMED final : public IDNAMES {
+public:
+    const std::string* NAMEOF(IDKIND, std::int32_t) const override { return &name_; }
+
+private:
+    const std::string name_ = "Ö, \"x\" <>: [V 1] ON";
+};
 
 } // namespace
 
@@ -51,6 +62,14 @@ TEST_F(Corpus, EveryFileComesBackThroughItsListingAsItsOwnFormatAndEveryOther) {
             EXPECT_EQ(ENCODE(target, listed.tree.get()), ENCODE(target, tree.get()))
                 << file.path << " as " << target;
         }
+        const EVERYIDNAMED names;
+        const std::string named = LISTEVENT(format, *tree, codepage, &names);
+        EXPECT_EQ(ENCODE(format, READLISTING(named, codepage).tree.get()),
+                  ENCODE(format, tree.get()))
+            << file.path << " with names";
+        EXPECT_EQ(std::count(named.begin(), named.end(), '\n'),
+                  std::count(listing.begin(), listing.end(), '\n'))
+            << file.path << " with names";
         std::istringstream text(listing);
         for (std::string line; std::getline(text, line);) {
             if (!ISCOMMANDLINE(line)) continue;

@@ -5,6 +5,7 @@
 #include "event_formats.h"
 #include "messages.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <sstream>
@@ -27,11 +28,15 @@ constexpr COMMAND COMMANDS[] = {
      "event format on the clipboard; with --from, of FILE, a content as save writes it; with "
      "--game, of the content SELECTOR names in GAME",
      EXPORTCOMMAND},
-    {"list", "[FORMAT] [--codepage CP] [--from FILE] [--game GAME SELECTOR] [-o OUT] [--as-text]",
+    {"list",
+     "[FORMAT|GAMEFILE] [--codepage CP] [--from FILE] [--game GAME SELECTOR] [--database DB] "
+     "[-o OUT] [--as-text]",
      "the event as a listing, as the editor shows its commands: on standard output, into "
      "OUT, or with --as-text onto the clipboard as text, in place of the event; of FORMAT, "
      "or of the first event format on the clipboard; with --from, of FILE; with --game, of "
-     "the content SELECTOR names in GAME",
+     "the content SELECTOR names in GAME; of GAMEFILE, a MapNNNN.lmu or RPG_RT.ldb, every "
+     "event it holds. Ids carry their names from DB, an RPG_RT.ldb, or else from GAME's "
+     "database or from GAMEFILE when it is the database",
      LISTCOMMAND},
     {"import", "[FILE] [--text] [--as FORMAT] [--codepage CP] [--to OUT]",
      "the JSON or listing of FILE (or of standard input, or with --text of the clipboard's "
@@ -51,6 +56,7 @@ constexpr COMMAND COMMANDS[] = {
 
 constexpr std::size_t LINEWIDTH = 79;
 constexpr std::size_t SUMMARYCOLUMN = 23;
+constexpr std::size_t USAGEINDENT = 6;
 
 // The words of the text, from `column` of a line on, in lines of at most
 // LINEWIDTH columns, each further line led by `indent` spaces.
@@ -75,12 +81,29 @@ std::string WRAPPED(const std::string& text, std::size_t indent, std::size_t col
     return wrapped + '\n';
 }
 
+// A command's name and usage line, wrapped without breaking a bracketed
+// group, with no line end after the last line.
+std::string USAGELINES(const COMMAND& command) {
+    std::string line = std::string("  ") + command.name;
+    if (*command.usage) line += std::string(" ") + command.usage;
+    constexpr char GLUE = '\x01';
+    int depth = 0;
+    for (char& character : line) {
+        if (character == '[') ++depth;
+        if (character == ']') --depth;
+        if (character == ' ' && depth > 0) character = GLUE;
+    }
+    std::string lines = "  " + WRAPPED(line, USAGEINDENT, 0);
+    lines.pop_back();
+    std::replace(lines.begin(), lines.end(), GLUE, ' ');
+    return lines;
+}
+
 std::string USAGETEXT() {
     std::string text = "usage: pagewright-clip COMMAND\n";
     for (const COMMAND& command : COMMANDS) {
-        std::string line = std::string("  ") + command.name;
-        if (*command.usage) line += std::string(" ") + command.usage;
-        if (line.size() + 1 < SUMMARYCOLUMN) {
+        std::string line = USAGELINES(command);
+        if (line.find('\n') == std::string::npos && line.size() + 1 < SUMMARYCOLUMN) {
             line.resize(SUMMARYCOLUMN, ' ');
         } else {
             line += '\n' + std::string(SUMMARYCOLUMN, ' ');

@@ -70,11 +70,11 @@ int EVENTSCOMMAND(const ARGUMENTS& arguments) {
     const std::optional<GAMEFOLDER> folder = GAMEFOLDER::OPEN(arguments.PLAIN(0));
     if (!folder) return 1;
     const std::optional<GAMEFILE> database =
-        folder->READ(folder->DATABASEPATH(), GAMEFILEKIND::DATABASE);
+        READGAMEFILE(folder->DATABASEPATH(), GAMEFILEKIND::DATABASE);
     if (!database) return 1;
     std::string lines;
     for (const auto& [number, path] : folder->MAPPATHS()) {
-        const std::optional<GAMEFILE> map = folder->READ(path, GAMEFILEKIND::MAP);
+        const std::optional<GAMEFILE> map = READGAMEFILE(path, GAMEFILEKIND::MAP);
         if (!map) return 1;
         APPENDENTRYLINES(lines, *map, ENTRYKIND::MAPEVENT, number, *codepage);
     }

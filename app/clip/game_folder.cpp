@@ -12,7 +12,7 @@ namespace PAGEWRIGHT {
 
 using namespace KESTREL;
 
-std::optional<GAMEFILE> READGAMEFILE(const std::string& path) {
+std::optional<GAMEFILE> READGAMEFILE(const std::string& path, std::optional<GAMEFILEKIND> kind) {
     std::string bytes;
     std::string reason;
     if (!READINPUT(path.c_str(), MAXGAMEFILEBYTES, bytes, reason)) {
@@ -20,11 +20,14 @@ std::optional<GAMEFILE> READGAMEFILE(const std::string& path) {
         return std::nullopt;
     }
     try {
-        return GAMEFILE(std::move(bytes));
+        GAMEFILE file(std::move(bytes));
+        if (!kind || file.KIND() == *kind) return file;
+        REPORTFAILURE(path + ": " +
+                      (*kind == GAMEFILEKIND::MAP ? "not a map file" : "not a database"));
     } catch (const GAMEFILEERROR& fault) {
         REPORTFAILURE(path + ": " + fault.what());
-        return std::nullopt;
     }
+    return std::nullopt;
 }
 
 // Of names that differ only in case, which Windows would not hold side by
@@ -58,16 +61,6 @@ std::optional<GAMEFOLDER> GAMEFOLDER::OPEN(const std::string& folder) {
     return game;
 }
 
-std::optional<GAMEFILE> GAMEFOLDER::READ(const std::string& path, GAMEFILEKIND kind) const {
-    std::optional<GAMEFILE> file = READGAMEFILE(path);
-    if (file && file->KIND() != kind) {
-        REPORTFAILURE(path + ": " +
-                      (kind == GAMEFILEKIND::MAP ? "not a map file" : "not a database"));
-        file.reset();
-    }
-    return file;
-}
-
 std::optional<BYTESTRING> GAMEFOLDER::TAKE(const SELECTOR& selector) const {
     const std::string text = SELECTORTEXT(selector);
     std::string path = database_;
@@ -81,7 +74,7 @@ std::optional<BYTESTRING> GAMEFOLDER::TAKE(const SELECTOR& selector) const {
         path = found->second;
         kind = GAMEFILEKIND::MAP;
     }
-    const std::optional<GAMEFILE> file = READ(path, kind);
+    const std::optional<GAMEFILE> file = READGAMEFILE(path, kind);
     if (!file) return std::nullopt;
     std::string missing;
     std::optional<BYTESTRING> content = TAKECONTENT(*file, selector, missing);

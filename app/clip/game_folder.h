@@ -14,8 +14,10 @@
 namespace PAGEWRIGHT {
 
 // The game file at the path, read whole, or nothing after saying why: it
-// cannot be read, is no game file, or is cut short or damaged.
-std::optional<KESTREL::GAMEFILE> READGAMEFILE(const std::string& path);
+// cannot be read, is no game file or not one of the kind asked for, or is cut
+// short or damaged.
+std::optional<KESTREL::GAMEFILE> READGAMEFILE(const std::string& path,
+                                              std::optional<KESTREL::GAMEFILEKIND> kind);
 
 class GAMEFOLDER {
 public:
@@ -26,11 +28,6 @@ public:
     const std::string& DATABASEPATH() const { return database_; }
     // The paths of the map files by map number.
     const std::map<std::int32_t, std::string>& MAPPATHS() const { return maps_; }
-
-    // The file of the kind at the path, as READGAMEFILE reads it; nothing
-    // also after saying that it is a file of the other kind.
-    std::optional<KESTREL::GAMEFILE> READ(const std::string& path,
-                                          KESTREL::GAMEFILEKIND kind) const;
 
     // The content the selector names, framed, or nothing after saying why.
     std::optional<KESTREL::BYTESTRING> TAKE(const KESTREL::SELECTOR& selector) const;

@@ -1,28 +1,119 @@
-// Event data as a listing (docs/event-listing.md).
+// Event data as a listing (docs/event-listing.md): one event, or every event
+// of a game file.
 #include "clipboard_text.h"
 #include "codepage_choice.h"
 #include "commands.h"
 #include "event_listing.h"
 #include "event_source.h"
 #include "files.h"
+#include "game_folder.h"
+#include "game_names.h"
 #include "messages.h"
+
+#include <filesystem>
 
 namespace PAGEWRIGHT {
 
 using namespace KESTREL;
 
-int LISTCOMMAND(const ARGUMENTS& arguments) {
-    const std::unique_ptr<CODEPAGE> codepage = CHOSENCODEPAGE(arguments);
-    if (!codepage) return 1;
-    const std::optional<SOURCEDEVENT> event = EVENTOFARGUMENTS(arguments);
-    if (!event) return 1;
-    const std::string listing = LISTEVENT(event->format, *event->tree, *codepage);
+namespace {
+
+// A plain argument of digits names a format; any other, a game file.
+bool NAMESAFORMAT(const char* text) {
+    return *text && std::string_view(text).find_first_not_of("0123456789") == std::string::npos;
+}
+
+// Each event of the file in id order, headed by a note of its selector, a
+// blank line between them: a map file's events; a database's monster groups,
+// then its common events, as events lists them.
+std::string LISTINGOFFILE(const GAMEFILE& file, std::int32_t map, const CODEPAGE& codepage,
+                          const IDNAMES& names) {
+    std::string listing;
+    // A file holds none of the kinds of the other kind of file.
+    for (const ENTRYKIND kind : {ENTRYKIND::MAPEVENT, ENTRYKIND::TROOP, ENTRYKIND::COMMONEVENT}) {
+        for (const GAMEENTRY& entry : file.ENTRIES(kind)) {
+            SELECTOR selector;
+            selector.kind = kind;
+            selector.map = map;
+            selector.id = entry.id;
+            const CLIPBOARDCONTENTTYPE format = SELECTEDFORMAT(selector);
+            const EVENTTREE tree(DECODECONTENT(format, ENTRYCONTENT(file, kind, entry)));
+            if (!listing.empty()) listing += '\n';
+            listing +=
+                "## " + SELECTORTEXT(selector) + '\n' + LISTEVENT(format, *tree, codepage, &names);
+        }
+    }
+    return listing;
+}
+
+// The files that a listing of one event takes names from: the database that
+// --database names, or else that of --game's GAME; and the map file of a map
+// event of --game. False after saying why one cannot be read.
+bool NAMINGFILES(const ARGUMENTS& arguments, std::optional<GAMEFILE>& database,
+                 std::optional<GAMEFILE>& map) {
+    const char* game = arguments.VALUE("--game");
+    if (!game) return true;
+    const std::optional<GAMEFOLDER> folder = GAMEFOLDER::OPEN(game);
+    if (!folder) return false;
+    if (!database) {
+        database = READGAMEFILE(folder->DATABASEPATH(), GAMEFILEKIND::DATABASE);
+        if (!database) return false;
+    }
+    const std::optional<SELECTOR> selector = READSELECTOR(arguments.VALUE("--game", 1));
+    if (!selector || selector->kind != ENTRYKIND::MAPEVENT) return true;
+    const auto found = folder->MAPPATHS().find(selector->map);
+    if (found == folder->MAPPATHS().end()) return true;
+    map = READGAMEFILE(found->second, GAMEFILEKIND::MAP);
+    return map.has_value();
+}
+
+int PUTLISTING(const ARGUMENTS& arguments, const std::string& listing) {
     if (arguments.SWITCH("--as-text")) {
         if (arguments.VALUE("-o")) return REPORTFAILURE("--as-text and -o are each a place for it");
         if (!PUTCLIPBOARDTEXT(listing)) return REPORTFAILURE(CLIPBOARDWRITEFAILED);
         return 0;
     }
     return WRITEOUTPUT(arguments.VALUE("-o"), listing);
+}
+
+// Names come from --database, or else from the file itself when it is the
+// database; a map file names its own events. A map file's number is that of
+// the name it ends in, which a copy that git makes for a diff keeps.
+int LISTFILE(const ARGUMENTS& arguments, const std::string& path,
+             const std::optional<GAMEFILE>& database, const CODEPAGE& codepage) {
+    if (arguments.VALUE("--from") || arguments.VALUE("--game")) {
+        return REPORTFAILURE(path + " is a source already; give no --from or --game");
+    }
+    const std::optional<GAMEFILE> file = READGAMEFILE(path, std::nullopt);
+    if (!file) return 1;
+    const bool is_map = file->KIND() == GAMEFILEKIND::MAP;
+    const GAMENAMES names(database ? &*database
+                          : is_map ? nullptr
+                                   : &*file,
+                          is_map ? &*file : nullptr, codepage);
+    const std::int32_t map =
+        is_map ? MAPNUMBERATENDOF(std::filesystem::path(path).filename().string()).value_or(0) : 0;
+    return PUTLISTING(arguments, LISTINGOFFILE(*file, map, codepage, names));
+}
+
+} // namespace
+
+int LISTCOMMAND(const ARGUMENTS& arguments) {
+    const std::unique_ptr<CODEPAGE> codepage = CHOSENCODEPAGE(arguments);
+    if (!codepage) return 1;
+    std::optional<GAMEFILE> database;
+    if (const char* path = arguments.VALUE("--database")) {
+        database = READGAMEFILE(path, GAMEFILEKIND::DATABASE);
+        if (!database) return 1;
+    }
+    const char* first = arguments.PLAIN(0);
+    if (first && !NAMESAFORMAT(first)) return LISTFILE(arguments, first, database, *codepage);
+    const std::optional<SOURCEDEVENT> event = EVENTOFARGUMENTS(arguments);
+    if (!event) return 1;
+    std::optional<GAMEFILE> map;
+    if (!NAMINGFILES(arguments, database, map)) return 1;
+    const GAMENAMES names(database ? &*database : nullptr, map ? &*map : nullptr, *codepage);
+    return PUTLISTING(arguments, LISTEVENT(event->format, *event->tree, *codepage, &names));
 }
 
 } // namespace PAGEWRIGHT

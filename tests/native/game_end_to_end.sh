@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# pagewright-clip events and take, and --game for dump, export and list, as a
-# user runs them on the sample game; and every bad game, file or selector,
-# which is said in one line with exit code 1 and leaves the clipboard as it
-# was.
+# pagewright-clip events and take, --game for dump, export and list, and list
+# of game files and with names, as a user runs them on the sample game; and
+# every bad game, file or selector, which is said in one line with exit code 1
+# and leaves the clipboard as it was.
 # Usage: game_end_to_end.sh PROGRAM_FOLDER FIXTURE_FOLDER
 set -euo pipefail
 programs=$1
@@ -38,6 +38,42 @@ mkdir "$work/cased"
 cp "$game/RPG_RT.ldb" "$work/cased/rpg_rt.LDB"
 cp "$game/Map0001.lmu" "$work/cased/MAP0001.LMU"
 clip events "$work/cased" | cmp -s - "$work/expected" || fail "names in another case were missed"
+
+# Ids carry the database's names, but only where it has them; import skips
+# the names, so the named listing gives the same bytes.
+printf '%s\n' '<>Control Switches: [0001] ON' '<>Control Variables: [0001] += 1' \
+    '<>Call Event: [0001]' '<>Control Switches: [0002] ON' >"$work/commands.txt"
+clip import "$work/commands.txt" --to "$work/commands.bin"
+clip list --from "$work/commands.bin" 566 --database "$game/RPG_RT.ldb" >"$work/named.txt"
+for line in '<>Control Switches: [0001:Door open] ON' '<>Control Variables: [0001:Keys] += 1' \
+    '<>Call Event: [0001:Gate é]' '<>Control Switches: [0002] ON'; do
+    grep -qxF "$line" "$work/named.txt" || fail "--database: no line $line in $(cat "$work/named.txt")"
+done
+clip import "$work/named.txt" --to "$work/renamed.bin"
+same "$work/commands.bin" "$work/renamed.bin" "import of a named listing: other bytes"
+
+# A game file's listing: its events, each under a note of its selector, which
+# import skips. A map's number is that of the name it ends in.
+{
+    echo "## map1/event1"
+    clip list --game "$game" map1/event1
+} >"$work/expected"
+clip list "$game/Map0001.lmu" >"$work/listed"
+same "$work/expected" "$work/listed" "list of a map file: $(head -3 "$work/listed")"
+cp "$game/Map0001.lmu" "$work/x1Q_Map0001.lmu"
+clip list "$work/x1Q_Map0001.lmu" | same "$work/expected" - "list of a copy of a map file"
+cp "$game/Map0001.lmu" "$work/backup.lmu"
+[ "$(clip list "$work/backup.lmu" | head -1)" = "## event1" ] || fail "list of a map of no number"
+clip import "$work/listed" --to "$work/imported"
+same "$fixtures/563.bin" "$work/imported" "import of a map file's listing: other bytes"
+{
+    echo "## troop1"
+    clip list --game "$game" troop1
+    echo
+    echo "## common1"
+    clip list --game "$game" common1
+} >"$work/expected"
+clip list "$game/RPG_RT.ldb" | same "$work/expected" - "list of a database"
 
 # Bad games, files and selectors. A game of the sample's files with one of
 # them replaced: by half of it, by bytes of no game file, by the other kind.
@@ -95,6 +131,11 @@ refused "$work/foreign-database/RPG_RT.ldb: not a map file or database" \
 refused "$work/database-as-map/Map0001.lmu: not a map file" take "$work/database-as-map" map1/event1
 refused "--from and --game are each a source" export --game "$game" troop1 --from "$fixtures/578.bin"
 refused "--game takes the format its SELECTOR names" list 578 --game "$game" troop1
+refused "$work/half.lmu: cut short at byte" list "$work/half.lmu"
+refused "$fixtures/563.bin: not a map file or database" list "$fixtures/563.bin"
+refused "$game/Map0001.lmu: not a database" list --database "$game/Map0001.lmu"
+refused "$game/Map0001.lmu is a source already; give no --from or --game" \
+    list "$game/Map0001.lmu" --game "$game" map1/event1
 
 # A map that another program holds so that it cannot be read, as the editor
 # does on Windows: here one that the user may not read. Root reads anything,

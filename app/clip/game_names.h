@@ -1,0 +1,39 @@
+// The names that a listing from a game puts beside ids: the database's names
+// of switches, variables, items and the rest, and a map file's names of its
+// own events. The game's files hold no names of maps.
+#ifndef PAGEWRIGHT_CLIP_GAME_NAMES_H
+#define PAGEWRIGHT_CLIP_GAME_NAMES_H
+
+#include "event_listing.h"
+#include "game_files.h"
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace PAGEWRIGHT {
+
+class GAMENAMES final : public IDNAMES {
+public:
+    // Either file may be null; both must outlive the names. A name is taken
+    // as text of the code page; one that is not, and so would not read the
+    // same everywhere, is left out.
+    GAMENAMES(const KESTREL::GAMEFILE* database, const KESTREL::GAMEFILE* map,
+              const CODEPAGE& codepage)
+        : database_(database), map_(map), codepage_(codepage) {}
+
+    const std::string* NAMEOF(IDKIND kind, std::int32_t id) const override;
+
+private:
+    const KESTREL::GAMEFILE* database_;
+    const KESTREL::GAMEFILE* map_;
+    const CODEPAGE& codepage_;
+    // Each id's text once converted: a listing names the same few ids often.
+    mutable std::map<std::pair<IDKIND, std::int32_t>, std::optional<std::string>> texts_;
+};
+
+} // namespace PAGEWRIGHT
+
+#endif
