@@ -20,9 +20,10 @@ pagewright_install() {
 PAGEWRIGHT_DEMO_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev nlohmann-json3-dev)
 # The tests': python3-jsonschema checks exports against docs/event.schema.json,
 # pkgconf builds the example against the installed library, ccache keeps
-# compiled objects for the next run.
+# compiled objects for the next run, git and perl try the listing as a diff
+# driver.
 PAGEWRIGHT_BUILD_PACKAGES=("${PAGEWRIGHT_DEMO_PACKAGES[@]}" pkgconf python3-jsonschema
-    clang-format ccache)
+    clang-format ccache git perl)
 PAGEWRIGHT_BENCH_PACKAGES=(libbenchmark-dev hyperfine jq)
 PAGEWRIGHT_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
