@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # game.sh: pagewright-clip.exe reads games under Wine. take puts the sample
 # game's contents on the Windows clipboard as the sample data holds them, its
-# file names found in another case too; events lists as the native
-# pagewright-clip does, of the sample game and, when PAGEWRIGHT_CORPUS is
-# set, of the real game with the most maps; and a map that another program
-# holds open without sharing it, as the editor does, is said as unreadable and
-# leaves the clipboard as it was.
+# file names found in another case too; events and list of its files list as
+# the native pagewright-clip does, of the sample game and, when
+# PAGEWRIGHT_CORPUS is set, of the real game with the most maps; and a map
+# that another program holds open without sharing it, as the editor does, is
+# said as unreadable and leaves the clipboard as it was.
 source "$(dirname "$0")/lib.sh"
 
 : "${PAGEWRIGHT_CLIP_EXE:?}"
@@ -33,6 +33,22 @@ for taken in map1/event1=563 troop1/page1=565 common1/commands=566 troop1=578; d
 done
 echo "take: the sample game's contents on the Windows clipboard"
 
+# list_as_natively FILE [DATABASE]: the listing of the file as the native tool
+# writes it.
+list_as_natively() {
+    local native_names=() wine_names=()
+    if [ -n "${2:-}" ]; then
+        native_names=(--database "$2")
+        wine_names=(--database "Z:$2")
+    fi
+    "$native" list "$1" "${native_names[@]}" --codepage 932 >"$case_dir/list.native"
+    wine "$PAGEWRIGHT_CLIP_EXE" list "Z:$1" "${wine_names[@]}" --codepage 932 \
+        >"$case_dir/list.wine" 2>"$case_dir/clip.err" || fail "list $1: $(cat "$case_dir/clip.err")"
+    cmp -s "$case_dir/list.native" "$case_dir/list.wine" ||
+        fail "list $1: not as the native tool lists it"
+    echo "list of $1: $(wc -l <"$case_dir/list.wine") lines, as natively"
+}
+
 # The native tool's events of the same game; Windows writes paths its own way,
 # but events writes none.
 games=("$game")
@@ -48,6 +64,13 @@ for folder in "${games[@]}"; do
     cmp -s "$case_dir/events.native" "$case_dir/events.wine" ||
         fail "events $folder: not as the native tool lists it"
     echo "events of $folder: $(wc -l <"$case_dir/events.wine") lines, as natively"
+    # The listings of its database, with its own names, and of its largest
+    # map, with the database's.
+    database=$(find "$folder" -maxdepth 1 -iname rpg_rt.ldb)
+    largest=$(find "$folder" -maxdepth 1 -iname 'map*.lmu' -printf '%s %p\n' | sort -n |
+        tail -n 1 | cut -d ' ' -f 2-)
+    list_as_natively "$database"
+    list_as_natively "$largest" "$database"
 done
 
 snapshot before
