@@ -5,8 +5,8 @@
 # pagewright-clip export (of it on the clipboard, as JSON into a file) and
 # import (of that JSON, onto the clipboard) on the largest of all, and list
 # (as a listing into a file) and import of that listing; and pagewright-clip
-# events of the largest game beside the corpus (by the bytes of its files) and
-# of the one with the most maps.
+# events, and list of its files, of the largest game beside the corpus (by the
+# bytes of its files) and of the one with the most maps.
 #
 #   PAGEWRIGHT_CORPUS=<folder> bench/converter-run.sh
 #
@@ -77,4 +77,18 @@ printf '%s\n' "$(game_by bytes_of)" "$(game_by maps_of)" | sort -u | while read 
     echo "events of $game ($(maps_of "$game") maps, $(bytes_of "$game") bytes," \
         "$("$clip" events "$game" | wc -l) lines)"
     timed events true "$clip events $game"
+    # list of each of its files, the maps with the database's names, one
+    # process a file, as a diff of the whole game runs it.
+    database=$(find "$game" -maxdepth 1 -iname rpg_rt.ldb)
+    largest=$(find "$game" -maxdepth 1 -iname 'map*.lmu' -printf '%s %p\n' | sort -n |
+        tail -n 1 | cut -d ' ' -f 2-)
+    printf '%s\n' "for map in $game/*.lmu; do $clip list \"\$map\" --database $database; done" \
+        "$clip list $database" >"$work/list-game.sh"
+    echo "list of $largest ($(stat -c %s "$largest") bytes," \
+        "$("$clip" list "$largest" --database "$database" | wc -l) lines), of $database" \
+        "($("$clip" list "$database" | wc -l) lines), and of every file" \
+        "($(bash "$work/list-game.sh" | wc -l) lines)"
+    timed "list of the largest map" true "$clip list $largest --database $database -o $work/map.txt"
+    timed "list of the database" true "$clip list $database -o $work/database.txt"
+    timed "list of every file" true "bash $work/list-game.sh"
 done
