@@ -70,13 +70,17 @@ TEST(GameFiles, NamesAreTheFilesListsOwn) {
     EXPECT_EQ(map.NAMEOF(NAMEDLIST::SWITCHES, 1), std::nullopt);
 }
 
-TEST(GameFiles, EventsComeInIdOrder) {
+// An id listed twice is its first entry, the one that its selector takes.
+TEST(GameFiles, EventsComeInIdOrderEachIdOnce) {
     const std::string body = SAMPLEBODY(CB_MAPEVENT);
-    const GAMEFILE map(MAPFILEWITHEVENTS(GAMELIST({{7, body}, {2, body}, {5, body}})));
+    const std::string nothing(1, '\0');
+    const GAMEFILE map(
+        MAPFILEWITHEVENTS(GAMELIST({{7, body}, {2, body}, {5, body}, {2, nothing}})));
     std::vector<std::int32_t> ids;
     for (const GAMEENTRY& entry : map.ENTRIES(ENTRYKIND::MAPEVENT))
         ids.push_back(entry.id);
     EXPECT_EQ(ids, (std::vector<std::int32_t>{2, 5, 7}));
+    EXPECT_EQ(map.BYTESOF(map.ENTRIES(ENTRYKIND::MAPEVENT)[0].body), body);
 }
 
 TEST(GameFiles, CutShortDamagedAndForeignFilesAreRefused) {

@@ -86,9 +86,15 @@ std::optional<SPAN> BATTLECOMMANDLIST(BYTEVIEW file, SPAN settings) {
     return list;
 }
 
-template <typename ENTRY> void SORTBYID(std::vector<ENTRY>& entries) {
+// In id order, each id once. An id listed twice, which the editor never
+// writes, counts as its first entry: every entry listed is then one that a
+// look-up by its id finds.
+template <typename ENTRY> void ORDERBYID(std::vector<ENTRY>& entries) {
     std::stable_sort(entries.begin(), entries.end(),
                      [](const ENTRY& a, const ENTRY& b) { return a.id < b.id; });
+    entries.erase(std::unique(entries.begin(), entries.end(),
+                              [](const ENTRY& a, const ENTRY& b) { return a.id == b.id; }),
+                  entries.end());
 }
 
 template <typename ENTRY>
@@ -166,7 +172,7 @@ void GAMEFILE::READNAMES(NAMEDLIST list, SPAN span) {
         }
         names.push_back(named);
     }
-    SORTBYID(names);
+    ORDERBYID(names);
 }
 
 // Reading every entry's facts once checks what later look-ups read.
@@ -178,7 +184,7 @@ void GAMEFILE::READEVENTLIST(ENTRYKIND kind, SPAN span) {
         }
         entries.push_back({id, list.ENTRYBODY()});
     }
-    SORTBYID(entries);
+    ORDERBYID(entries);
     std::vector<NAMEDENTRY>& names = names_[INDEX(NAMEDLISTOF(kind))];
     for (const GAMEENTRY& entry : entries) {
         names.push_back({entry.id, FACTSOF(kind, entry).name});
