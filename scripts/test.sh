@@ -21,7 +21,9 @@ stage() {
 stage install
 pagewright_install "${PAGEWRIGHT_BUILD_PACKAGES[@]}" "${PAGEWRIGHT_BENCH_PACKAGES[@]}" \
     "${PAGEWRIGHT_FUZZ_PACKAGES[@]}" "${PAGEWRIGHT_WINDOWS_PACKAGES[@]}"
-export CMAKE_CXX_COMPILER_LAUNCHER=ccache
+# Paths relative to the checkout and no working folder in the hash, so that
+# another clone of the same sources hits what this one compiled.
+export CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 ccache --zero-stats >/dev/null
 
 stage format
