@@ -67,13 +67,13 @@ public:
         }
         if (RECORDOF(rest)) {
             box_lines_ = 0;
-            if (rest.size() != line.size()) FAIL("a record line is not indented");
+            if (rest.size() != line.size()) REJECT("a record line is not indented");
             RECORDLINE(rest);
         } else if (ISCOMMANDLINE(rest)) {
             box_lines_ = 0;
             COMMANDLINE(rest, indent);
         } else if (rest.substr(0, RECORDMARK.size()) == RECORDMARK) {
-            FAIL("unknown record line \"" + std::string(rest.substr(0, rest.find(' '))) + "\"");
+            REJECT("unknown record line \"" + std::string(rest.substr(0, rest.find(' '))) + "\"");
         } else {
             DIALOGUE(rest, indent);
         }
@@ -82,21 +82,21 @@ public:
     void END() { FINISHPAGE(); }
 
 private:
-    [[noreturn]] void FAIL(const std::string& what) const { throw LISTINGERROR(number_, what); }
+    [[noreturn]] void REJECT(const std::string& what) const { throw LISTINGERROR(number_, what); }
 
     void WARN(std::size_t line, const std::string& what) {
         listed_.warnings.push_back({line, what});
     }
 
     void CHECK(const std::optional<std::string>& fault) const {
-        if (fault) FAIL(*fault);
+        if (fault) REJECT(*fault);
     }
 
     // A listing without record lines holds bare event commands: one page
     // numbered 1 with a default condition.
     EVENTPAGE& CURRENTPAGE() {
         if (event_.page_count == 0) {
-            if (records_) FAIL("a command stands before the first #page line");
+            if (records_) REJECT("a command stands before the first #page line");
             EVENTPAGE& page = NEWPAGE();
             page.number = 1;
             page.condition = static_cast<CONDITION*>(CREATEOBJECT(OT_CONDITION));
@@ -113,19 +113,19 @@ private:
     void RECORDLINE(std::string_view line) {
         switch (*RECORDOF(line)) {
         case RECORDWORD::EVENT:
-            if (records_ || event_.page_count > 0) FAIL("#event stands after other records");
+            if (records_ || event_.page_count > 0) REJECT("#event stands after other records");
             records_ = true;
             CHECK(READEVENTLINE(line, codepage_, event_));
             break;
         case RECORDWORD::KEPTCHUNKS:
             if (!records_ || event_.page_count > 0 || event_.extra_chunks) {
-                FAIL("#extra_chunks stands elsewhere than after #event");
+                REJECT("#extra_chunks stands elsewhere than after #event");
             }
             event_.extra_chunks = new EXTRACHUNKS;
             CHECK(READKEPTCHUNKSLINE(line, *event_.extra_chunks));
             break;
         case RECORDWORD::PAGE:
-            if (!records_) FAIL("#page stands before #event");
+            if (!records_) REJECT("#page stands before #event");
             CHECK(READPAGELINE(line, codepage_, NEWPAGE()));
             break;
         case RECORDWORD::CONDITION:
@@ -140,10 +140,10 @@ private:
     template <typename RECORD, typename READER>
     void RECORDOFPAGE(std::string_view line, RECORD* EVENTPAGE::*member, READER read) {
         if (event_.page_count == 0 || event_.pages[event_.page_count - 1].command_count > 0) {
-            FAIL("a page's own record stands elsewhere than after its #page line");
+            REJECT("a page's own record stands elsewhere than after its #page line");
         }
         RECORD*& record = event_.pages[event_.page_count - 1].*member;
-        if (record) FAIL("the page has this record already");
+        if (record) REJECT("the page has this record already");
         record = static_cast<RECORD*>(CREATEOBJECT(static_cast<OBJECTTYPE>(RECORD{}.type)));
         CHECK(read(line, codepage_, *record));
     }
@@ -155,7 +155,7 @@ private:
         const LINEPLACE place{has_previous_ ? &previous_ : nullptr, blocks_};
         CHECK(READCOMMANDLINE(line, place, codepage_, command));
         if (command.text.find('\0') != std::string::npos) {
-            FAIL("a text ends at its first zero byte and cannot hold one");
+            REJECT("a text ends at its first zero byte and cannot hold one");
         }
         ADD(std::move(command));
     }
