@@ -127,6 +127,9 @@ clip load 563 "$work/missing" 2>"$work/said" && fail "a missing file must fail"
 expect_output "cannot read"
 clip load 999 "$sample" 2>"$work/said" && fail "an unknown format must fail"
 expect_output "unknown format 999"
+# 563 + 2^32, which a 32-bit format number would take for 563.
+clip load 4294967859 "$sample" 2>"$work/said" && fail "a format beyond 32 bits must fail"
+expect_output "unknown format 4294967859"
 clip clear
 clip save 563 "$work/none" 2>"$work/said" && fail "saving an absent format must fail"
 expect_output "no data of format 563"
