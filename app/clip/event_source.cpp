@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 
 namespace PAGEWRIGHT {
 
@@ -19,6 +20,42 @@ CLIPBOARDCONTENTTYPE FIRSTEVENTFORMAT() {
         if (CLIPBOARDHASFORMAT(static_cast<std::uint32_t>(format))) return format;
     }
     return CLIPBOARDCONTENTTYPE{};
+}
+
+// The event of `format` (0 for the first event format on the clipboard), read
+// from the file `from` when it is given; or nothing after saying why.
+std::optional<SOURCEDEVENT> READEVENT(CLIPBOARDCONTENTTYPE format, const char* from) {
+    if (format == CB_TEXT) {
+        REPORTFAILURE(TEXTISNOTEVENTDATA());
+        return std::nullopt;
+    }
+    if (from && format == CLIPBOARDCONTENTTYPE{}) {
+        REPORTFAILURE("--from needs the FORMAT of the content");
+        return std::nullopt;
+    }
+    std::optional<BYTESTRING> content;
+    if (from) {
+        std::string reason;
+        content.emplace();
+        if (!READINPUT(from, SIZE_MAX, *content, reason)) {
+            REPORTFAILURE(CANNOTREAD(from, reason));
+            return std::nullopt;
+        }
+    } else {
+        if (format == CLIPBOARDCONTENTTYPE{}) format = FIRSTEVENTFORMAT();
+        if (format == CLIPBOARDCONTENTTYPE{}) {
+            REPORTFAILURE(NOEVENTDATA);
+            return std::nullopt;
+        }
+        content = CLIPBOARDBLOCK(format);
+        if (!content) return std::nullopt;
+    }
+    SOURCEDEVENT event{format, EVENTTREE(DECODECONTENT(format, *content)), std::nullopt};
+    if (!event.tree) {
+        REPORTFAILURE(std::string(from ? from : "the data") + " is empty");
+        return std::nullopt;
+    }
+    return event;
 }
 
 } // namespace
@@ -48,40 +85,6 @@ std::optional<BYTESTRING> CLIPBOARDBLOCK(CLIPBOARDCONTENTTYPE format) {
     return block;
 }
 
-std::optional<SOURCEDEVENT> READEVENT(CLIPBOARDCONTENTTYPE format, const char* from) {
-    if (format == CB_TEXT) {
-        REPORTFAILURE(TEXTISNOTEVENTDATA());
-        return std::nullopt;
-    }
-    if (from && format == CLIPBOARDCONTENTTYPE{}) {
-        REPORTFAILURE("--from needs the FORMAT of the content");
-        return std::nullopt;
-    }
-    std::optional<BYTESTRING> content;
-    if (from) {
-        std::string reason;
-        content.emplace();
-        if (!READINPUT(from, SIZE_MAX, *content, reason)) {
-            REPORTFAILURE(CANNOTREAD(from, reason));
-            return std::nullopt;
-        }
-    } else {
-        if (format == CLIPBOARDCONTENTTYPE{}) format = FIRSTEVENTFORMAT();
-        if (format == CLIPBOARDCONTENTTYPE{}) {
-            REPORTFAILURE(NOEVENTDATA);
-            return std::nullopt;
-        }
-        content = CLIPBOARDBLOCK(format);
-        if (!content) return std::nullopt;
-    }
-    SOURCEDEVENT event{format, EVENTTREE(DECODECONTENT(format, *content))};
-    if (!event.tree) {
-        REPORTFAILURE(std::string(from ? from : "the data") + " is empty");
-        return std::nullopt;
-    }
-    return event;
-}
-
 // A game's content names its own format.
 std::optional<SOURCEDEVENT> EVENTOFARGUMENTS(const ARGUMENTS& arguments) {
     CLIPBOARDCONTENTTYPE format{};
@@ -99,7 +102,8 @@ std::optional<SOURCEDEVENT> EVENTOFARGUMENTS(const ARGUMENTS& arguments) {
     }
     std::optional<TAKENCONTENT> taken = TAKEFROMGAME(game, arguments.VALUE("--game", 1));
     if (!taken) return std::nullopt;
-    return SOURCEDEVENT{taken->format, EVENTTREE(DECODECONTENT(taken->format, taken->content))};
+    return SOURCEDEVENT{taken->format, EVENTTREE(DECODECONTENT(taken->format, taken->content)),
+                        std::move(taken->source)};
 }
 
 } // namespace PAGEWRIGHT

@@ -5,6 +5,7 @@
 #ifndef PAGEWRIGHT_CLIP_EVENT_SOURCE_H
 #define PAGEWRIGHT_CLIP_EVENT_SOURCE_H
 
+#include "game_folder.h"
 #include "kestrel_internal.h"
 #include "options.h"
 
@@ -15,6 +16,8 @@ namespace PAGEWRIGHT {
 struct SOURCEDEVENT {
     KESTREL::CLIPBOARDCONTENTTYPE format{};
     KESTREL::EVENTTREE tree;
+    // For an event of --game, where it lies.
+    std::optional<GAMESOURCE> game;
 };
 
 // The format a command's argument names: 0 for none given. False after saying
@@ -24,10 +27,6 @@ bool NAMEDFORMAT(const char* text, KESTREL::CLIPBOARDCONTENTTYPE& format);
 // The clipboard's block of the format, or nothing after saying why: it is not
 // there, or cannot be read.
 std::optional<KESTREL::BYTESTRING> CLIPBOARDBLOCK(KESTREL::CLIPBOARDCONTENTTYPE format);
-
-// The event of `format` (0 for the first event format on the clipboard), read
-// from the file `from` when it is given; or nothing after saying why.
-std::optional<SOURCEDEVENT> READEVENT(KESTREL::CLIPBOARDCONTENTTYPE format, const char* from);
 
 // The event a command's arguments name: its FORMAT, --from FILE and --game
 // GAME SELECTOR.

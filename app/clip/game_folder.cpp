@@ -45,7 +45,6 @@ std::optional<GAMEFOLDER> GAMEFOLDER::OPEN(const std::string& folder) {
     }
     std::sort(names.begin(), names.end());
     GAMEFOLDER game;
-    game.folder_ = folder;
     for (const std::string& name : names) {
         const std::string path = (std::filesystem::path(folder) / name).string();
         if (ISDATABASEFILE(name)) {
@@ -61,41 +60,36 @@ std::optional<GAMEFOLDER> GAMEFOLDER::OPEN(const std::string& folder) {
     return game;
 }
 
-std::optional<BYTESTRING> GAMEFOLDER::TAKE(const SELECTOR& selector) const {
-    const std::string text = SELECTORTEXT(selector);
-    std::string path = database_;
+std::optional<TAKENCONTENT> TAKEFROMGAME(const std::string& game, const std::string& selector) {
+    const std::optional<SELECTOR> selected = READSELECTOR(selector);
+    if (!selected) {
+        REPORTFAILURE(NOTASELECTOR(selector));
+        return std::nullopt;
+    }
+    const std::optional<GAMEFOLDER> folder = GAMEFOLDER::OPEN(game);
+    if (!folder) return std::nullopt;
+    const std::string text = SELECTORTEXT(*selected);
+    std::string path = folder->DATABASEPATH();
     GAMEFILEKIND kind = GAMEFILEKIND::DATABASE;
-    if (selector.kind == ENTRYKIND::MAPEVENT) {
-        const auto found = maps_.find(selector.map);
-        if (found == maps_.end()) {
-            REPORTFAILURE(NAMESNOTHING(text, folder_ + " holds no " + FILEOFSELECTOR(selector)));
+    if (selected->kind == ENTRYKIND::MAPEVENT) {
+        const auto found = folder->MAPPATHS().find(selected->map);
+        if (found == folder->MAPPATHS().end()) {
+            REPORTFAILURE(NAMESNOTHING(text, game + " holds no " + FILEOFSELECTOR(*selected)));
             return std::nullopt;
         }
         path = found->second;
         kind = GAMEFILEKIND::MAP;
     }
-    const std::optional<GAMEFILE> file = READGAMEFILE(path, kind);
+    std::optional<GAMEFILE> file = READGAMEFILE(path, kind);
     if (!file) return std::nullopt;
     std::string missing;
-    std::optional<BYTESTRING> content = TAKECONTENT(*file, selector, missing);
-    if (!content) REPORTFAILURE(NAMESNOTHING(text, missing + " in " + path));
-    return content;
-}
-
-std::optional<SELECTOR> SELECTOROFTEXT(const std::string& text) {
-    const std::optional<SELECTOR> selector = READSELECTOR(text);
-    if (!selector) REPORTFAILURE(NOTASELECTOR(text));
-    return selector;
-}
-
-std::optional<TAKENCONTENT> TAKEFROMGAME(const std::string& game, const std::string& selector) {
-    const std::optional<SELECTOR> selected = SELECTOROFTEXT(selector);
-    if (!selected) return std::nullopt;
-    const std::optional<GAMEFOLDER> folder = GAMEFOLDER::OPEN(game);
-    if (!folder) return std::nullopt;
-    std::optional<BYTESTRING> content = folder->TAKE(*selected);
-    if (!content) return std::nullopt;
-    return TAKENCONTENT{SELECTEDFORMAT(*selected), std::move(*content)};
+    std::optional<BYTESTRING> content = TAKECONTENT(*file, *selected, missing);
+    if (!content) {
+        REPORTFAILURE(NAMESNOTHING(text, missing + " in " + path));
+        return std::nullopt;
+    }
+    return TAKENCONTENT{SELECTEDFORMAT(*selected), std::move(*content),
+                        GAMESOURCE{std::move(*file), folder->DATABASEPATH()}};
 }
 
 } // namespace PAGEWRIGHT

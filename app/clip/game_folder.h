@@ -29,23 +29,24 @@ public:
     // The paths of the map files by map number.
     const std::map<std::int32_t, std::string>& MAPPATHS() const { return maps_; }
 
-    // The content the selector names, framed, or nothing after saying why.
-    std::optional<KESTREL::BYTESTRING> TAKE(const KESTREL::SELECTOR& selector) const;
-
 private:
-    std::string folder_;
     std::string database_;
     std::map<std::int32_t, std::string> maps_;
 };
 
-// The selector of the text, or nothing after saying what a selector is.
-std::optional<KESTREL::SELECTOR> SELECTOROFTEXT(const std::string& text);
+// Where a content taken from a game lies: the file read for it, and the path
+// of the game's database, which names what the content refers to.
+struct GAMESOURCE {
+    KESTREL::GAMEFILE file;
+    std::string database_path;
+};
 
-// The content that SELECTOR names in the game folder GAME, with its format,
-// or nothing after saying why it cannot be had.
+// The content that SELECTOR names in the game folder GAME, framed, with its
+// format and source, or nothing after saying why it cannot be had.
 struct TAKENCONTENT {
     KESTREL::CLIPBOARDCONTENTTYPE format{};
     KESTREL::BYTESTRING content;
+    GAMESOURCE source;
 };
 std::optional<TAKENCONTENT> TAKEFROMGAME(const std::string& game, const std::string& selector);
 

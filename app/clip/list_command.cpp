@@ -46,27 +46,6 @@ std::string LISTINGOFFILE(const GAMEFILE& file, std::int32_t map, const CODEPAGE
     return listing;
 }
 
-// The files that a listing of one event takes names from: the database that
-// --database names, or else that of --game's GAME; and the map file of a map
-// event of --game. False after saying why one cannot be read.
-bool NAMINGFILES(const ARGUMENTS& arguments, std::optional<GAMEFILE>& database,
-                 std::optional<GAMEFILE>& map) {
-    const char* game = arguments.VALUE("--game");
-    if (!game) return true;
-    const std::optional<GAMEFOLDER> folder = GAMEFOLDER::OPEN(game);
-    if (!folder) return false;
-    if (!database) {
-        database = READGAMEFILE(folder->DATABASEPATH(), GAMEFILEKIND::DATABASE);
-        if (!database) return false;
-    }
-    const std::optional<SELECTOR> selector = READSELECTOR(arguments.VALUE("--game", 1));
-    if (!selector || selector->kind != ENTRYKIND::MAPEVENT) return true;
-    const auto found = folder->MAPPATHS().find(selector->map);
-    if (found == folder->MAPPATHS().end()) return true;
-    map = READGAMEFILE(found->second, GAMEFILEKIND::MAP);
-    return map.has_value();
-}
-
 int PUTLISTING(const ARGUMENTS& arguments, const std::string& listing) {
     if (arguments.SWITCH("--as-text")) {
         if (arguments.VALUE("-o")) return REPORTFAILURE("--as-text and -o are each a place for it");
@@ -110,9 +89,22 @@ int LISTCOMMAND(const ARGUMENTS& arguments) {
     if (first && !NAMESAFORMAT(first)) return LISTFILE(arguments, first, database, *codepage);
     const std::optional<SOURCEDEVENT> event = EVENTOFARGUMENTS(arguments);
     if (!event) return 1;
-    std::optional<GAMEFILE> map;
-    if (!NAMINGFILES(arguments, database, map)) return 1;
-    const GAMENAMES names(database ? &*database : nullptr, map ? &*map : nullptr, *codepage);
+    // An event of --game takes names from the file it lies in: the database,
+    // unless --database names another, or its map file, beside the game's
+    // database.
+    const GAMEFILE* map = nullptr;
+    const GAMEFILE* naming_database = database ? &*database : nullptr;
+    if (event->game && event->game->file.KIND() == GAMEFILEKIND::MAP) {
+        map = &event->game->file;
+        if (!database) {
+            database = READGAMEFILE(event->game->database_path, GAMEFILEKIND::DATABASE);
+            if (!database) return 1;
+            naming_database = &*database;
+        }
+    } else if (event->game && !database) {
+        naming_database = &event->game->file;
+    }
+    const GAMENAMES names(naming_database, map, *codepage);
     return PUTLISTING(arguments, LISTEVENT(event->format, *event->tree, *codepage, &names));
 }
 
