@@ -30,11 +30,7 @@ int SAVECOMMAND(const ARGUMENTS& arguments) {
     if (!NAMEDFORMAT(arguments.PLAIN(0), format)) return 1;
     const std::optional<BYTESTRING> block = CLIPBOARDBLOCK(format);
     if (!block) return 1;
-    std::string reason;
-    if (!REPLACEFILE(arguments.PLAIN(1), CONTENTOFBLOCK(format, *block), reason)) {
-        return REPORTFAILURE(CANNOTWRITE(arguments.PLAIN(1), reason));
-    }
-    return 0;
+    return WRITEOUTPUT(arguments.PLAIN(1), CONTENTOFBLOCK(format, *block));
 }
 
 int LOADCOMMAND(const ARGUMENTS& arguments) {
@@ -45,10 +41,7 @@ int LOADCOMMAND(const ARGUMENTS& arguments) {
     if (!READINPUT(arguments.PLAIN(1), SIZE_MAX, bytes, reason)) {
         return REPORTFAILURE(CANNOTREAD(arguments.PLAIN(1), reason));
     }
-    if (!WRITECLIPBOARD(bytes, static_cast<std::uint32_t>(format), nullptr)) {
-        return REPORTFAILURE(CLIPBOARDWRITEFAILED);
-    }
-    return 0;
+    return PUTONCLIPBOARD(format, bytes);
 }
 
 int CLEARCOMMAND(const ARGUMENTS&) {

@@ -1,7 +1,9 @@
 #include "files.h"
 
+#include "kestrel_internal.h"
 #include "messages.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <random>
@@ -31,17 +33,6 @@ bool READSTREAM(std::FILE* file, std::size_t most, std::string& bytes) {
         bytes.append(buffer, count);
     if (bytes.size() > most) bytes.resize(most + 1);
     return !std::ferror(file);
-}
-
-} // namespace
-
-bool READINPUT(const char* path, std::size_t most, std::string& bytes, std::string& reason) {
-    if (!path) BINARYMODE(stdin);
-    std::FILE* file = path ? std::fopen(path, "rb") : stdin;
-    bool read = file != nullptr && READSTREAM(file, most, bytes);
-    if (!read) reason = SYSTEMREASON();
-    if (path && file) std::fclose(file);
-    return read;
 }
 
 bool WRITESTANDARDOUTPUT(std::string_view bytes, std::string& reason) {
@@ -79,10 +70,26 @@ bool REPLACEFILE(const std::string& path, std::string_view bytes, std::string& r
     return false;
 }
 
+} // namespace
+
+bool READINPUT(const char* path, std::size_t most, std::string& bytes, std::string& reason) {
+    if (!path) BINARYMODE(stdin);
+    std::FILE* file = path ? std::fopen(path, "rb") : stdin;
+    bool read = file != nullptr && READSTREAM(file, most, bytes);
+    if (!read) reason = SYSTEMREASON();
+    if (path && file) std::fclose(file);
+    return read;
+}
+
 int WRITEOUTPUT(const char* path, std::string_view bytes) {
     std::string reason;
     if (path ? REPLACEFILE(path, bytes, reason) : WRITESTANDARDOUTPUT(bytes, reason)) return 0;
     return REPORTFAILURE(CANNOTWRITE(path ? path : "standard output", reason));
+}
+
+int PUTONCLIPBOARD(KESTREL::CLIPBOARDCONTENTTYPE format, std::string_view bytes) {
+    if (KESTREL::WRITECLIPBOARD(bytes, static_cast<std::uint32_t>(format), nullptr)) return 0;
+    return REPORTFAILURE(CLIPBOARDWRITEFAILED);
 }
 
 } // namespace PAGEWRIGHT

@@ -1,10 +1,11 @@
-// Files and the standard streams, as pagewright-clip reads and writes them:
-// bytes as they are, on every system.
+// Files, the standard streams and the clipboard, as pagewright-clip reads and
+// writes them: bytes as they are, on every system.
 #ifndef PAGEWRIGHT_CLIP_FILES_H
 #define PAGEWRIGHT_CLIP_FILES_H
 
+#include "kestrel.h"
+
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -15,17 +16,15 @@ namespace PAGEWRIGHT {
 // failure `reason` says why.
 bool READINPUT(const char* path, std::size_t most, std::string& bytes, std::string& reason);
 
-// The bytes on standard output.
-bool WRITESTANDARDOUTPUT(std::string_view bytes, std::string& reason);
-
-// Writes the bytes into a new file beside `path` and renames that to `path`,
-// so that `path` holds either all of them or what it held before, and no
-// file is left beside it.
-bool REPLACEFILE(const std::string& path, std::string_view bytes, std::string& reason);
-
-// The bytes into OUT as REPLACEFILE writes them, or on standard output for a
-// null path; the exit code, after saying why on failure.
+// The bytes into the file at `path`, or on standard output for a null path;
+// the exit code, after saying why on failure. A file is written whole into a
+// new file beside it, which is then renamed to it, so that it holds either all
+// of the bytes or what it held before, and no file is left beside it.
 int WRITEOUTPUT(const char* path, std::string_view bytes);
+
+// The bytes onto the clipboard as the format, alone; the exit code, after
+// saying why on failure.
+int PUTONCLIPBOARD(KESTREL::CLIPBOARDCONTENTTYPE format, std::string_view bytes);
 
 } // namespace PAGEWRIGHT
 

@@ -86,10 +86,7 @@ int EVENTSCOMMAND(const ARGUMENTS& arguments) {
 int TAKECOMMAND(const ARGUMENTS& arguments) {
     const std::optional<TAKENCONTENT> taken = TAKEFROMGAME(arguments.PLAIN(0), arguments.PLAIN(1));
     if (!taken) return 1;
-    if (!WRITECLIPBOARD(taken->content, static_cast<std::uint32_t>(taken->format), nullptr)) {
-        return REPORTFAILURE(CLIPBOARDWRITEFAILED);
-    }
-    return 0;
+    return PUTONCLIPBOARD(taken->format, taken->content);
 }
 
 } // namespace PAGEWRIGHT

@@ -83,10 +83,7 @@ int IMPORTCOMMAND(const ARGUMENTS& arguments) {
     const BYTESTRING content = ENCODECONTENT(target, imported->tree.get(), 1, 0, -1).value();
 
     if (const char* to = arguments.VALUE("--to")) return WRITEOUTPUT(to, content);
-    if (!WRITECLIPBOARD(content, static_cast<std::uint32_t>(target), nullptr)) {
-        return REPORTFAILURE(CLIPBOARDWRITEFAILED);
-    }
-    return 0;
+    return PUTONCLIPBOARD(target, content);
 }
 
 } // namespace PAGEWRIGHT
