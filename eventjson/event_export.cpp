@@ -91,9 +91,7 @@ private:
     }
 
     static ORDERED KINDVALUE(std::int32_t kind) {
-        for (const KINDWORD& entry : KINDWORDS) {
-            if (entry.kind == kind) return entry.word;
-        }
+        if (const char* word = KINDWORDOF(kind)) return word;
         return kind;
     }
 };

@@ -61,10 +61,8 @@ template <typename RECORD> struct FIELDWRITER {
     }
     void KIND(const char* key, std::int32_t RECORD::*member) {
         if (record.*member == DEFAULTOF(member)) return;
-        for (const KINDWORD& entry : KINDWORDS) {
-            if (entry.kind == record.*member) return PAIR(key, entry.word);
-        }
-        PAIR(key, std::to_string(record.*member));
+        const char* word = KINDWORDOF(record.*member);
+        PAIR(key, word ? word : std::to_string(record.*member));
     }
     template <typename OWNED> void CHILD(const char*, OWNED* RECORD::*) {}
     template <typename ELEMENT>

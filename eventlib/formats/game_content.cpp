@@ -20,9 +20,6 @@ BYTESTRING FRAMEDCONTENT(CLIPBOARDCONTENTTYPE format, std::int32_t number, BYTEV
     return content;
 }
 
-constexpr CLIPBOARDCONTENTTYPE ENTRYFORMATS[ENTRYKINDS] = {CB_MAPEVENT, CB_MONSTERGROUP,
-                                                           CB_COMMONEVENT};
-
 std::string ENTRYWORDS(ENTRYKIND kind, std::int32_t id) {
     switch (kind) {
     case ENTRYKIND::MAPEVENT:
@@ -38,8 +35,7 @@ std::string ENTRYWORDS(ENTRYKIND kind, std::int32_t id) {
 } // namespace
 
 BYTESTRING ENTRYCONTENT(const GAMEFILE& file, ENTRYKIND kind, const GAMEENTRY& entry) {
-    return FRAMEDCONTENT(ENTRYFORMATS[static_cast<std::size_t>(kind)], entry.id,
-                         file.BYTESOF(entry.body));
+    return FRAMEDCONTENT(SELECTEDFORMAT(SELECTOR{kind}), entry.id, file.BYTESOF(entry.body));
 }
 
 std::optional<BYTESTRING> TAKECONTENT(const GAMEFILE& file, const SELECTOR& selector,
@@ -51,14 +47,15 @@ std::optional<BYTESTRING> TAKECONTENT(const GAMEFILE& file, const SELECTOR& sele
     }
     if (selector.page == 0 && !selector.commands) return ENTRYCONTENT(file, selector.kind, *entry);
     const ENTRYFACTS facts = file.FACTSOF(selector.kind, *entry);
+    const CLIPBOARDCONTENTTYPE format = SELECTEDFORMAT(selector);
     if (selector.kind == ENTRYKIND::COMMONEVENT) {
-        return FRAMEDCONTENT(CB_EVENTCOMMANDS, 0, file.BYTESOF(facts.commands));
+        return FRAMEDCONTENT(format, 0, file.BYTESOF(facts.commands));
     }
+    // The page's number goes into a page's framing; commands have none.
     for (const GAMEPAGE& page : facts.pages) {
         if (page.number != selector.page) continue;
-        if (selector.commands)
-            return FRAMEDCONTENT(CB_EVENTCOMMANDS, 0, file.BYTESOF(page.commands));
-        return FRAMEDCONTENT(SELECTEDFORMAT(selector), page.number, file.BYTESOF(page.body));
+        return FRAMEDCONTENT(format, page.number,
+                             file.BYTESOF(selector.commands ? page.commands : page.body));
     }
     missing =
         ENTRYWORDS(selector.kind, selector.id) + " has no page " + std::to_string(selector.page);

@@ -1,8 +1,7 @@
 // The six kinds of event data that the editor copies, and what sets each
-// apart: its clipboard format, its name, the kind of tree it decodes into, the
-// field that follows the length of its content, what the converter turns it
-// into, and its place in the target dialog. Every program of the project
-// takes these facts from here.
+// apart: its clipboard format, its name, the field that follows the length of its content, what the
+// converter turns it into, and its place in the target dialog. Every program of the project takes
+// these facts from here.
 //
 // The resource compiler reads this file too, for the dialog's fixed line, so
 // the names are plain preprocessor definitions and the rest is hidden from it.
@@ -50,7 +49,6 @@ constexpr int NODIALOGENTRY = -1;
 struct EVENTFORMAT {
     CLIPBOARDCONTENTTYPE format;
     const char* name;
-    EVENTKIND kind;
     FRAMING framing;
     CLIPBOARDCONTENTTYPE target;
     int dialog_entry;
@@ -58,14 +56,12 @@ struct EVENTFORMAT {
 
 // In the order in which the converter looks for them on the clipboard.
 inline constexpr EVENTFORMAT EVENTFORMATS[] = {
-    {CB_MAPEVENT, KINDNAME_MAPEVENT, EK_MAP, FRAMING::LEADBYTE, CB_MONSTERGROUP, 0},
-    {CB_MAPEVENTPAGE, KINDNAME_MAPEVENTPAGE, EK_MAP, FRAMING::PAGENUMBER, CB_BATTLEEVENTPAGE, 1},
-    {CB_BATTLEEVENTPAGE, KINDNAME_BATTLEEVENTPAGE, EK_BATTLE, FRAMING::PAGENUMBER, CB_MAPEVENTPAGE,
-     3},
-    {CB_EVENTCOMMANDS, KINDNAME_EVENTCOMMANDS, EK_COMMANDS, FRAMING::NONE, CHOSENTARGET,
-     NODIALOGENTRY},
-    {CB_MONSTERGROUP, KINDNAME_MONSTERGROUP, EK_BATTLE, FRAMING::ID, CB_MAPEVENT, 2},
-    {CB_COMMONEVENT, KINDNAME_COMMONEVENT, EK_COMMON, FRAMING::ID, CB_BATTLEEVENTPAGE, 4},
+    {CB_MAPEVENT, KINDNAME_MAPEVENT, FRAMING::LEADBYTE, CB_MONSTERGROUP, 0},
+    {CB_MAPEVENTPAGE, KINDNAME_MAPEVENTPAGE, FRAMING::PAGENUMBER, CB_BATTLEEVENTPAGE, 1},
+    {CB_BATTLEEVENTPAGE, KINDNAME_BATTLEEVENTPAGE, FRAMING::PAGENUMBER, CB_MAPEVENTPAGE, 3},
+    {CB_EVENTCOMMANDS, KINDNAME_EVENTCOMMANDS, FRAMING::NONE, CHOSENTARGET, NODIALOGENTRY},
+    {CB_MONSTERGROUP, KINDNAME_MONSTERGROUP, FRAMING::ID, CB_MAPEVENT, 2},
+    {CB_COMMONEVENT, KINDNAME_COMMONEVENT, FRAMING::ID, CB_BATTLEEVENTPAGE, 4},
 };
 
 // The event formats' numbers alone, in the same order.
@@ -124,6 +120,14 @@ inline constexpr KINDWORD KINDWORDS[] = {
     {EK_COMMON, "common"},
     {EK_BATTLE, "battle"},
 };
+
+// The word of the kind, or null for a number no kind has.
+constexpr const char* KINDWORDOF(std::int32_t kind) {
+    for (const KINDWORD& entry : KINDWORDS) {
+        if (entry.kind == kind) return entry.word;
+    }
+    return nullptr;
+}
 
 } // namespace KESTREL
 
