@@ -154,9 +154,6 @@ private:
         command.indent = indent;
         const LINEPLACE place{has_previous_ ? &previous_ : nullptr, blocks_};
         CHECK(READCOMMANDLINE(line, place, codepage_, command));
-        if (command.text.find('\0') != std::string::npos) {
-            REJECT("a text ends at its first zero byte and cannot hold one");
-        }
         ADD(std::move(command));
     }
 

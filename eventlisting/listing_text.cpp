@@ -18,6 +18,12 @@ void APPENDESCAPED(std::string& out, unsigned char byte) {
     out += escaped;
 }
 
+// The tree holds names and texts up to their first zero byte, so a zero
+// byte in one would cut it short.
+[[noreturn]] void ZEROBYTEFAULT() {
+    throw TEXTFAULT("a text ends at its first zero byte and cannot hold one");
+}
+
 } // namespace
 
 // Text the code page reads as it is written goes in as text; otherwise its
@@ -74,6 +80,7 @@ bool CURSOR::INTEGER(std::int32_t& value) {
 }
 
 std::string BYTESOFTEXT(std::string_view text, const CODEPAGE& codepage) {
+    if (text.find('\0') != std::string_view::npos) ZEROBYTEFAULT();
     std::string bytes;
     std::uint32_t missing = 0;
     if (!NAMEOFTEXT(text, codepage, bytes, missing)) {
@@ -110,6 +117,7 @@ bool CURSOR::QUOTED(std::string& bytes) {
         } else if (std::string byte; escaped == 'x' &&
                                      BYTESOFHEX(line_.substr(at + 1, 2), byte, bad_at) &&
                                      byte.size() == 1) {
+            if (byte[0] == '\0') ZEROBYTEFAULT();
             out += BYTESOFTEXT(run, codepage_);
             run.clear();
             out += byte;

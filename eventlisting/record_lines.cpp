@@ -110,8 +110,6 @@ template <typename RECORD> struct FIELDREADER {
         std::string bytes;
         if (!cursor.QUOTED(bytes)) {
             fault = "no quoted name for " + key;
-        } else if (bytes.find('\0') != std::string::npos) {
-            fault = "a name ends at its first zero byte and cannot hold one";
         } else {
             std::free(record.*member);
             record.*member = COPYNAME(bytes);

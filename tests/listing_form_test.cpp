@@ -151,6 +151,16 @@ TEST(ListingForm, LinesThatCannotBeReadAreRefusedWithTheirNumber) {
     EXPECT_EQ(LINEERROR("#page number=1\n"), "1: #page stands before #event");
 }
 
+// Names and texts end at their first zero byte, so one inside would be lost.
+TEST(ListingForm, NoTextHoldsAZeroByte) {
+    const std::string refused = "1: a text ends at its first zero byte and cannot hold one";
+    EXPECT_EQ(LINEERROR(std::string("Hello\0World\n", 12)), refused);
+    EXPECT_EQ(LINEERROR("<>Message: \"Hello\\x00World\"\n"), refused);
+    EXPECT_EQ(LINEERROR("<>Set Move Route: Hero, Frequency 3: Change Graphic \"A\\x00\" 2\n"),
+              refused);
+    EXPECT_EQ(LINEERROR("#event kind=map name=\"A\\x00\"\n"), refused);
+}
+
 TEST(ListingForm, JsonIsToldApartByItsFirstCharacter) {
     EXPECT_TRUE(ISJSON(" \n{\"format\": 563}"));
     EXPECT_FALSE(ISJSON("<>Message: {\n"));
