@@ -8,11 +8,6 @@
 #include "name_text.h"
 #include "record_fields.h"
 
-#include <climits>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <new>
 #include <type_traits>
 
 namespace PAGEWRIGHT {
@@ -249,14 +244,12 @@ private:
         chunks = new EXTRACHUNKS;
         for (const auto& [key, payload] : value.items()) {
             const PATH chunk_path = path.CHILD(key);
-            char* end = nullptr;
-            const long id = std::strtol(key.c_str(), &end, 10);
-            if (key.empty() || *end != '\0' || id < 0 || id >= KEPTCHUNKIDS ||
-                key != std::to_string(id)) {
+            const std::optional<std::int32_t> id = CHUNKIDOFTEXT(key);
+            if (!id) {
                 REFUSE(chunk_path,
                        "not a chunk id (0 to " + std::to_string(KEPTCHUNKIDS - 1) + ")");
             }
-            chunks->entries[id] = HEXSTRINGBYTES(payload, chunk_path);
+            chunks->entries[*id] = HEXSTRINGBYTES(payload, chunk_path);
         }
     }
 
@@ -266,10 +259,7 @@ private:
         if (value.is_string()) {
             std::uint32_t missing = 0;
             if (!NAMEOFTEXT(value.get_ref<const std::string&>(), codepage_, bytes, missing)) {
-                char character[16];
-                std::snprintf(character, sizeof character, "U+%04X", missing);
-                REFUSE(path, std::string(character) + " has no place in code page " +
-                                 std::to_string(codepage_.NUMBER()));
+                REFUSE(path, NOPLACEFOR(missing, codepage_));
             }
         } else if (value.is_object()) {
             for (const auto& [key, hex] : value.items()) {

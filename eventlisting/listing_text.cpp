@@ -83,12 +83,7 @@ std::string BYTESOFTEXT(std::string_view text, const CODEPAGE& codepage) {
     if (text.find('\0') != std::string_view::npos) ZEROBYTEFAULT();
     std::string bytes;
     std::uint32_t missing = 0;
-    if (!NAMEOFTEXT(text, codepage, bytes, missing)) {
-        char character[16];
-        std::snprintf(character, sizeof character, "U+%04X", missing);
-        throw TEXTFAULT(std::string(character) + " has no place in code page " +
-                        std::to_string(codepage.NUMBER()));
-    }
+    if (!NAMEOFTEXT(text, codepage, bytes, missing)) throw TEXTFAULT(NOPLACEFOR(missing, codepage));
     return bytes;
 }
 

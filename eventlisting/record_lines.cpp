@@ -281,15 +281,13 @@ std::optional<std::string> READKEPTCHUNKSLINE(std::string_view line, EXTRACHUNKS
         if (equals == std::string_view::npos || equals > end)
             return "no chunk id in " + std::string(rest.substr(0, end));
         const std::string key(rest.substr(0, equals));
-        if (key.empty() || key.find_first_not_of("0123456789") != std::string::npos ||
-            key.size() > 3 || std::stol(key) >= KEPTCHUNKIDS ||
-            key != std::to_string(std::stol(key))) {
+        const std::optional<std::int32_t> id = CHUNKIDOFTEXT(key);
+        if (!id) {
             return key + " is not a chunk id (0 to " + std::to_string(KEPTCHUNKIDS - 1) + ")";
         }
-        const long id = std::stol(key);
-        if (!given.insert(id).second) return "chunk " + key + " is given twice";
+        if (!given.insert(*id).second) return "chunk " + key + " is given twice";
         std::size_t bad_at = 0;
-        if (!BYTESOFHEX(rest.substr(equals + 1, end - equals - 1), chunks.entries[id], bad_at)) {
+        if (!BYTESOFHEX(rest.substr(equals + 1, end - equals - 1), chunks.entries[*id], bad_at)) {
             return "chunk " + key + " is not hex";
         }
         rest.remove_prefix(end);

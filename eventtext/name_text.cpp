@@ -1,6 +1,7 @@
 #include "name_text.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace PAGEWRIGHT {
 namespace {
@@ -60,6 +61,13 @@ bool NAMEOFTEXT(std::string_view text, const CODEPAGE& codepage, std::string& by
         if (!codepage.FROMUTF8(text.substr(start, at - start), alone)) break;
     }
     return false;
+}
+
+std::string NOPLACEFOR(std::uint32_t missing, const CODEPAGE& codepage) {
+    char character[16];
+    std::snprintf(character, sizeof character, "U+%04X", static_cast<unsigned>(missing));
+    return std::string(character) + " has no place in code page " +
+           std::to_string(codepage.NUMBER());
 }
 
 } // namespace PAGEWRIGHT

@@ -24,6 +24,9 @@ std::optional<std::string> TEXTOFNAME(std::string_view bytes, const CODEPAGE& co
 bool NAMEOFTEXT(std::string_view text, const CODEPAGE& codepage, std::string& bytes,
                 std::uint32_t& missing);
 
+// What the readable forms say of a character the code page has no place for.
+std::string NOPLACEFOR(std::uint32_t missing, const CODEPAGE& codepage);
+
 } // namespace PAGEWRIGHT
 
 #endif
