@@ -13,7 +13,6 @@ namespace {
 constexpr std::string_view COMMANDMARK = "<>";
 constexpr std::string_view CONTINUEDMARK = ":";
 constexpr std::string_view FALLBACKMARK = "<>@";
-constexpr std::string_view STEPSLEAD = ": ";
 
 // How far the forms' leading words are compared when candidates are picked.
 constexpr std::size_t INDEXEDLEAD = 4;

@@ -4,7 +4,6 @@
 #include "kestrel_internal.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace PAGEWRIGHT {
 

@@ -2,7 +2,6 @@
 
 #include "event_formats.h"
 #include "event_listing.h"
-#include "listing_text.h"
 
 namespace PAGEWRIGHT {
 namespace {

@@ -3,7 +3,7 @@
 #ifndef PAGEWRIGHT_EVENTLISTING_LISTING_LINES_H
 #define PAGEWRIGHT_EVENTLISTING_LISTING_LINES_H
 
-#include "kestrel.h"
+#include "event_listing.h"
 
 #include <cstdint>
 #include <optional>
@@ -20,9 +20,6 @@ std::string HEADLINE(KESTREL::CLIPBOARDCONTENTTYPE format);
 std::optional<KESTREL::CLIPBOARDCONTENTTYPE> FORMATOFHEAD(std::string_view line,
                                                           std::size_t number);
 
-// A line for the reader alone, which import skips: "## map1/event3" heads each
-// event in the listing of a game file.
-constexpr std::string_view NOTEMARK = "##";
 inline bool ISNOTE(std::string_view line) {
     return line.substr(0, NOTEMARK.size()) == NOTEMARK;
 }

@@ -1,12 +1,9 @@
 #include "command_forms.h"
 #include "command_lines.h"
-#include "event_codes.h"
 #include "event_listing.h"
 #include "listing_lines.h"
 #include "message_width.h"
 #include "record_lines.h"
-
-#include "name_text.h"
 
 #include <algorithm>
 #include <utility>

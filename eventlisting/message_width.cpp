@@ -3,7 +3,6 @@
 #include "name_text.h"
 
 #include <cstdint>
-#include <string>
 
 namespace PAGEWRIGHT {
 namespace {

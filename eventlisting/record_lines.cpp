@@ -34,8 +34,6 @@ const char* WORDOF(RECORDWORD record) {
     return "";
 }
 
-constexpr std::string_view STEPSLEAD = ": ";
-
 // The record's values that differ from their defaults; what it owns is the
 // listing's to write.
 template <typename RECORD> struct FIELDWRITER {

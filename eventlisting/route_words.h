@@ -8,8 +8,12 @@
 #include "form_pattern.h"
 
 #include <string>
+#include <string_view>
 
 namespace PAGEWRIGHT {
+
+// What stands between a route's settings and its steps.
+constexpr std::string_view STEPSLEAD = ": ";
 
 std::string STEPSTEXT(const STEPS& steps, const LINESETTINGS& settings);
 

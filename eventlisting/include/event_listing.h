@@ -55,16 +55,16 @@ std::string QUOTEDTEXT(std::string_view bytes, const CODEPAGE& codepage);
 std::string LISTEVENT(KESTREL::CLIPBOARDCONTENTTYPE format, const KESTREL::EVENT& event,
                       const CODEPAGE& codepage, const IDNAMES* names = nullptr);
 
+// What begins a line for the reader alone, which import skips: "## map1/event3"
+// heads each event in the listing of a game file.
+constexpr std::string_view NOTEMARK = "##";
+
 // What a listing that cannot be read gets: the line (counted from 1) and what
 // is wrong with it.
 class LISTINGERROR : public std::runtime_error {
 public:
     LISTINGERROR(std::size_t line, const std::string& what)
-        : std::runtime_error(std::to_string(line) + ": " + what), line_(line) {}
-    std::size_t LINE() const { return line_; }
-
-private:
-    std::size_t line_;
+        : std::runtime_error(std::to_string(line) + ": " + what) {}
 };
 
 struct LISTINGWARNING {
