@@ -33,10 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (const ENTRYKIND kind : {ENTRYKIND::MAPEVENT, ENTRYKIND::TROOP, ENTRYKIND::COMMONEVENT}) {
         for (const GAMEENTRY& entry : file->ENTRIES(kind)) {
-            SELECTOR selector;
-            selector.kind = kind;
-            selector.map = 1;
-            selector.id = entry.id;
+            SELECTOR selector{kind, 1, entry.id};
             TAKEANDDECODE(*file, selector);
             selector.commands = kind == ENTRYKIND::COMMONEVENT;
             if (selector.commands) TAKEANDDECODE(*file, selector);

@@ -50,10 +50,7 @@ std::string PAGECOUNT(ENTRYKIND kind, const ENTRYFACTS& facts) {
 void APPENDENTRYLINES(std::string& lines, const GAMEFILE& file, ENTRYKIND kind, std::int32_t map,
                       const CODEPAGE& codepage) {
     for (const GAMEENTRY& entry : file.ENTRIES(kind)) {
-        SELECTOR selector;
-        selector.kind = kind;
-        selector.map = map;
-        selector.id = entry.id;
+        const SELECTOR selector{kind, map, entry.id};
         const ENTRYFACTS facts = file.FACTSOF(kind, entry);
         lines += SELECTORTEXT(selector) + '\t' + QUOTEDTEXT(file.BYTESOF(facts.name), codepage) +
                  '\t' + PLACEOF(kind, facts) + '\t' + PAGECOUNT(kind, facts) + '\n';

@@ -32,18 +32,27 @@ std::string LISTINGOFFILE(const GAMEFILE& file, std::int32_t map, const CODEPAGE
     // A file holds none of the kinds of the other kind of file.
     for (const ENTRYKIND kind : {ENTRYKIND::MAPEVENT, ENTRYKIND::TROOP, ENTRYKIND::COMMONEVENT}) {
         for (const GAMEENTRY& entry : file.ENTRIES(kind)) {
-            SELECTOR selector;
-            selector.kind = kind;
-            selector.map = map;
-            selector.id = entry.id;
+            const SELECTOR selector{kind, map, entry.id};
             const CLIPBOARDCONTENTTYPE format = SELECTEDFORMAT(selector);
             const EVENTTREE tree(DECODECONTENT(format, ENTRYCONTENT(file, kind, entry)));
             if (!listing.empty()) listing += '\n';
-            listing +=
-                "## " + SELECTORTEXT(selector) + '\n' + LISTEVENT(format, *tree, codepage, &names);
+            listing += std::string(NOTEMARK) + ' ' + SELECTORTEXT(selector) + '\n' +
+                       LISTEVENT(format, *tree, codepage, &names);
         }
     }
     return listing;
+}
+
+// The names of what a game file's events refer to: the database that
+// --database gave, or else the file itself when it is the database; a map
+// file names its own events.
+GAMENAMES NAMESFOR(const std::optional<GAMEFILE>& database, const GAMEFILE* file,
+                   const CODEPAGE& codepage) {
+    const bool is_map = file && file->KIND() == GAMEFILEKIND::MAP;
+    return GAMENAMES(database ? &*database
+                     : is_map ? nullptr
+                              : file,
+                     is_map ? file : nullptr, codepage);
 }
 
 int PUTLISTING(const ARGUMENTS& arguments, const std::string& listing) {
@@ -55,9 +64,8 @@ int PUTLISTING(const ARGUMENTS& arguments, const std::string& listing) {
     return WRITEOUTPUT(arguments.VALUE("-o"), listing);
 }
 
-// Names come from --database, or else from the file itself when it is the
-// database; a map file names its own events. A map file's number is that of
-// the name it ends in, which a copy that git makes for a diff keeps.
+// A map file's number is that of the name it ends in, which a copy that git
+// makes for a diff keeps.
 int LISTFILE(const ARGUMENTS& arguments, const std::string& path,
              const std::optional<GAMEFILE>& database, const CODEPAGE& codepage) {
     if (arguments.VALUE("--from") || arguments.VALUE("--game")) {
@@ -65,13 +73,11 @@ int LISTFILE(const ARGUMENTS& arguments, const std::string& path,
     }
     const std::optional<GAMEFILE> file = READGAMEFILE(path, std::nullopt);
     if (!file) return 1;
-    const bool is_map = file->KIND() == GAMEFILEKIND::MAP;
-    const GAMENAMES names(database ? &*database
-                          : is_map ? nullptr
-                                   : &*file,
-                          is_map ? &*file : nullptr, codepage);
+    const GAMENAMES names = NAMESFOR(database, &*file, codepage);
     const std::int32_t map =
-        is_map ? MAPNUMBERATENDOF(std::filesystem::path(path).filename().string()).value_or(0) : 0;
+        file->KIND() == GAMEFILEKIND::MAP
+            ? MAPNUMBERATENDOF(std::filesystem::path(path).filename().string()).value_or(0)
+            : 0;
     return PUTLISTING(arguments, LISTINGOFFILE(*file, map, codepage, names));
 }
 
@@ -89,22 +95,14 @@ int LISTCOMMAND(const ARGUMENTS& arguments) {
     if (first && !NAMESAFORMAT(first)) return LISTFILE(arguments, first, database, *codepage);
     const std::optional<SOURCEDEVENT> event = EVENTOFARGUMENTS(arguments);
     if (!event) return 1;
-    // An event of --game takes names from the file it lies in: the database,
-    // unless --database names another, or its map file, beside the game's
-    // database.
-    const GAMEFILE* map = nullptr;
-    const GAMEFILE* naming_database = database ? &*database : nullptr;
-    if (event->game && event->game->file.KIND() == GAMEFILEKIND::MAP) {
-        map = &event->game->file;
-        if (!database) {
-            database = READGAMEFILE(event->game->database_path, GAMEFILEKIND::DATABASE);
-            if (!database) return 1;
-            naming_database = &*database;
-        }
-    } else if (event->game && !database) {
-        naming_database = &event->game->file;
+    // An event of --game is named as the file it lies in, and an event of a
+    // map file also by the game's database.
+    const GAMEFILE* file = event->game ? &event->game->file : nullptr;
+    if (file && file->KIND() == GAMEFILEKIND::MAP && !database) {
+        database = READGAMEFILE(event->game->database_path, GAMEFILEKIND::DATABASE);
+        if (!database) return 1;
     }
-    const GAMENAMES names(naming_database, map, *codepage);
+    const GAMENAMES names = NAMESFOR(database, file, *codepage);
     return PUTLISTING(arguments, LISTEVENT(event->format, *event->tree, *codepage, &names));
 }
 
