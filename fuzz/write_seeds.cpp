@@ -11,6 +11,7 @@
 #include "fixtures.h"
 #include "formats.h"
 #include "game_fixtures.h"
+#include "text_inputs.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -30,18 +31,13 @@ void WRITESEED(const std::filesystem::path& path, const std::string& bytes) {
 // Larger contents would make the JSON reader's inputs slow to mutate.
 constexpr std::size_t LARGESTJSONSEEDCONTENT = 2048;
 
-void WRITEJSONSEED(const std::filesystem::path& path, KESTREL::CLIPBOARDCONTENTTYPE format,
-                   const std::string& content) {
-    static const auto codepage = PAGEWRIGHT::CODEPAGE::OPEN(932);
+// The content as JSON and as a listing, in the text readers' code page.
+void WRITETEXTSEEDS(const std::filesystem::path& folder, const std::string& name,
+                    KESTREL::CLIPBOARDCONTENTTYPE format, const std::string& content) {
     const EVENTTREE tree = DECODE(format, content);
-    if (tree) WRITESEED(path, PAGEWRIGHT::EXPORTEVENT(format, *tree, *codepage));
-}
-
-void WRITELISTINGSEED(const std::filesystem::path& path, KESTREL::CLIPBOARDCONTENTTYPE format,
-                      const std::string& content) {
-    static const auto codepage = PAGEWRIGHT::CODEPAGE::OPEN(932);
-    const EVENTTREE tree = DECODE(format, content);
-    if (tree) WRITESEED(path, PAGEWRIGHT::LISTEVENT(format, *tree, *codepage));
+    if (!tree) return;
+    WRITESEED(folder / "json" / name, PAGEWRIGHT::EXPORTEVENT(format, *tree, FUZZCODEPAGE()));
+    WRITESEED(folder / "listing" / name, PAGEWRIGHT::LISTEVENT(format, *tree, FUZZCODEPAGE()));
 }
 
 void WRITESEEDS(const std::filesystem::path& folder, const std::string& name,
@@ -50,8 +46,7 @@ void WRITESEEDS(const std::filesystem::path& folder, const std::string& name,
               std::string(1, static_cast<char>(FORMATINDEX(format))) + content);
     WRITESEED(folder / "roundtrip" / name, content);
     if (format != KESTREL::CB_TEXT && content.size() <= LARGESTJSONSEEDCONTENT) {
-        WRITEJSONSEED(folder / "json" / name, format, content);
-        WRITELISTINGSEED(folder / "listing" / name, format, content);
+        WRITETEXTSEEDS(folder, name, format, content);
     }
 }
 
