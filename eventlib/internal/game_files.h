@@ -36,7 +36,8 @@ constexpr BYTEVIEW DATABASEKINDNAME = "LcfDataBase";
 
 // The three kinds of events a game file lists.
 enum class ENTRYKIND : std::uint8_t { MAPEVENT, TROOP, COMMONEVENT };
-constexpr std::size_t ENTRYKINDS = 3;
+// How many, counted from the last.
+constexpr std::size_t ENTRYKINDS = static_cast<std::size_t>(ENTRYKIND::COMMONEVENT) + 1;
 
 // Where a piece lies in the file's bytes.
 struct SPAN {
@@ -93,7 +94,8 @@ enum class NAMEDLIST : std::uint8_t {
     BATTLERANIMATIONS,
     MAPEVENTS,
 };
-constexpr std::size_t NAMEDLISTS = 17;
+// How many, counted from the last.
+constexpr std::size_t NAMEDLISTS = static_cast<std::size_t>(NAMEDLIST::MAPEVENTS) + 1;
 
 // A map file or a database, read whole when it is made, so that every later
 // look-up holds. The work and the memory grow linearly with the file.
