@@ -51,17 +51,11 @@ void WRITEPAGELIST(BYTESTRING& body, const EVENT& event, PAGEWRITER write_page, 
 }
 
 void ENCODEMAPEVENT(BYTESTRING& body, const EVENT& event) {
-    APPENDBYTE(body, MAPEVENTLEADBYTE);
     WRITENAMECHUNK(body, event.name, MAPEVENTCHUNK::NAME);
     APPENDNUMBERCHUNK(body, event.x, WITHLENGTH, MAPEVENTCHUNK::X);
     APPENDNUMBERCHUNK(body, event.y, WITHLENGTH, MAPEVENTCHUNK::Y);
     WRITEPAGELIST(body, event, WRITEMAPPAGE, MAPEVENTCHUNK::PAGES);
     APPENDNUMBER(body, ENDCHUNK);
-}
-
-void ENCODELONEPAGE(BYTESTRING& body, const EVENTPAGE& page, PAGEWRITER write_page) {
-    APPENDLONG(body, FIXEDFIELD);
-    write_page(body, page, 0);
 }
 
 // The selection is written as a list of its own, its shallowest command at
@@ -96,7 +90,6 @@ void WRITEKEPTCHUNKS(BYTESTRING& body, const EXTRACHUNKS& kept) {
 
 // The page list comes after every kept chunk, whatever their ids.
 void ENCODEMONSTERGROUP(BYTESTRING& body, const EVENT& event) {
-    APPENDLONG(body, FIXEDFIELD);
     WRITENAMECHUNK(body, event.name, MONSTERGROUPCHUNK::NAME);
     if (event.extra_chunks) WRITEKEPTCHUNKS(body, *event.extra_chunks);
     WRITEPAGELIST(body, event, WRITEBATTLEPAGE, MONSTERGROUPCHUNK::PAGES);
@@ -109,7 +102,6 @@ std::int32_t COMMONTRIGGER(std::int32_t page_trigger) {
 }
 
 void ENCODECOMMONEVENT(BYTESTRING& body, const EVENT& event, const EVENTPAGE& page) {
-    APPENDLONG(body, FIXEDFIELD);
     WRITENAMECHUNK(body, event.name, COMMONEVENTCHUNK::NAME);
     APPENDNUMBERCHUNK(body, COMMONTRIGGER(page.trigger), WITHLENGTH, COMMONEVENTCHUNK::TRIGGER);
     if (page.condition && (page.condition->flags & CF_SWITCH_A)) {
@@ -134,10 +126,10 @@ std::optional<BYTESTRING> ENCODEBODY(CLIPBOARDCONTENTTYPE format, const EVENT& e
         ENCODEMAPEVENT(body, event);
         break;
     case CB_MAPEVENTPAGE:
-        ENCODELONEPAGE(body, SELECTEDPAGE(event, page), WRITEMAPPAGE);
+        WRITEMAPPAGE(body, SELECTEDPAGE(event, page), 0);
         break;
     case CB_BATTLEEVENTPAGE:
-        ENCODELONEPAGE(body, SELECTEDPAGE(event, page), WRITEBATTLEPAGE);
+        WRITEBATTLEPAGE(body, SELECTEDPAGE(event, page), 0);
         break;
     case CB_EVENTCOMMANDS:
         ENCODEEVENTCOMMANDS(body, SELECTEDPAGE(event, page), first, last);
@@ -166,10 +158,20 @@ std::optional<BYTESTRING> ENCODECONTENT(CLIPBOARDCONTENTTYPE format, const EVENT
 
     const std::optional<BYTESTRING> body = ENCODEBODY(format, *event, page, first, last);
     if (!body) return std::nullopt;
+    return FRAMEDCONTENT(format, FIXEDFIELD, *body);
+}
+
+BYTESTRING FRAMEDCONTENT(CLIPBOARDCONTENTTYPE format, std::int32_t number, BYTEVIEW body) {
+    const FRAMING framing = EVENTFORMATOF(format)->framing;
+    const std::size_t fields = framing == FRAMING::LEADBYTE ? 1
+                               : HASNUMBERFIELD(framing)    ? sizeof(std::int32_t)
+                                                            : 0;
     BYTESTRING content;
-    content.reserve(sizeof(std::int32_t) + body->size());
-    APPENDLONG(content, static_cast<std::int32_t>(body->size()));
-    content += *body;
+    content.reserve(sizeof(std::int32_t) + fields + body.size());
+    APPENDLONG(content, static_cast<std::int32_t>(fields + body.size()));
+    if (framing == FRAMING::LEADBYTE) APPENDBYTE(content, MAPEVENTLEADBYTE);
+    if (HASNUMBERFIELD(framing)) APPENDLONG(content, number);
+    content += body;
     return content;
 }
 

@@ -1,24 +1,8 @@
-#include "codec/encoding.h"
-#include "event_formats.h"
 #include "game_files.h"
+#include "kestrel_internal.h"
 
 namespace KESTREL {
 namespace {
-
-// The body framed as the format's content: its length, then what the format
-// carries before the body.
-BYTESTRING FRAMEDCONTENT(CLIPBOARDCONTENTTYPE format, std::int32_t number, BYTEVIEW body) {
-    const FRAMING framing = EVENTFORMATOF(format)->framing;
-    BYTESTRING fields;
-    if (framing == FRAMING::LEADBYTE) APPENDBYTE(fields, MAPEVENTLEADBYTE);
-    if (HASNUMBERFIELD(framing)) APPENDLONG(fields, number);
-    BYTESTRING content;
-    content.reserve(sizeof(std::int32_t) + fields.size() + body.size());
-    APPENDLONG(content, static_cast<std::int32_t>(fields.size() + body.size()));
-    content += fields;
-    content += body;
-    return content;
-}
 
 std::string ENTRYWORDS(ENTRYKIND kind, std::int32_t id) {
     switch (kind) {

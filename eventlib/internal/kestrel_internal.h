@@ -88,6 +88,11 @@ EVENT* DECODECONTENT(CLIPBOARDCONTENTTYPE format, BYTEVIEW content);
 std::optional<BYTESTRING> ENCODECONTENT(CLIPBOARDCONTENTTYPE format, const EVENT* event,
                                         std::int32_t page, std::int32_t first, std::int32_t last);
 
+// The body of an event format framed as its content: the length, then the
+// lead byte or the number (a page's number, an id) that the format carries
+// before the body, then the body. A format without a number ignores it.
+BYTESTRING FRAMEDCONTENT(CLIPBOARDCONTENTTYPE format, std::int32_t number, BYTEVIEW body);
+
 // GETCLIPBOARDCONTENT that tells data out of reach from none: nothing when
 // TRYREADCLIPBOARD gives nothing, else the tree, null for empty data as there.
 std::optional<EVENT*> TRYGETCLIPBOARDCONTENT(CLIPBOARDCONTENTTYPE format);
