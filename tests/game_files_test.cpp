@@ -16,18 +16,6 @@ std::string TAKEN(const GAMEFILE& file, const char* selector) {
     return content ? *content : "missing: " + missing;
 }
 
-std::string SAMPLECONTENT(CLIPBOARDCONTENTTYPE format) {
-    for (const auto& [each, content] : RICHCONTENTS()) {
-        if (each == format) return content;
-    }
-    return {};
-}
-
-std::string MAPFILEWITHEVENTS(const std::string& events) {
-    return KINDNAMED(MAPFILEKINDNAME) + GAMECHUNK(MAPFILECHUNK::EVENTS, events) +
-           ENCODENUMBER(ENDCHUNK);
-}
-
 } // namespace
 
 // The tree's first page is what the encoder writes as a lone page and as

@@ -34,19 +34,24 @@ inline std::string KINDNAMED(KESTREL::BYTEVIEW kind) {
     return ENCODENUMBER(static_cast<std::int32_t>(kind.size())) + std::string(kind);
 }
 
+inline std::string SAMPLECONTENT(KESTREL::CLIPBOARDCONTENTTYPE format) {
+    return ENCODE(format, RICHEVENT().get());
+}
+
 // The body of a content: what follows its length and the fields of its framing.
 inline std::string SAMPLEBODY(KESTREL::CLIPBOARDCONTENTTYPE format) {
-    for (const auto& [each, content] : RICHCONTENTS()) {
-        if (each == format) return content.substr(format == KESTREL::CB_MAPEVENT ? 5 : 8);
-    }
-    return {};
+    return SAMPLECONTENT(format).substr(format == KESTREL::CB_MAPEVENT ? 5 : 8);
+}
+
+// A map file whose list of events is the one given.
+inline std::string MAPFILEWITHEVENTS(const std::string& events) {
+    using namespace KESTREL;
+    return KINDNAMED(MAPFILEKINDNAME) + GAMECHUNK(MAPFILECHUNK::EVENTS, events) +
+           ENCODENUMBER(ENDCHUNK);
 }
 
 inline std::string SAMPLEMAPFILE() {
-    using namespace KESTREL;
-    return KINDNAMED(MAPFILEKINDNAME) +
-           GAMECHUNK(MAPFILECHUNK::EVENTS, GAMELIST({{1, SAMPLEBODY(CB_MAPEVENT)}})) +
-           ENCODENUMBER(ENDCHUNK);
+    return MAPFILEWITHEVENTS(GAMELIST({{1, SAMPLEBODY(KESTREL::CB_MAPEVENT)}}));
 }
 
 inline std::string SAMPLENAMEDLIST(const std::string& name) {
