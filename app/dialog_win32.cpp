@@ -8,7 +8,7 @@ namespace PAGEWRIGHT {
 INT_PTR CALLBACK TARGETDIALOGPROC(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_INITDIALOG:
-        for (int entry = 0; entry < TARGETENTRIES; ++entry) {
+        for (int entry = 0; entry < DIALOGENTRIES; ++entry) {
             SendDlgItemMessageA(dialog, IDC_TARGET_LIST, LB_ADDSTRING, 0,
                                 reinterpret_cast<LPARAM>(TARGETENTRYTEXT(entry)));
         }

@@ -1,5 +1,6 @@
 #include "driver.h"
 
+#include "conversions.h"
 #include "event_formats.h"
 #include "kestrel_internal.h"
 #include "resource.h"
@@ -23,19 +24,20 @@ const char* const READFAILEDMESSAGE = "Could not read the clipboard. Nothing was
 namespace {
 
 // Nothing is converted when the user declines, or names no target.
-const EVENTFORMAT* TARGETOF(const EVENTFORMAT& source, PRESENTER& presenter) {
-    if (source.target != CHOSENTARGET) return EVENTFORMATOF(source.target);
+const CONVERSION* TARGETOF(const CONVERSION& source, PRESENTER& presenter) {
+    if (source.target != CHOSENTARGET) return CONVERSIONOF(source.target);
     return DIALOGTARGET(presenter.CHOOSETARGET());
 }
 
-std::string CONVERTEDMESSAGE(const EVENTFORMAT& source, const EVENTFORMAT& target) {
-    return std::string("Successfully converted: ") + source.name + " -> " + target.name;
+std::string CONVERTEDMESSAGE(const CONVERSION& source, const CONVERSION& target) {
+    return std::string("Successfully converted: ") + FORMATNAME(source.format) + " -> " +
+           FORMATNAME(target.format);
 }
 
 } // namespace
 
 int RUNCONVERTER(PRESENTER& presenter) {
-    const EVENTFORMAT* source = EVENTFORMATOF(CHECKCLIPBOARDCONTENT());
+    const CONVERSION* source = CONVERSIONOF(CHECKCLIPBOARDCONTENT());
     if (source == nullptr) {
         presenter.SHOWMESSAGE(NODATAMESSAGE);
         return 0;
@@ -57,7 +59,7 @@ int RUNCONVERTER(PRESENTER& presenter) {
         return 0;
     }
 
-    if (const EVENTFORMAT* target = TARGETOF(*source, presenter)) {
+    if (const CONVERSION* target = TARGETOF(*source, presenter)) {
         // The clipboard can be held by another program past every retry, or
         // the write can fail; then nothing was written and the user must not
         // be told otherwise.

@@ -1,7 +1,7 @@
 #ifndef PAGEWRIGHT_APP_PRESENTER_H
 #define PAGEWRIGHT_APP_PRESENTER_H
 
-#include "event_formats.h"
+#include "conversions.h"
 
 #include <memory>
 #include <string>
@@ -20,11 +20,9 @@ public:
 
 // The target dialog's list entries are the names of the formats it offers,
 // at their entry indexes.
-constexpr int TARGETENTRIES = KESTREL::DIALOGENTRIES;
-constexpr int DEFAULTTARGETENTRY =
-    KESTREL::EVENTFORMATOF(KESTREL::DEFAULTDIALOGTARGET)->dialog_entry;
+constexpr int DEFAULTTARGETENTRY = CONVERSIONOF(DEFAULTDIALOGTARGET)->dialog_entry;
 inline const char* TARGETENTRYTEXT(int entry) {
-    return KESTREL::DIALOGTARGET(entry)->name;
+    return KESTREL::FORMATNAME(DIALOGTARGET(entry)->format);
 }
 
 std::unique_ptr<PRESENTER> MAKEPRESENTER();

@@ -22,19 +22,19 @@ public:
 
     int CHOOSETARGET() override {
         std::cout << TEXT_DATA_LINE << '\n' << TEXT_CONVERT_TO << '\n';
-        for (int entry = 0; entry < TARGETENTRIES; ++entry) {
+        for (int entry = 0; entry < DIALOGENTRIES; ++entry) {
             std::cout << (entry == DEFAULTTARGETENTRY ? "* " : "  ") << entry << "  "
                       << TARGETENTRYTEXT(entry) << '\n';
         }
         for (;;) {
-            std::cout << "Choose 0-" << TARGETENTRIES - 1 << ", Enter for " << DEFAULTTARGETENTRY
+            std::cout << "Choose 0-" << DIALOGENTRIES - 1 << ", Enter for " << DEFAULTTARGETENTRY
                       << ", or cancel: " << std::flush;
             std::string line;
             if (!std::getline(std::cin, line)) return -1;
             line = TRIMMED(line);
             if (line.empty()) return DEFAULTTARGETENTRY;
             if (line == "cancel") return -1;
-            if (line.size() == 1 && line[0] >= '0' && line[0] < '0' + TARGETENTRIES) {
+            if (line.size() == 1 && line[0] >= '0' && line[0] < '0' + DIALOGENTRIES) {
                 return line[0] - '0';
             }
         }

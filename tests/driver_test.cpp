@@ -126,7 +126,7 @@ TEST_F(Converter, BareCommandsGoWhereTheUserChooses) {
     const char* const targets[] = {"563", "564", "578", "565", "584"};
     const char* const names[] = {"Map event", "Map event page", "Monster group",
                                  "Battle event page", "Common event"};
-    for (int choice = 0; choice < TARGETENTRIES; ++choice) {
+    for (int choice = 0; choice < DIALOGENTRIES; ++choice) {
         CLEARCLIPBOARD(nullptr);
         LOAD(CB_EVENTCOMMANDS);
         const RUN run = CONVERT(choice);

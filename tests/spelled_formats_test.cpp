@@ -1,6 +1,7 @@
 // The documents and the shell tests that must spell the formats out say what
-// the table of formats says.
+// the tables of formats and conversions say.
 #include "alternatives.h"
+#include "conversions.h"
 #include "corpus.h"
 #include "event_formats.h"
 
@@ -13,6 +14,7 @@
 #include <vector>
 
 using namespace KESTREL;
+using namespace PAGEWRIGHT;
 
 namespace {
 
@@ -45,9 +47,9 @@ std::string BETWEEN(const std::string& line, const std::string& before, const st
     return line.substr(start + before.size(), end - start - before.size());
 }
 
-std::string TARGETNAME(const EVENTFORMAT& format) {
-    return format.target == CHOSENTARGET ? "what you choose (see below)"
-                                         : EVENTFORMATOF(format.target)->name;
+std::string TARGETNAME(const CONVERSION& conversion) {
+    return conversion.target == CHOSENTARGET ? "what you choose (see below)"
+                                             : FORMATNAME(conversion.target);
 }
 
 bool NUMBER(const std::string& word) {
@@ -63,8 +65,8 @@ TEST(SpelledFormats, TheUserGuideListsEveryFormatAndConversion) {
     for (const CLIPBOARDCONTENTTYPE format : CLIPBOARDFORMATS)
         numbers[std::to_string(format)] = FORMATNAME(format);
     std::map<std::string, std::string> conversions;
-    for (const EVENTFORMAT& format : EVENTFORMATS)
-        conversions[format.name] = TARGETNAME(format);
+    for (const CONVERSION& conversion : CONVERSIONS)
+        conversions[FORMATNAME(conversion.format)] = TARGETNAME(conversion);
 
     std::map<std::string, std::string> numbered;
     std::map<std::string, std::string> converted;
@@ -83,10 +85,11 @@ TEST(SpelledFormats, TheUserGuideListsEveryFormatAndConversion) {
 
 TEST(SpelledFormats, TheWineTestsExpectTheTablesConversionsAndDialogEntries) {
     std::vector<std::string> fixed;
-    for (const EVENTFORMAT& format : EVENTFORMATS) {
-        if (format.target == CHOSENTARGET) continue;
-        fixed.push_back(std::to_string(format.format) + " " + std::to_string(format.target) + " " +
-                        format.name + " -> " + EVENTFORMATOF(format.target)->name);
+    for (const CONVERSION& conversion : CONVERSIONS) {
+        if (conversion.target == CHOSENTARGET) continue;
+        fixed.push_back(std::to_string(conversion.format) + " " +
+                        std::to_string(conversion.target) + " " + FORMATNAME(conversion.format) +
+                        " -> " + FORMATNAME(conversion.target));
     }
     std::vector<std::string> expected;
     for (const std::string& line : PROJECTLINES("tests/wine/conversions.sh")) {
@@ -100,9 +103,10 @@ TEST(SpelledFormats, TheWineTestsExpectTheTablesConversionsAndDialogEntries) {
 
     std::vector<std::string> entries;
     for (int entry = 0; entry < DIALOGENTRIES; ++entry)
-        entries.push_back("entry " + std::to_string(entry) + " " + DIALOGTARGET(entry)->name);
+        entries.push_back("entry " + std::to_string(entry) + " " +
+                          FORMATNAME(DIALOGTARGET(entry)->format));
     entries.push_back("selection " +
-                      std::to_string(EVENTFORMATOF(DEFAULTDIALOGTARGET)->dialog_entry));
+                      std::to_string(CONVERSIONOF(DEFAULTDIALOGTARGET)->dialog_entry));
     std::vector<std::string> shown;
     for (const std::string& line : PROJECTLINES("tests/wine/commands_dialog.sh")) {
         if (line.rfind("entry ", 0) == 0 || line.rfind("selection ", 0) == 0) {

@@ -1,7 +1,6 @@
 // The six kinds of event data that the editor copies, and what sets each
-// apart: its clipboard format, its name, the field that follows the length of its content, what the
-// converter turns it into, and its place in the target dialog. Every program of the project takes
-// these facts from here.
+// apart: its clipboard format, its name and the field that follows the length
+// of its content. Every program of the project takes these facts from here.
 //
 // The resource compiler reads this file too, for the dialog's fixed line, so
 // the names are plain preprocessor definitions and the rest is hidden from it.
@@ -41,27 +40,20 @@ constexpr bool HASNUMBERFIELD(FRAMING framing) {
     return framing == FRAMING::PAGENUMBER || framing == FRAMING::ID;
 }
 
-// A format the converter turns into the user's choice has no fixed target.
-constexpr CLIPBOARDCONTENTTYPE CHOSENTARGET{};
-// A format that is not offered as a target has no dialog entry.
-constexpr int NODIALOGENTRY = -1;
-
 struct EVENTFORMAT {
     CLIPBOARDCONTENTTYPE format;
     const char* name;
     FRAMING framing;
-    CLIPBOARDCONTENTTYPE target;
-    int dialog_entry;
 };
 
 // In the order in which the converter looks for them on the clipboard.
 inline constexpr EVENTFORMAT EVENTFORMATS[] = {
-    {CB_MAPEVENT, KINDNAME_MAPEVENT, FRAMING::LEADBYTE, CB_MONSTERGROUP, 0},
-    {CB_MAPEVENTPAGE, KINDNAME_MAPEVENTPAGE, FRAMING::PAGENUMBER, CB_BATTLEEVENTPAGE, 1},
-    {CB_BATTLEEVENTPAGE, KINDNAME_BATTLEEVENTPAGE, FRAMING::PAGENUMBER, CB_MAPEVENTPAGE, 3},
-    {CB_EVENTCOMMANDS, KINDNAME_EVENTCOMMANDS, FRAMING::NONE, CHOSENTARGET, NODIALOGENTRY},
-    {CB_MONSTERGROUP, KINDNAME_MONSTERGROUP, FRAMING::ID, CB_MAPEVENT, 2},
-    {CB_COMMONEVENT, KINDNAME_COMMONEVENT, FRAMING::ID, CB_BATTLEEVENTPAGE, 4},
+    {CB_MAPEVENT, KINDNAME_MAPEVENT, FRAMING::LEADBYTE},
+    {CB_MAPEVENTPAGE, KINDNAME_MAPEVENTPAGE, FRAMING::PAGENUMBER},
+    {CB_BATTLEEVENTPAGE, KINDNAME_BATTLEEVENTPAGE, FRAMING::PAGENUMBER},
+    {CB_EVENTCOMMANDS, KINDNAME_EVENTCOMMANDS, FRAMING::NONE},
+    {CB_MONSTERGROUP, KINDNAME_MONSTERGROUP, FRAMING::ID},
+    {CB_COMMONEVENT, KINDNAME_COMMONEVENT, FRAMING::ID},
 };
 
 // The event formats' numbers alone, in the same order.
@@ -81,10 +73,6 @@ inline constexpr auto CLIPBOARDFORMATS = [] {
     return formats;
 }();
 
-// The target dialog's entries, and the one selected when it opens.
-constexpr int DIALOGENTRIES = 5;
-constexpr CLIPBOARDCONTENTTYPE DEFAULTDIALOGTARGET = CB_BATTLEEVENTPAGE;
-
 // The entry of an event format, or null for any other number.
 constexpr const EVENTFORMAT* EVENTFORMATOF(std::int32_t format) {
     for (const EVENTFORMAT& entry : EVENTFORMATS) {
@@ -98,14 +86,6 @@ constexpr const char* FORMATNAME(std::int32_t format) {
     if (format == CB_TEXT) return "Text";
     const EVENTFORMAT* entry = EVENTFORMATOF(format);
     return entry ? entry->name : nullptr;
-}
-
-// The format offered as the dialog's entry, or null for an index outside it.
-constexpr const EVENTFORMAT* DIALOGTARGET(int entry) {
-    for (const EVENTFORMAT& format : EVENTFORMATS) {
-        if (entry != NODIALOGENTRY && format.dialog_entry == entry) return &format;
-    }
-    return nullptr;
 }
 
 // How the readable forms write an EVENT's kind.
