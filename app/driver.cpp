@@ -1,7 +1,7 @@
 #include "driver.h"
 
 #include "conversions.h"
-#include "event_formats.h"
+#include "format_names.h"
 #include "kestrel_internal.h"
 #include "resource.h"
 

@@ -2,6 +2,7 @@
 #define PAGEWRIGHT_APP_PRESENTER_H
 
 #include "conversions.h"
+#include "format_names.h"
 
 #include <memory>
 #include <string>
@@ -22,7 +23,7 @@ public:
 // at their entry indexes.
 constexpr int DEFAULTTARGETENTRY = CONVERSIONOF(DEFAULTDIALOGTARGET)->dialog_entry;
 inline const char* TARGETENTRYTEXT(int entry) {
-    return KESTREL::FORMATNAME(DIALOGTARGET(entry)->format);
+    return FORMATNAME(DIALOGTARGET(entry)->format);
 }
 
 std::unique_ptr<PRESENTER> MAKEPRESENTER();

@@ -4,7 +4,7 @@
 #ifndef PAGEWRIGHT_APP_RESOURCE_H
 #define PAGEWRIGHT_APP_RESOURCE_H
 
-#include "event_formats.h"
+#include "format_names.h"
 #include "version.h"
 
 #define PAGEWRIGHT_CAPTION "Pagewright"

@@ -2,6 +2,7 @@
 
 #include "event_formats.h"
 #include "event_listing.h"
+#include "format_names.h"
 
 namespace PAGEWRIGHT {
 namespace {
@@ -14,8 +15,7 @@ constexpr std::string_view INDENTEND = ")";
 } // namespace
 
 std::string HEADLINE(KESTREL::CLIPBOARDCONTENTTYPE format) {
-    return std::string(HEADLEAD) + KESTREL::FORMATNAME(format) + " (" + std::to_string(format) +
-           ")";
+    return std::string(HEADLEAD) + FORMATNAME(format) + " (" + std::to_string(format) + ")";
 }
 
 std::optional<KESTREL::CLIPBOARDCONTENTTYPE> FORMATOFHEAD(std::string_view line,

@@ -4,6 +4,7 @@
 #include "conversions.h"
 #include "corpus.h"
 #include "event_formats.h"
+#include "format_names.h"
 
 #include <gtest/gtest.h>
 

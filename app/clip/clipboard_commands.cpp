@@ -3,6 +3,7 @@
 #include "event_formats.h"
 #include "event_source.h"
 #include "files.h"
+#include "format_names.h"
 #include "kestrel_internal.h"
 #include "messages.h"
 

@@ -2,6 +2,7 @@
 
 #include "event_formats.h"
 #include "files.h"
+#include "format_names.h"
 #include "game_folder.h"
 #include "messages.h"
 

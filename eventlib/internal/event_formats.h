@@ -1,20 +1,8 @@
 // The six kinds of event data that the editor copies, and what sets each
-// apart: its clipboard format, its name and the field that follows the length
-// of its content. Every program of the project takes these facts from here.
-//
-// The resource compiler reads this file too, for the dialog's fixed line, so
-// the names are plain preprocessor definitions and the rest is hidden from it.
+// apart: its clipboard format and the field that follows the length of its
+// content. Every program of the project takes these facts from here.
 #ifndef PAGEWRIGHT_EVENT_FORMATS_H
 #define PAGEWRIGHT_EVENT_FORMATS_H
-
-#define KINDNAME_MAPEVENT "Map event"
-#define KINDNAME_MAPEVENTPAGE "Map event page"
-#define KINDNAME_BATTLEEVENTPAGE "Battle event page"
-#define KINDNAME_EVENTCOMMANDS "Event command(s)"
-#define KINDNAME_MONSTERGROUP "Monster group"
-#define KINDNAME_COMMONEVENT "Common event"
-
-#ifndef RC_INVOKED
 
 #include "kestrel.h"
 
@@ -42,18 +30,17 @@ constexpr bool HASNUMBERFIELD(FRAMING framing) {
 
 struct EVENTFORMAT {
     CLIPBOARDCONTENTTYPE format;
-    const char* name;
     FRAMING framing;
 };
 
-// In the order in which the converter looks for them on the clipboard.
+// In the order in which CHECKCLIPBOARDCONTENT looks for them.
 inline constexpr EVENTFORMAT EVENTFORMATS[] = {
-    {CB_MAPEVENT, KINDNAME_MAPEVENT, FRAMING::LEADBYTE},
-    {CB_MAPEVENTPAGE, KINDNAME_MAPEVENTPAGE, FRAMING::PAGENUMBER},
-    {CB_BATTLEEVENTPAGE, KINDNAME_BATTLEEVENTPAGE, FRAMING::PAGENUMBER},
-    {CB_EVENTCOMMANDS, KINDNAME_EVENTCOMMANDS, FRAMING::NONE},
-    {CB_MONSTERGROUP, KINDNAME_MONSTERGROUP, FRAMING::ID},
-    {CB_COMMONEVENT, KINDNAME_COMMONEVENT, FRAMING::ID},
+    {CB_MAPEVENT, FRAMING::LEADBYTE},
+    {CB_MAPEVENTPAGE, FRAMING::PAGENUMBER},
+    {CB_BATTLEEVENTPAGE, FRAMING::PAGENUMBER},
+    {CB_EVENTCOMMANDS, FRAMING::NONE},
+    {CB_MONSTERGROUP, FRAMING::ID},
+    {CB_COMMONEVENT, FRAMING::ID},
 };
 
 // The event formats' numbers alone, in the same order.
@@ -64,8 +51,8 @@ inline constexpr auto EVENTFORMATNUMBERS = [] {
     return numbers;
 }();
 
-// Every format the converter looks for, in the order in which it looks: text
-// first, then the event formats.
+// Every format CHECKCLIPBOARDCONTENT looks for, in the order in which it
+// looks: text first, then the event formats.
 inline constexpr auto CLIPBOARDFORMATS = [] {
     std::array<CLIPBOARDCONTENTTYPE, 1 + EVENTFORMATNUMBERS.size()> formats{CB_TEXT};
     for (std::size_t i = 0; i < EVENTFORMATNUMBERS.size(); ++i)
@@ -79,13 +66,6 @@ constexpr const EVENTFORMAT* EVENTFORMATOF(std::int32_t format) {
         if (entry.format == format) return &entry;
     }
     return nullptr;
-}
-
-// The name of a format the converter looks for, or null for any other number.
-constexpr const char* FORMATNAME(std::int32_t format) {
-    if (format == CB_TEXT) return "Text";
-    const EVENTFORMAT* entry = EVENTFORMATOF(format);
-    return entry ? entry->name : nullptr;
 }
 
 // How the readable forms write an EVENT's kind.
@@ -111,5 +91,4 @@ constexpr const char* KINDWORDOF(std::int32_t kind) {
 
 } // namespace KESTREL
 
-#endif
 #endif
