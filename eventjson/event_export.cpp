@@ -1,6 +1,6 @@
 #include "command_names.h"
-#include "event_formats.h"
 #include "event_json.h"
+#include "event_words.h"
 #include "hex_bytes.h"
 #include "json_layout.h"
 #include "name_text.h"

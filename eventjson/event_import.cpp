@@ -2,6 +2,7 @@
 #include "command_names.h"
 #include "event_formats.h"
 #include "event_json.h"
+#include "event_words.h"
 #include "hex_bytes.h"
 #include "json_document.h"
 #include "json_pointer.h"
@@ -218,7 +219,7 @@ private:
     static std::int32_t KINDVALUE(const JSON& value, const PATH& path) {
         if (!value.is_string()) return INT32(value, path);
         for (const KINDWORD& entry : KINDWORDS) {
-            if (value.get_ref<const std::string&>() == entry.word) return entry.kind;
+            if (value.get_ref<const std::string&>() == entry.word) return entry.value;
         }
         REFUSE(path, "no kind is named " + QUOTED(value.get<std::string>()) + " (" +
                          ALTERNATIVES(KINDWORDS, [](const KINDWORD& entry) { return entry.word; }) +

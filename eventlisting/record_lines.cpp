@@ -1,7 +1,7 @@
 #include "record_lines.h"
 
 #include "command_value.h"
-#include "event_formats.h"
+#include "event_words.h"
 #include "form_pattern.h"
 #include "hex_bytes.h"
 #include "kestrel_internal.h"
@@ -117,7 +117,7 @@ template <typename RECORD> struct FIELDREADER {
         if (!NAMES(field)) return;
         for (const KINDWORD& entry : KINDWORDS) {
             if (cursor.TAKE(entry.word)) {
-                record.*member = entry.kind;
+                record.*member = entry.value;
                 return;
             }
         }

@@ -4,6 +4,7 @@
 #include "command_names.h"
 #include "corpus.h"
 #include "event_formats.h"
+#include "event_words.h"
 #include "record_fields.h"
 
 #include <nlohmann/json.hpp>
@@ -126,7 +127,7 @@ TEST(JsonSchema, ItListsTheEventFormatsAndTheWordsOfKinds) {
                              KESTREL::EVENTFORMATNUMBERS.end());
     EXPECT_EQ(SCHEMA()["properties"]["format"]["enum"], JSON(formats));
     std::vector<std::string> words;
-    for (const KESTREL::KINDWORD& entry : KESTREL::KINDWORDS)
+    for (const KINDWORD& entry : KINDWORDS)
         words.push_back(entry.word);
     EXPECT_EQ(SCHEMA()["properties"]["kind"]["anyOf"][0]["enum"], JSON(words));
 }

@@ -9,8 +9,7 @@
 namespace PAGEWRIGHT {
 
 std::string CODEPAGELIST() {
-    return KESTREL::ALTERNATIVES(CODEPAGES,
-                                 [](std::uint32_t number) { return std::to_string(number); });
+    return ALTERNATIVES(CODEPAGES, [](std::uint32_t number) { return std::to_string(number); });
 }
 
 std::unique_ptr<CODEPAGE> CHOSENCODEPAGE(const ARGUMENTS& arguments) {

@@ -111,7 +111,7 @@ std::string USAGETEXT() {
         text += line + WRAPPED(command.summary, SUMMARYCOLUMN, SUMMARYCOLUMN);
     }
     const std::string formats =
-        KESTREL::ALTERNATIVES(KESTREL::CLIPBOARDFORMATS, [](KESTREL::CLIPBOARDCONTENTTYPE format) {
+        ALTERNATIVES(KESTREL::CLIPBOARDFORMATS, [](KESTREL::CLIPBOARDCONTENTTYPE format) {
             return std::to_string(format) + (format == KESTREL::CB_TEXT ? " (text)" : "");
         });
     text += WRAPPED("FORMAT is a number: " + formats + ".", 0, 0);

@@ -68,27 +68,6 @@ constexpr const EVENTFORMAT* EVENTFORMATOF(std::int32_t format) {
     return nullptr;
 }
 
-// How the readable forms write an EVENT's kind.
-struct KINDWORD {
-    EVENTKIND kind;
-    const char* word;
-};
-
-inline constexpr KINDWORD KINDWORDS[] = {
-    {EK_COMMANDS, "commands"},
-    {EK_MAP, "map"},
-    {EK_COMMON, "common"},
-    {EK_BATTLE, "battle"},
-};
-
-// The word of the kind, or null for a number no kind has.
-constexpr const char* KINDWORDOF(std::int32_t kind) {
-    for (const KINDWORD& entry : KINDWORDS) {
-        if (entry.kind == kind) return entry.word;
-    }
-    return nullptr;
-}
-
 } // namespace KESTREL
 
 #endif

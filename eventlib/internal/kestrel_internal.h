@@ -25,19 +25,6 @@ using BYTEVIEW = std::string_view;
 constexpr std::int32_t KEPTCHUNKIDS =
     static_cast<std::int32_t>(std::extent_v<decltype(EXTRACHUNKS::entries)>);
 
-// The kept chunk id that the text writes as a decimal number without leading
-// zeros, as the readable forms write them; nothing for any other text.
-constexpr std::optional<std::int32_t> CHUNKIDOFTEXT(std::string_view text) {
-    if (text.empty() || text.size() > 3 || (text.size() > 1 && text[0] == '0')) return std::nullopt;
-    std::int32_t id = 0;
-    for (const char digit : text) {
-        if (digit < '0' || digit > '9') return std::nullopt;
-        id = id * 10 + (digit - '0');
-    }
-    if (id >= KEPTCHUNKIDS) return std::nullopt;
-    return id;
-}
-
 // The owner of a whole tree, which releases it with DESTROYOBJECT.
 struct TREERELEASER {
     void operator()(EVENT* event) const { DESTROYOBJECT(event, 0, 1); }

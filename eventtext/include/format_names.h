@@ -17,19 +17,15 @@
 #ifndef RC_INVOKED
 
 #include "event_formats.h"
+#include "value_words.h"
 
 #include <cstdint>
 #include <iterator>
 
 namespace PAGEWRIGHT {
 
-struct FORMATNAMEENTRY {
-    KESTREL::CLIPBOARDCONTENTTYPE format;
-    const char* name;
-};
-
 // One for each of CLIPBOARDFORMATS.
-inline constexpr FORMATNAMEENTRY FORMATNAMES[] = {
+inline constexpr VALUEWORD<KESTREL::CLIPBOARDCONTENTTYPE> FORMATNAMES[] = {
     {KESTREL::CB_TEXT, "Text"},
     {KESTREL::CB_MAPEVENT, KINDNAME_MAPEVENT},
     {KESTREL::CB_MAPEVENTPAGE, KINDNAME_MAPEVENTPAGE},
@@ -41,10 +37,7 @@ inline constexpr FORMATNAMEENTRY FORMATNAMES[] = {
 
 // The name of a format of CLIPBOARDFORMATS, or null for any other number.
 constexpr const char* FORMATNAME(std::int32_t format) {
-    for (const FORMATNAMEENTRY& entry : FORMATNAMES) {
-        if (entry.format == format) return entry.name;
-    }
-    return nullptr;
+    return WORDIN(FORMATNAMES, format);
 }
 
 constexpr bool NAMESEVERYFORMAT() {

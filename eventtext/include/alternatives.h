@@ -1,10 +1,10 @@
 // Lists of the values a message offers: "one, two or three".
-#ifndef PAGEWRIGHT_ALTERNATIVES_H
-#define PAGEWRIGHT_ALTERNATIVES_H
+#ifndef PAGEWRIGHT_EVENTTEXT_ALTERNATIVES_H
+#define PAGEWRIGHT_EVENTTEXT_ALTERNATIVES_H
 
 #include <string>
 
-namespace KESTREL {
+namespace PAGEWRIGHT {
 
 // The words of the range's elements, joined by commas and a last "or".
 template <typename RANGE, typename WORDOF>
@@ -19,6 +19,6 @@ std::string ALTERNATIVES(const RANGE& range, WORDOF word_of) {
     return list;
 }
 
-} // namespace KESTREL
+} // namespace PAGEWRIGHT
 
 #endif
