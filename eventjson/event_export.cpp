@@ -1,4 +1,4 @@
-#include "command_names.h"
+#include "command_table.h"
 #include "event_json.h"
 #include "event_words.h"
 #include "hex_bytes.h"

@@ -1,5 +1,5 @@
 #include "alternatives.h"
-#include "command_names.h"
+#include "command_table.h"
 #include "event_formats.h"
 #include "event_json.h"
 #include "event_words.h"

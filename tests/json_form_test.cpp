@@ -1,9 +1,8 @@
 // The JSON form of event trees: what it keeps, what it leaves out, how it is
 // laid out, and how commands are named.
+#include "command_table.h"
 #include "fixtures.h"
 #include "json_trees.h"
-
-#include "command_names.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // deep nesting, long texts and noise. Every import stays within the bounds
 // of bounds.h, the trees it builds included.
 #include "bounds.h"
-#include "command_names.h"
+#include "command_table.h"
 #include "fixtures.h"
 #include "json_trees.h"
 

@@ -1,7 +1,7 @@
 // docs/event.schema.json against the records' field descriptions: the same
 // keys and types for every record, and the same command names and formats. (The end-to-end test
 // validates exports with it.)
-#include "command_names.h"
+#include "command_table.h"
 #include "corpus.h"
 #include "event_formats.h"
 #include "event_words.h"

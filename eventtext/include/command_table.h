@@ -1,11 +1,18 @@
-#include "command_names.h"
+// The event commands this project names, each code once, with its name in
+// the JSON form. The names follow the list of RPG Maker 2000/2003 command
+// codes that the community keeps; codes outside it have no name.
+#ifndef PAGEWRIGHT_EVENTTEXT_COMMAND_TABLE_H
+#define PAGEWRIGHT_EVENTTEXT_COMMAND_TABLE_H
 
-#include <algorithm>
+#include "event_codes.h"
+
+#include <cstddef>
+#include <cstdint>
 #include <iterator>
-#include <unordered_map>
+#include <optional>
+#include <string_view>
 
 namespace PAGEWRIGHT {
-namespace {
 
 struct COMMANDENTRY {
     std::int32_t code;
@@ -15,7 +22,7 @@ struct COMMANDENTRY {
 // In ascending code order. The lines that continue or close a block (a
 // message, choices, a battle, shop or inn, a branch or loop) are named after
 // the block.
-constexpr COMMANDENTRY COMMANDS[] = {
+inline constexpr COMMANDENTRY COMMANDTABLE[] = {
     {10, "Empty"},
     {1005, "CallCommonEvent"},
     {1006, "ForceEscape"},
@@ -83,7 +90,7 @@ constexpr COMMANDENTRY COMMANDS[] = {
     {11210, "ShowAnimation"},
     {11310, "SetHeroTransparency"},
     {11320, "FlashEvent"},
-    {11330, "SetMoveRoute"},
+    {KESTREL::SETMOVEROUTE, "SetMoveRoute"},
     {11340, "ProceedWithMovement"},
     {11350, "HaltAllMovement"},
     {11410, "Wait"},
@@ -147,32 +154,19 @@ constexpr COMMANDENTRY COMMANDS[] = {
 };
 
 constexpr bool ASCENDING() {
-    for (std::size_t i = 1; i < std::size(COMMANDS); ++i) {
-        if (COMMANDS[i - 1].code >= COMMANDS[i].code) return false;
+    for (std::size_t i = 1; i < std::size(COMMANDTABLE); ++i) {
+        if (COMMANDTABLE[i - 1].code >= COMMANDTABLE[i].code) return false;
     }
     return true;
 }
 static_assert(ASCENDING(), "COMMANDNAME searches the table by halves");
 
-} // namespace
+// The code's name, or null.
+const char* COMMANDNAME(std::int32_t code);
 
-const char* COMMANDNAME(std::int32_t code) {
-    const auto* entry = std::lower_bound(
-        std::begin(COMMANDS), std::end(COMMANDS), code,
-        [](const COMMANDENTRY& entry, std::int32_t wanted) { return entry.code < wanted; });
-    return entry != std::end(COMMANDS) && entry->code == code ? entry->name : nullptr;
-}
-
-std::optional<std::int32_t> COMMANDCODE(std::string_view name) {
-    static const auto codes = [] {
-        std::unordered_map<std::string_view, std::int32_t> byname;
-        for (const COMMANDENTRY& entry : COMMANDS)
-            byname.emplace(entry.name, entry.code);
-        return byname;
-    }();
-    const auto found = codes.find(name);
-    if (found == codes.end()) return std::nullopt;
-    return found->second;
-}
+// The code of the name, or nothing for a name not in the table.
+std::optional<std::int32_t> COMMANDCODE(std::string_view name);
 
 } // namespace PAGEWRIGHT
+
+#endif
