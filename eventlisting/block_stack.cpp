@@ -1,6 +1,6 @@
 #include "block_stack.h"
 
-#include "command_forms.h"
+#include "command_table.h"
 
 namespace PAGEWRIGHT {
 
@@ -19,17 +19,18 @@ std::vector<OPENBLOCK> BLOCKSTACK::ADVANCE(std::int32_t code, std::int32_t inden
         left.push_back(open_.back());
         open_.pop_back();
     }
-    const BLOCKSHAPE* shape = BLOCKOF(code);
-    if (!shape) return left;
+    const COMMANDENTRY* command = COMMANDENTRYOF(code);
+    if (!command) return left;
     OPENBLOCK* current = open_.empty() || open_.back().indent != indent ? nullptr : &open_.back();
-    if (shape->opener == code) {
+    if (command->role == BLOCKROLE::OPENS) {
         if (current) {
             left.push_back(*current);
             open_.pop_back();
         }
         open_.push_back({indent, code, 0, line, must_close, false});
-    } else if (current && current->opener == shape->opener && !current->closed) {
-        if (shape->closer == code) {
+    } else if ((command->role == BLOCKROLE::DIVIDES || command->role == BLOCKROLE::CLOSES) &&
+               current && current->opener == command->opener && !current->closed) {
+        if (command->role == BLOCKROLE::CLOSES) {
             current->closed = true;
         } else {
             ++current->cases;

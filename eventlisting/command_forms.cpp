@@ -31,6 +31,8 @@
 // forms, a line takes the first that says it exactly.
 #include "command_forms.h"
 
+#include "command_table.h"
+
 #include <map>
 #include <utility>
 
@@ -97,211 +99,229 @@ const std::map<std::string_view, std::vector<const char*>> NAMEDGROUPS = {
 
 struct FORMROW {
     std::int32_t code;
-    PLACE place;
-    std::int32_t opener;
     const char* pattern;
 };
 
-constexpr FORMROW COMMAND(std::int32_t code, const char* pattern) {
-    return {code, PLACE::ANYWHERE, 0, pattern};
-}
-constexpr FORMROW AFTER(std::int32_t code, std::int32_t opener, const char* pattern) {
-    return {code, PLACE::AFTER, opener, pattern};
-}
-constexpr FORMROW INBLOCK(std::int32_t code, std::int32_t opener, const char* pattern) {
-    return {code, PLACE::INBLOCK, opener, pattern};
+// A form of the command that the command table names so.
+constexpr FORMROW FORM(std::string_view command, const char* pattern) {
+    return {CODENAMED(command), pattern};
 }
 
 // The continuation of a message or a comment: its text under the first line's.
 constexpr const char* CONTINUEDTEXT = ":        : {s}";
 
 constexpr FORMROW FORMROWS[] = {
-    COMMAND(10, ""),
+    FORM("Empty", ""),
     // Messages.
-    COMMAND(10110, "Message: {s}"),
-    AFTER(20110, 10110, CONTINUEDTEXT),
-    COMMAND(10120, "Message Options: {0:Normal|Transparent}, {1:Top|Middle|Bottom}, "
-                   "{2:Fixed Position|Avoid the Hero}, {3:Events Wait|Events Move}"),
-    COMMAND(10130, "Select Face: {s:quoted} {0:int}{1:| Right}{2:| Flipped}"),
-    COMMAND(10140, "Show Choices{0: (Cancel Not Allowed)| (Cancel: Choice 1)| (Cancel: Choice 2)"
-                   "| (Cancel: Choice 3)| (Cancel: Choice 4)| (Cancel: Branch)}: {s}"),
-    INBLOCK(20140, 10140, ": [{s}] Case{0=case}"),
-    INBLOCK(20140, 10140, ": Cancel Case{0=4}"),
-    INBLOCK(20140, 10140, ": [{s}] Cancel Case{0=4}"),
-    INBLOCK(20141, 10140, ": End"),
-    COMMAND(10150, "Input Number: {0:int} Digits, {1:variable}"),
+    FORM("ShowMessage", "Message: {s}"),
+    FORM("MessageLine", CONTINUEDTEXT),
+    FORM("MessageOptions", "Message Options: {0:Normal|Transparent}, {1:Top|Middle|Bottom}, "
+                           "{2:Fixed Position|Avoid the Hero}, {3:Events Wait|Events Move}"),
+    FORM("SelectFace", "Select Face: {s:quoted} {0:int}{1:| Right}{2:| Flipped}"),
+    FORM("ShowChoices",
+         "Show Choices{0: (Cancel Not Allowed)| (Cancel: Choice 1)| (Cancel: Choice 2)"
+         "| (Cancel: Choice 3)| (Cancel: Choice 4)| (Cancel: Branch)}: {s}"),
+    FORM("ChoiceCase", ": [{s}] Case{0=case}"),
+    FORM("ChoiceCase", ": Cancel Case{0=4}"),
+    FORM("ChoiceCase", ": [{s}] Cancel Case{0=4}"),
+    FORM("ChoicesEnd", ": End"),
+    FORM("InputNumber", "Input Number: {0:int} Digits, {1:variable}"),
     // Switches, variables and the timer.
-    COMMAND(10210, "Control Switches: {>switches} {3:ON|OFF|Toggle}"),
-    COMMAND(10220, "Control Variables: {>variables} {3:=|+=|-=|*=|/=|%=} {>operand+4}"),
-    COMMAND(10230, "Timer Operation: {>timer}"),
-    COMMAND(10230, "Timer Operation: Timer {5:1|2} {>timer}"),
+    FORM("ControlSwitches", "Control Switches: {>switches} {3:ON|OFF|Toggle}"),
+    FORM("ControlVariables", "Control Variables: {>variables} {3:=|+=|-=|*=|/=|%=} {>operand+4}"),
+    FORM("TimerOperation", "Timer Operation: {>timer}"),
+    FORM("TimerOperation", "Timer Operation: Timer {5:1|2} {>timer}"),
     // The party.
-    COMMAND(10310, "Change Money: {0:+|-}{2:int?1}"),
-    COMMAND(10320, "Change Items: {0:+|-}{4:int?3} {2:item?1}"),
-    COMMAND(10330, "Change Party Members: {0:Add|Remove} {2:actor?1}"),
-    COMMAND(10410, "Change Experience: {>member} {2:+|-}{4:int?3}{5:|, Level Up Message}"),
-    COMMAND(10420, "Change Level: {>member} {2:+|-}{4:int?3}{5:|, Level Up Message}"),
-    COMMAND(10430, "Change Parameters: {>member} {3:Max HP|Max MP|Attack|Defense|Mind|Agility} "
-                   "{2:+|-}{5:int?4}"),
-    COMMAND(10440, "Change Skills: {>member} {2:Learn|Forget} {4:skill?3}"),
-    COMMAND(10450, "Change Equipment: {>member} {>equipment+2}"),
-    COMMAND(10460, "Change HP: {>member} {2:+|-}{4:int?3}{5:|, May Die}"),
-    COMMAND(10470, "Change MP: {>member} {2:+|-}{4:int?3}"),
-    COMMAND(10480, "Change Condition: {>member} {2:Inflict|Remove} {3:state}"),
-    COMMAND(10490, "Full Recovery: {>member}"),
-    COMMAND(10500, "Simulated Attack: {>member}, Attack {2:int}, Defense {3:int}, Mind {4:int}, "
-                   "Variance {5:int}{>damage+6}"),
-    COMMAND(10610, "Change Hero Name: {0:actor} {s}"),
-    COMMAND(10620, "Change Hero Title: {0:actor} {s}"),
-    COMMAND(10630, "Change Hero Graphic: {0:actor} {s:quoted} {1:int}{2:| Transparent}"),
-    COMMAND(10640, "Change Hero Face: {0:actor} {s:quoted} {1:int}"),
-    COMMAND(10650, "Change Vehicle Graphic: {0:Boat|Ship|Airship} {s:quoted} {1:int}"),
+    FORM("ChangeMoney", "Change Money: {0:+|-}{2:int?1}"),
+    FORM("ChangeItems", "Change Items: {0:+|-}{4:int?3} {2:item?1}"),
+    FORM("ChangePartyMembers", "Change Party Members: {0:Add|Remove} {2:actor?1}"),
+    FORM("ChangeExperience",
+         "Change Experience: {>member} {2:+|-}{4:int?3}{5:|, Level Up Message}"),
+    FORM("ChangeLevel", "Change Level: {>member} {2:+|-}{4:int?3}{5:|, Level Up Message}"),
+    FORM("ChangeParameters",
+         "Change Parameters: {>member} {3:Max HP|Max MP|Attack|Defense|Mind|Agility} "
+         "{2:+|-}{5:int?4}"),
+    FORM("ChangeSkills", "Change Skills: {>member} {2:Learn|Forget} {4:skill?3}"),
+    FORM("ChangeEquipment", "Change Equipment: {>member} {>equipment+2}"),
+    FORM("ChangeHp", "Change HP: {>member} {2:+|-}{4:int?3}{5:|, May Die}"),
+    FORM("ChangeSp", "Change MP: {>member} {2:+|-}{4:int?3}"),
+    FORM("ChangeCondition", "Change Condition: {>member} {2:Inflict|Remove} {3:state}"),
+    FORM("FullRecovery", "Full Recovery: {>member}"),
+    FORM("SimulatedAttack",
+         "Simulated Attack: {>member}, Attack {2:int}, Defense {3:int}, Mind {4:int}, "
+         "Variance {5:int}{>damage+6}"),
+    FORM("ChangeHeroName", "Change Hero Name: {0:actor} {s}"),
+    FORM("ChangeHeroTitle", "Change Hero Title: {0:actor} {s}"),
+    FORM("ChangeHeroGraphic", "Change Hero Graphic: {0:actor} {s:quoted} {1:int}{2:| Transparent}"),
+    FORM("ChangeHeroFace", "Change Hero Face: {0:actor} {s:quoted} {1:int}"),
+    FORM("ChangeVehicleGraphic",
+         "Change Vehicle Graphic: {0:Boat|Ship|Airship} {s:quoted} {1:int}"),
     // System settings.
-    COMMAND(10660, "Change System BGM: {0:Battle|Victory|Inn|Boat|Ship|Airship|Game Over} "
-                   "{>music+1}"),
-    COMMAND(10670,
-            "Change System Sound Effect: {0:Cursor|Decision|Cancel|Buzzer|Battle Start|Escape|"
-            "Enemy Attack|Enemy Damaged|Ally Damaged|Evasion|Enemy Dies|Item Used} {>sound+1}"),
-    COMMAND(10680, "Change System Graphics: {s:quoted}, {0:Stretch|Tile}, {1:Font 1|Font 2}"),
-    COMMAND(10690, "Change Screen Transitions: {0:Teleport Erase|Teleport Show|Battle Start "
-                   "Erase|Battle Start Show|Battle End Erase|Battle End Show}, Transition "
-                   "{1:int}"),
+    FORM("ChangeSystemMusic",
+         "Change System BGM: {0:Battle|Victory|Inn|Boat|Ship|Airship|Game Over} "
+         "{>music+1}"),
+    FORM("ChangeSystemSound",
+         "Change System Sound Effect: {0:Cursor|Decision|Cancel|Buzzer|Battle Start|Escape|"
+         "Enemy Attack|Enemy Damaged|Ally Damaged|Evasion|Enemy Dies|Item Used} {>sound+1}"),
+    FORM("ChangeSystemGraphics",
+         "Change System Graphics: {s:quoted}, {0:Stretch|Tile}, {1:Font 1|Font 2}"),
+    FORM("ChangeScreenTransitions",
+         "Change Screen Transitions: {0:Teleport Erase|Teleport Show|Battle Start "
+         "Erase|Battle Start Show|Battle End Erase|Battle End Show}, Transition "
+         "{1:int}"),
     // Battles, shops and inns, and their outcomes.
-    COMMAND(10710, "Start Battle: {1:troop?0}{>background+2}, Escape {3:Not Allowed|Ends "
-                   "Event|Branch}, Defeat {4:Game Over|Branch}{5:|, First Strike}"),
-    INBLOCK(20710, 10710, ": Victory"),
-    INBLOCK(20711, 10710, ": Escape"),
-    INBLOCK(20712, 10710, ": Defeat"),
-    INBLOCK(20713, 10710, ": End"),
-    COMMAND(10720, "Open Shop: {0:Buy and Sell|Buy Only|Sell Only}, Style {1:int}{2:|, Branch}"),
-    INBLOCK(20720, 10720, ": Transaction"),
-    INBLOCK(20721, 10720, ": No Transaction"),
-    INBLOCK(20722, 10720, ": End"),
-    COMMAND(10730, "Show Inn: Style {0:int}, Price {1:int}{2:|, Branch}"),
-    INBLOCK(20730, 10730, ": Stay"),
-    INBLOCK(20731, 10730, ": No Stay"),
-    INBLOCK(20732, 10730, ": End"),
-    COMMAND(10740, "Enter Hero Name: {0:actor}, {1:Letters|Symbols}{2:|, Shows the Name}"),
+    FORM("StartBattle", "Start Battle: {1:troop?0}{>background+2}, Escape {3:Not Allowed|Ends "
+                        "Event|Branch}, Defeat {4:Game Over|Branch}{5:|, First Strike}"),
+    FORM("VictoryCase", ": Victory"),
+    FORM("EscapeCase", ": Escape"),
+    FORM("DefeatCase", ": Defeat"),
+    FORM("BattleCasesEnd", ": End"),
+    FORM("OpenShop", "Open Shop: {0:Buy and Sell|Buy Only|Sell Only}, Style {1:int}{2:|, Branch}"),
+    FORM("TransactionCase", ": Transaction"),
+    FORM("NoTransactionCase", ": No Transaction"),
+    FORM("ShopCasesEnd", ": End"),
+    FORM("ShowInn", "Show Inn: Style {0:int}, Price {1:int}{2:|, Branch}"),
+    FORM("StayCase", ": Stay"),
+    FORM("NoStayCase", ": No Stay"),
+    FORM("InnCasesEnd", ": End"),
+    FORM("EnterHeroName", "Enter Hero Name: {0:actor}, {1:Letters|Symbols}{2:|, Shows the Name}"),
     // Places.
-    COMMAND(10810, "Transfer Player: {0:map} ({1:int}, {2:int})"),
-    COMMAND(10810, "Transfer Player: {0:map} ({1:int}, {2:int}), {>facing+3}"),
-    COMMAND(10820, "Memorize Location: Map V{0:variable}, X V{1:variable}, Y V{2:variable}"),
-    COMMAND(10830, "Recall to Location: Map V{0:variable}, X V{1:variable}, Y V{2:variable}"),
-    COMMAND(10840, "Enter/Exit Vehicle"),
-    COMMAND(10850, "Set Vehicle Location: {0:Boat|Ship|Airship} {>place+1}"),
-    COMMAND(10850, "Set Vehicle Location: {0:Boat|Ship|Airship} {>place+1}, {>facing+5}"),
-    COMMAND(10860, "Set Event Location: {0:target} {>position+1}"),
-    COMMAND(10860, "Set Event Location: {0:target} {>position+1}, {>facing+4}"),
-    COMMAND(10870, "Swap Event Locations: {0:target}, {1:target}"),
-    COMMAND(10910, "Store Terrain ID: {>position}, {3:variable}"),
-    COMMAND(10920, "Store Event ID: {>position}, {3:variable}"),
+    FORM("TransferPlayer", "Transfer Player: {0:map} ({1:int}, {2:int})"),
+    FORM("TransferPlayer", "Transfer Player: {0:map} ({1:int}, {2:int}), {>facing+3}"),
+    FORM("MemorizeLocation",
+         "Memorize Location: Map V{0:variable}, X V{1:variable}, Y V{2:variable}"),
+    FORM("RecallToLocation",
+         "Recall to Location: Map V{0:variable}, X V{1:variable}, Y V{2:variable}"),
+    FORM("EnterExitVehicle", "Enter/Exit Vehicle"),
+    FORM("SetVehicleLocation", "Set Vehicle Location: {0:Boat|Ship|Airship} {>place+1}"),
+    FORM("SetVehicleLocation",
+         "Set Vehicle Location: {0:Boat|Ship|Airship} {>place+1}, {>facing+5}"),
+    FORM("SetEventLocation", "Set Event Location: {0:target} {>position+1}"),
+    FORM("SetEventLocation", "Set Event Location: {0:target} {>position+1}, {>facing+4}"),
+    FORM("SwapEventLocations", "Swap Event Locations: {0:target}, {1:target}"),
+    FORM("StoreTerrainId", "Store Terrain ID: {>position}, {3:variable}"),
+    FORM("StoreEventId", "Store Event ID: {>position}, {3:variable}"),
     // The screen.
-    COMMAND(11010, "Erase Screen: Transition {0:int}"),
-    COMMAND(11020, "Show Screen: Transition {0:int}"),
-    COMMAND(11030, "Tint Screen: {>tint}, {4:tenths} s{5:|, Wait}"),
-    COMMAND(11040, "Flash Screen: {>tint}, {4:tenths} s{5:|, Wait}"),
-    COMMAND(11040, "Flash Screen: {>tint}, {4:tenths} s{5:|, Wait}, {6:Once|Begin|Stop}"),
-    COMMAND(11050, "Shake Screen: Strength {0:int}, Speed {1:int}, {2:tenths} s{3:|, Wait}"),
-    COMMAND(11050, "Shake Screen: Strength {0:int}, Speed {1:int}, {2:tenths} s{3:|, Wait}, "
-                   "{4:Once|Begin|Stop}"),
-    COMMAND(11060, "Pan Screen: {>pan}"),
-    COMMAND(11070, "Weather Effects: {0:None|Rain|Snow|Fog|Sandstorm}, {1:Weak|Medium|Strong}"),
-    COMMAND(11110, "Show Picture: {0:int}, {s:quoted}, {>position+1}{4:|, Scrolls with the Map}, "
-                   "Zoom {5:int}%, Transparency {6:int}%{7:|, Transparent Color}, {>tint+8}, "
-                   "{12:No Effect|Rotation|Ripple} {13:int}"),
-    COMMAND(11120,
-            "Move Picture: {0:int}, {>position+1}{4:|, Scrolls with the Map}, Zoom {5:int}%, "
-            "Transparency {6:int}%{7:|, Transparent Color}, {>tint+8}, "
-            "{12:No Effect|Rotation|Ripple} {13:int}, {14:tenths} s{15:|, Wait}"),
-    COMMAND(11130, "Erase Picture: {0:int}"),
-    COMMAND(11210, "Show Animation: {0:animation}, {1:target}{2:|, Wait}{3:|, Whole Map}"),
-    COMMAND(11310, "Set Hero Transparency: {0:Transparent|Visible}"),
-    COMMAND(11320, "Flash Event: {0:target}, {>tint+1}, {5:tenths} s{6:|, Wait}"),
-    COMMAND(11330,
-            "Set Move Route: {0:target}, Frequency {1:int}{2:|, Repeat}{3:|, Skip}: {route}"),
-    COMMAND(11340, "Proceed with Movement"),
-    COMMAND(11350, "Halt All Movement"),
-    COMMAND(11410, "Wait: {0:tenths} s"),
-    COMMAND(11410, "Wait: Until Key Pressed{0=0}{1=1}"),
+    FORM("EraseScreen", "Erase Screen: Transition {0:int}"),
+    FORM("ShowScreen", "Show Screen: Transition {0:int}"),
+    FORM("TintScreen", "Tint Screen: {>tint}, {4:tenths} s{5:|, Wait}"),
+    FORM("FlashScreen", "Flash Screen: {>tint}, {4:tenths} s{5:|, Wait}"),
+    FORM("FlashScreen", "Flash Screen: {>tint}, {4:tenths} s{5:|, Wait}, {6:Once|Begin|Stop}"),
+    FORM("ShakeScreen", "Shake Screen: Strength {0:int}, Speed {1:int}, {2:tenths} s{3:|, Wait}"),
+    FORM("ShakeScreen", "Shake Screen: Strength {0:int}, Speed {1:int}, {2:tenths} s{3:|, Wait}, "
+                        "{4:Once|Begin|Stop}"),
+    FORM("PanScreen", "Pan Screen: {>pan}"),
+    FORM("WeatherEffects",
+         "Weather Effects: {0:None|Rain|Snow|Fog|Sandstorm}, {1:Weak|Medium|Strong}"),
+    FORM("ShowPicture",
+         "Show Picture: {0:int}, {s:quoted}, {>position+1}{4:|, Scrolls with the Map}, "
+         "Zoom {5:int}%, Transparency {6:int}%{7:|, Transparent Color}, {>tint+8}, "
+         "{12:No Effect|Rotation|Ripple} {13:int}"),
+    FORM("MovePicture",
+         "Move Picture: {0:int}, {>position+1}{4:|, Scrolls with the Map}, Zoom {5:int}%, "
+         "Transparency {6:int}%{7:|, Transparent Color}, {>tint+8}, "
+         "{12:No Effect|Rotation|Ripple} {13:int}, {14:tenths} s{15:|, Wait}"),
+    FORM("ErasePicture", "Erase Picture: {0:int}"),
+    FORM("ShowAnimation", "Show Animation: {0:animation}, {1:target}{2:|, Wait}{3:|, Whole Map}"),
+    FORM("SetHeroTransparency", "Set Hero Transparency: {0:Transparent|Visible}"),
+    FORM("FlashEvent", "Flash Event: {0:target}, {>tint+1}, {5:tenths} s{6:|, Wait}"),
+    FORM("SetMoveRoute",
+         "Set Move Route: {0:target}, Frequency {1:int}{2:|, Repeat}{3:|, Skip}: {route}"),
+    FORM("ProceedWithMovement", "Proceed with Movement"),
+    FORM("HaltAllMovement", "Halt All Movement"),
+    FORM("Wait", "Wait: {0:tenths} s"),
+    FORM("Wait", "Wait: Until Key Pressed{0=0}{1=1}"),
     // Sound and video.
-    COMMAND(11510, "Play BGM: {>music}"),
-    COMMAND(11520, "Fade Out BGM: {0:int} ms"),
-    COMMAND(11530, "Memorize BGM"),
-    COMMAND(11540, "Play Memorized BGM"),
-    COMMAND(11550, "Play Sound Effect: {>sound}"),
-    COMMAND(11560, "Play Movie: {s:quoted}, {>position}, {3:int}x{4:int}"),
-    COMMAND(11610, "Key Input Processing: {0:variable}{1:|, Wait}"),
+    FORM("PlayMusic", "Play BGM: {>music}"),
+    FORM("FadeOutMusic", "Fade Out BGM: {0:int} ms"),
+    FORM("MemorizeMusic", "Memorize BGM"),
+    FORM("PlayMemorizedMusic", "Play Memorized BGM"),
+    FORM("PlaySoundEffect", "Play Sound Effect: {>sound}"),
+    FORM("PlayMovie", "Play Movie: {s:quoted}, {>position}, {3:int}x{4:int}"),
+    FORM("KeyInputProcessing", "Key Input Processing: {0:variable}{1:|, Wait}"),
     // The map.
-    COMMAND(11710, "Change Tileset: {0:tileset}"),
-    COMMAND(11720, "Change Parallax Background: {s:quoted}, Horizontal {0:Fixed|Scroll}{2:| Auto} "
-                   "{3:int}, Vertical {1:Fixed|Scroll}{4:| Auto} {5:int}"),
-    COMMAND(11740, "Change Encounter Rate: {0:int} Steps"),
-    COMMAND(11750, "Change Tile: {0:Lower|Upper} Layer, {1:int} -> {2:int}"),
-    COMMAND(11810, "Set Teleport Target: {0:Add|Remove} {1:map} ({2:int}, {3:int}){>switchflag+4}"),
-    COMMAND(11820, "Change Teleport Access: {0:Disabled|Enabled}"),
-    COMMAND(11830, "Set Escape Location: {0:map} ({1:int}, {2:int}){>switchflag+3}"),
-    COMMAND(11840, "Change Escape Access: {0:Disabled|Enabled}"),
-    COMMAND(11910, "Open Save Menu"),
-    COMMAND(11930, "Change Save Access: {0:Disabled|Enabled}"),
-    COMMAND(11950, "Open Main Menu"),
-    COMMAND(11960, "Change Main Menu Access: {0:Disabled|Enabled}"),
+    FORM("ChangeTileset", "Change Tileset: {0:tileset}"),
+    FORM("ChangeParallaxBackground",
+         "Change Parallax Background: {s:quoted}, Horizontal {0:Fixed|Scroll}{2:| Auto} "
+         "{3:int}, Vertical {1:Fixed|Scroll}{4:| Auto} {5:int}"),
+    FORM("ChangeEncounterRate", "Change Encounter Rate: {0:int} Steps"),
+    FORM("ChangeTile", "Change Tile: {0:Lower|Upper} Layer, {1:int} -> {2:int}"),
+    FORM("SetTeleportTarget",
+         "Set Teleport Target: {0:Add|Remove} {1:map} ({2:int}, {3:int}){>switchflag+4}"),
+    FORM("ChangeTeleportAccess", "Change Teleport Access: {0:Disabled|Enabled}"),
+    FORM("SetEscapeLocation", "Set Escape Location: {0:map} ({1:int}, {2:int}){>switchflag+3}"),
+    FORM("ChangeEscapeAccess", "Change Escape Access: {0:Disabled|Enabled}"),
+    FORM("OpenSaveMenu", "Open Save Menu"),
+    FORM("ChangeSaveAccess", "Change Save Access: {0:Disabled|Enabled}"),
+    FORM("OpenMainMenu", "Open Main Menu"),
+    FORM("ChangeMainMenuAccess", "Change Main Menu Access: {0:Disabled|Enabled}"),
     // The flow of the event.
-    COMMAND(12010, "Conditional Branch{5:| (with Else)}: {>branch}"),
-    INBLOCK(22010, 12010, ": Else"),
-    INBLOCK(22011, 12010, ": End"),
-    COMMAND(12110, "Label: {0:int}"),
-    COMMAND(12120, "Jump to Label: {0:int}"),
-    COMMAND(12210, "Loop"),
-    INBLOCK(22210, 12210, ": End Loop"),
-    COMMAND(12220, "Break Loop"),
-    COMMAND(12310, "End Event Processing"),
-    COMMAND(12320, "Erase Event"),
-    COMMAND(12330, "Call Event: {>call}"),
-    COMMAND(12410, "Comment: {s}"),
-    AFTER(22410, 12410, CONTINUEDTEXT),
-    COMMAND(12420, "Game Over"),
-    COMMAND(12510, "Return to Title Screen"),
+    FORM("ConditionalBranch", "Conditional Branch{5:| (with Else)}: {>branch}"),
+    FORM("ElseBranch", ": Else"),
+    FORM("BranchEnd", ": End"),
+    FORM("Label", "Label: {0:int}"),
+    FORM("JumpToLabel", "Jump to Label: {0:int}"),
+    FORM("Loop", "Loop"),
+    FORM("LoopEnd", ": End Loop"),
+    FORM("BreakLoop", "Break Loop"),
+    FORM("EndEventProcessing", "End Event Processing"),
+    FORM("EraseEvent", "Erase Event"),
+    FORM("CallEvent", "Call Event: {>call}"),
+    FORM("Comment", "Comment: {s}"),
+    FORM("CommentLine", CONTINUEDTEXT),
+    FORM("GameOver", "Game Over"),
+    FORM("ReturnToTitle", "Return to Title Screen"),
     // Battle events.
-    COMMAND(13110, "Change Monster HP: {0:int}, {1:+|-}{3:int?2}{4:|, May Die}"),
-    COMMAND(13120, "Change Monster MP: {0:int}, {1:+|-}{3:int?2}"),
-    COMMAND(13130, "Change Monster Condition: {0:int}, {1:Inflict|Remove} {2:state}"),
-    COMMAND(13150, "Show Hidden Monster: {0:int}"),
-    COMMAND(13210, "Change Battle Background: {s:quoted}"),
-    COMMAND(13260, "Show Battle Animation: {0:animation}, {1:int}{2:|, Wait}{3:|, Whole Party}"),
-    COMMAND(13310, "Battle Branch{5:| (with Else)}: {>battlebranch}"),
-    INBLOCK(23310, 13310, ": Else"),
-    INBLOCK(23311, 13310, ": End"),
-    COMMAND(13410, "End Battle"),
+    FORM("ChangeMonsterHp", "Change Monster HP: {0:int}, {1:+|-}{3:int?2}{4:|, May Die}"),
+    FORM("ChangeMonsterSp", "Change Monster MP: {0:int}, {1:+|-}{3:int?2}"),
+    FORM("ChangeMonsterCondition",
+         "Change Monster Condition: {0:int}, {1:Inflict|Remove} {2:state}"),
+    FORM("ShowHiddenMonster", "Show Hidden Monster: {0:int}"),
+    FORM("ChangeBattleBackground", "Change Battle Background: {s:quoted}"),
+    FORM("ShowBattleAnimation",
+         "Show Battle Animation: {0:animation}, {1:int}{2:|, Wait}{3:|, Whole Party}"),
+    FORM("BattleConditionalBranch", "Battle Branch{5:| (with Else)}: {>battlebranch}"),
+    FORM("BattleElseBranch", ": Else"),
+    FORM("BattleBranchEnd", ": End"),
+    FORM("EndBattle", "End Battle"),
     // RPG Maker 2003's own.
-    COMMAND(1005, "Call Common Event in Battle: {0:common}"),
-    COMMAND(1006, "Force Escape: {0:int}, {1:int}, {2:int}"),
-    COMMAND(1007, "Enable Combo: {0:actor}, {1:battlecommand}, {2:int} Times"),
-    COMMAND(1008, "Change Class: {0:int}, {1:actor}, {2:class}"),
-    COMMAND(1009, "Change Battle Commands: {0:int}, {1:actor}, {2:battlecommand}, {3:Add|Remove}"),
-    COMMAND(5001, "Open Load Menu"),
-    COMMAND(5002, "Exit Game"),
-    COMMAND(5003, "Toggle ATB Mode"),
-    COMMAND(5004, "Toggle Fullscreen"),
-    COMMAND(5005, "Open Video Options"),
+    FORM("CallCommonEvent", "Call Common Event in Battle: {0:common}"),
+    FORM("ForceEscape", "Force Escape: {0:int}, {1:int}, {2:int}"),
+    FORM("EnableCombo", "Enable Combo: {0:actor}, {1:battlecommand}, {2:int} Times"),
+    FORM("ChangeClass", "Change Class: {0:int}, {1:actor}, {2:class}"),
+    FORM("ChangeBattleCommands",
+         "Change Battle Commands: {0:int}, {1:actor}, {2:battlecommand}, {3:Add|Remove}"),
+    FORM("OpenLoadMenu", "Open Load Menu"),
+    FORM("ExitGame", "Exit Game"),
+    FORM("ToggleAtbMode", "Toggle ATB Mode"),
+    FORM("ToggleFullscreen", "Toggle Fullscreen"),
+    FORM("OpenVideoOptions", "Open Video Options"),
 };
 
-const std::vector<BLOCKSHAPE> BLOCKSHAPES = {
-    {12010, 22011, {22010}},
-    {10140, 20141, {20140}},
-    {10710, 20713, {20710, 20711, 20712}},
-    {10720, 20722, {20720, 20721}},
-    {10730, 20732, {20730, 20731}},
-    {12210, 22210, {}},
-    {13310, 23311, {23310}},
-};
+// A command's own line stands anywhere; the others where their part in a
+// block puts them.
+PLACE PLACEOF(BLOCKROLE role) {
+    switch (role) {
+    case BLOCKROLE::CONTINUES:
+        return PLACE::AFTER;
+    case BLOCKROLE::DIVIDES:
+    case BLOCKROLE::CLOSES:
+        return PLACE::INBLOCK;
+    default:
+        return PLACE::ANYWHERE;
+    }
+}
 
 } // namespace
 
 const std::vector<COMMANDFORM>& COMMANDFORMS() {
     static const std::vector<COMMANDFORM> forms = [] {
         std::vector<COMMANDFORM> compiled;
-        for (const FORMROW& row : FORMROWS)
-            compiled.push_back({row.code, row.place, row.opener, FORMPATTERN(row.pattern)});
+        for (const FORMROW& row : FORMROWS) {
+            const COMMANDENTRY& command = *COMMANDENTRYOF(row.code);
+            compiled.push_back(
+                {row.code, PLACEOF(command.role), command.opener, FORMPATTERN(row.pattern)});
+        }
         return compiled;
     }();
     return forms;
@@ -322,16 +342,6 @@ const std::vector<const COMMANDFORM*>& FORMSOF(std::int32_t code) {
 const std::vector<const char*>* NAMEDGROUP(std::string_view name) {
     const auto found = NAMEDGROUPS.find(name);
     return found == NAMEDGROUPS.end() ? nullptr : &found->second;
-}
-
-const BLOCKSHAPE* BLOCKOF(std::int32_t code) {
-    for (const BLOCKSHAPE& shape : BLOCKSHAPES) {
-        if (shape.opener == code || shape.closer == code) return &shape;
-        for (const std::int32_t divider : shape.dividers) {
-            if (divider == code) return &shape;
-        }
-    }
-    return nullptr;
 }
 
 } // namespace PAGEWRIGHT

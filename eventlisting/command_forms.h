@@ -1,4 +1,4 @@
-// The forms in words of the event commands, and the blocks they make.
+// The forms in words of the event commands.
 #ifndef PAGEWRIGHT_EVENTLISTING_COMMAND_FORMS_H
 #define PAGEWRIGHT_EVENTLISTING_COMMAND_FORMS_H
 
@@ -15,6 +15,7 @@ namespace PAGEWRIGHT {
 // that divides or closes a block only inside the block.
 enum class PLACE : std::uint8_t { ANYWHERE, AFTER, INBLOCK };
 
+// A form's code, place and opener come from the command table.
 struct COMMANDFORM {
     std::int32_t code;
     PLACE place;
@@ -31,17 +32,6 @@ const std::vector<const COMMANDFORM*>& FORMSOF(std::int32_t code);
 
 // The alternatives of a group that patterns name with {>NAME}, or null.
 const std::vector<const char*>* NAMEDGROUP(std::string_view name);
-
-// A block of commands: its first command, the commands that divide it (an
-// Else, the cases), and the one that closes it.
-struct BLOCKSHAPE {
-    std::int32_t opener;
-    std::int32_t closer;
-    std::vector<std::int32_t> dividers;
-};
-
-// The block the code opens, divides or closes, or null.
-const BLOCKSHAPE* BLOCKOF(std::int32_t code);
 
 } // namespace PAGEWRIGHT
 

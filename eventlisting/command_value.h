@@ -3,6 +3,7 @@
 #ifndef PAGEWRIGHT_EVENTLISTING_COMMAND_VALUE_H
 #define PAGEWRIGHT_EVENTLISTING_COMMAND_VALUE_H
 
+#include "command_table.h"
 #include "kestrel.h"
 
 #include <cstdint>
@@ -28,7 +29,7 @@ using STEPS = std::vector<STEPVALUE>;
 // A set-move-route command's parameters are the four numbers in front of its
 // route (target, frequency, repeat, skippable); its steps are the route.
 struct COMMANDVALUE {
-    std::int32_t code = 10;
+    std::int32_t code = EMPTYCOMMAND;
     std::int32_t indent = 0;
     std::string text;
     std::vector<std::int32_t> parameters;

@@ -1,7 +1,8 @@
-#include "command_forms.h"
 #include "command_lines.h"
+#include "command_table.h"
 #include "event_listing.h"
 #include "listing_lines.h"
+#include "listing_text.h"
 #include "message_width.h"
 #include "record_lines.h"
 
@@ -14,11 +15,6 @@ using namespace KESTREL;
 
 namespace {
 
-constexpr std::int32_t SHOWMESSAGE = 10110;
-constexpr std::int32_t MESSAGELINE = 20110;
-constexpr std::int32_t SELECTFACE = 10130;
-constexpr std::int32_t EMPTYCOMMAND = 10;
-
 // Whether an opener starts a block that must be closed: a battle, shop or inn
 // only does when it branches on its outcome.
 bool OPENSCLOSEDBLOCK(const COMMANDVALUE& opener) {
@@ -26,10 +22,10 @@ bool OPENSCLOSEDBLOCK(const COMMANDVALUE& opener) {
         return i < opener.parameters.size() ? opener.parameters[i] : 0;
     };
     switch (opener.code) {
-    case 10710:
+    case STARTBATTLE:
         return parameter(3) == 2 || parameter(4) == 1;
-    case 10720:
-    case 10730:
+    case OPENSHOP:
+    case SHOWINN:
         return parameter(2) == 1;
     default:
         return true;
@@ -192,14 +188,14 @@ private:
     // What the editor never makes: a block's part that does not end with its
     // empty command, and a block without the command that closes it.
     void CHECKSTRUCTURE(const COMMANDVALUE& command) {
-        const BLOCKSHAPE* shape = BLOCKOF(command.code);
-        if (shape && shape->opener != command.code &&
+        const BLOCKROLE role = BLOCKROLEOF(command.code);
+        if ((role == BLOCKROLE::DIVIDES || role == BLOCKROLE::CLOSES) &&
             (!has_previous_ || previous_.code != EMPTYCOMMAND ||
              previous_.indent != command.indent + 1)) {
             WARN(number_, "the block's part before this line does not end with its empty "
                           "command \"<>\"");
         }
-        const bool must_close = shape && shape->opener == command.code && OPENSCLOSEDBLOCK(command);
+        const bool must_close = role == BLOCKROLE::OPENS && OPENSCLOSEDBLOCK(command);
         for (const OPENBLOCK& left :
              blocks_.ADVANCE(command.code, command.indent, number_, must_close))
             CHECKCLOSED(left);

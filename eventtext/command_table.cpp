@@ -1,16 +1,8 @@
 #include "command_table.h"
 
-#include <algorithm>
 #include <unordered_map>
 
 namespace PAGEWRIGHT {
-
-const char* COMMANDNAME(std::int32_t code) {
-    const auto* entry = std::lower_bound(
-        std::begin(COMMANDTABLE), std::end(COMMANDTABLE), code,
-        [](const COMMANDENTRY& entry, std::int32_t wanted) { return entry.code < wanted; });
-    return entry != std::end(COMMANDTABLE) && entry->code == code ? entry->name : nullptr;
-}
 
 std::optional<std::int32_t> COMMANDCODE(std::string_view name) {
     static const auto codes = [] {
