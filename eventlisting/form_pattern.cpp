@@ -1,10 +1,12 @@
 #include "form_pattern.h"
 
 #include "command_forms.h"
+#include "event_codes.h"
 #include "id_words.h"
 #include "route_words.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 namespace PAGEWRIGHT {
@@ -39,14 +41,11 @@ struct PART {
 
 namespace {
 
-// The characters who may be named instead of an event's id.
-struct TARGETWORD {
-    std::int32_t target;
-    const char* word;
-};
-constexpr TARGETWORD TARGETWORDS[] = {
-    {10001, "Hero"}, {10002, "Boat"}, {10003, "Ship"}, {10004, "Airship"}, {10005, "This Event"},
-};
+// The characters who may be named instead of an event's id, in the order of
+// their targets, the last of which is the event's own.
+constexpr const char* TARGETWORDS[] = {"Hero", "Boat", "Ship", "Airship", "This Event"};
+constexpr std::int32_t FIRSTNAMEDTARGET =
+    KESTREL::OWNEVENTTARGET + 1 - static_cast<std::int32_t>(std::size(TARGETWORDS));
 
 struct IDKINDWORD {
     const char* word;
@@ -257,13 +256,11 @@ bool WRITEVALUE(const PART& part, std::int32_t value, WRITING& writing) {
         writing.text += IDTEXT(part.id, value, writing.settings.names);
         return true;
     case NUMBERSTYLE::TARGET:
-        for (const TARGETWORD& entry : TARGETWORDS) {
-            if (entry.target == value) {
-                writing.text += entry.word;
-                return true;
-            }
+        if (value >= FIRSTNAMEDTARGET && value <= KESTREL::OWNEVENTTARGET) {
+            writing.text += TARGETWORDS[value - FIRSTNAMEDTARGET];
+        } else {
+            writing.text += IDTEXT(IDKIND::MAPEVENT, value, writing.settings.names);
         }
-        writing.text += IDTEXT(IDKIND::MAPEVENT, value, writing.settings.names);
         return true;
     case NUMBERSTYLE::WORDS:
         if (value < 0 || static_cast<std::size_t>(value) >= part.words.size()) return false;
@@ -470,9 +467,10 @@ private:
         case NUMBERSTYLE::ID:
             return READID(cursor_, value);
         case NUMBERSTYLE::TARGET:
-            for (const TARGETWORD& entry : TARGETWORDS) {
-                if (cursor_.TAKE(entry.word)) {
-                    value = entry.target;
+            for (std::int32_t target = FIRSTNAMEDTARGET; target <= KESTREL::OWNEVENTTARGET;
+                 ++target) {
+                if (cursor_.TAKE(TARGETWORDS[target - FIRSTNAMEDTARGET])) {
+                    value = target;
                     return true;
                 }
             }
