@@ -4,6 +4,7 @@
 #include "codepage_choice.h"
 #include "event_formats.h"
 #include "messages.h"
+#include "version.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -100,7 +101,7 @@ std::string USAGELINES(const COMMAND& command) {
 }
 
 std::string USAGETEXT() {
-    std::string text = "usage: pagewright-clip COMMAND\n";
+    std::string text = "usage: pagewright-clip COMMAND | --help | --version\n";
     for (const COMMAND& command : COMMANDS) {
         std::string line = USAGELINES(command);
         if (line.find('\n') == std::string::npos && line.size() + 1 < SUMMARYCOLUMN) {
@@ -141,6 +142,10 @@ int HELPCOMMAND(const ARGUMENTS&) {
 
 int RUNCOMMANDLINE(int count, char** arguments) {
     if (count < 1) return USAGEERROR();
+    if (count == 1 && std::strcmp(arguments[0], "--version") == 0) {
+        std::printf("pagewright-clip %s\n", PAGEWRIGHT_VERSION);
+        return 0;
+    }
     const std::string name = std::strcmp(arguments[0], "--help") == 0 ? "help" : arguments[0];
     for (const COMMAND& command : COMMANDS) {
         if (name != command.name) continue;

@@ -33,8 +33,9 @@ int TAKECOMMAND(const ARGUMENTS& arguments);
 int HELPCOMMAND(const ARGUMENTS& arguments);
 
 // The command line without the program's name: the command and its
-// arguments. The exit code; 2, after the usage on standard error, for a
-// command line that names no command or gives it arguments it does not take.
+// arguments, or --version alone, which says the version. The exit code; 2,
+// after the usage on standard error, for a command line that names no command
+// or gives it arguments it does not take.
 int RUNCOMMANDLINE(int count, char** arguments);
 
 } // namespace PAGEWRIGHT

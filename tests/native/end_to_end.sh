@@ -79,6 +79,8 @@ for help in help --help; do
     clip "$help" >"$work/said" || fail "pagewright-clip $help must succeed"
     expect_output "usage: pagewright-clip"
 done
+clip --version >"$work/said" || fail "pagewright-clip --version must succeed"
+[ "$(cat "$work/said")" = "pagewright-clip $version" ] || fail "--version said '$(cat "$work/said")'"
 
 # A file-size limit makes the write fail: the failure message, the clipboard
 # as it was, and no temporary file left behind. (Output goes through a pipe,
