@@ -133,6 +133,15 @@ int USAGEERROR() {
     return 2;
 }
 
+// One line, not the whole help, which would bury what went wrong.
+int UNKNOWNCOMMAND(const std::string& name) {
+    std::fprintf(stderr,
+                 "pagewright-clip: unknown command \"%s\"; \"pagewright-clip help\" lists "
+                 "the commands\n",
+                 name.c_str());
+    return 2;
+}
+
 } // namespace
 
 int HELPCOMMAND(const ARGUMENTS&) {
@@ -155,7 +164,7 @@ int RUNCOMMANDLINE(int count, char** arguments) {
         }
         return command.run(parsed);
     }
-    return USAGEERROR();
+    return UNKNOWNCOMMAND(name);
 }
 
 } // namespace PAGEWRIGHT

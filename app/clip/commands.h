@@ -35,7 +35,8 @@ int HELPCOMMAND(const ARGUMENTS& arguments);
 // The command line without the program's name: the command and its
 // arguments, or --version alone, which says the version. The exit code; 2,
 // after the usage on standard error, for a command line that names no command
-// or gives it arguments it does not take.
+// or gives it arguments it does not take, and after one line for a command it
+// does not know.
 int RUNCOMMANDLINE(int count, char** arguments);
 
 } // namespace PAGEWRIGHT

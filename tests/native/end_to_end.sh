@@ -137,12 +137,18 @@ clip save 563 "$work/none" 2>"$work/said" && fail "saving an absent format must 
 expect_output "no data of format 563"
 clip dump 2>"$work/said" && fail "dumping an empty clipboard must fail"
 expect_output "no event data"
-# Arguments that the usage line does not allow.
-for wrong in "save 563" "dump 563 564" "export --frob 1" "export -o a -o b" "export -o" "frob"; do
+# No command, or arguments that the usage line does not allow.
+for wrong in "save 563" "dump 563 564" "export --frob 1" "export -o a -o b" "export -o" ""; do
     rc=0
     # shellcheck disable=SC2086
     clip $wrong >/dev/null 2>"$work/said" || rc=$?
     [ "$rc" = 2 ] || fail "'pagewright-clip $wrong' must exit with 2, not $rc"
     expect_output "usage: pagewright-clip"
 done
+# An unknown command gets one line that says so, not the whole help.
+rc=0
+clip frob >/dev/null 2>"$work/said" || rc=$?
+[ "$rc" = 2 ] || fail "an unknown command must exit with 2, not $rc"
+[ "$(cat "$work/said")" = 'pagewright-clip: unknown command "frob"; "pagewright-clip help" lists the commands' ] ||
+    fail "an unknown command said '$(cat "$work/said")'"
 echo "native end to end: all cases passed"
