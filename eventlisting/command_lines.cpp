@@ -2,6 +2,7 @@
 
 #include "command_forms.h"
 #include "event_codes.h"
+#include "nearest_form.h"
 #include "route_words.h"
 
 #include <algorithm>
@@ -106,6 +107,19 @@ bool READSWITHOUTPLACE(std::string_view text, bool continued, const CODEPAGE& co
     return false;
 }
 
+// Whether a line whose command's name is `name` names the form's command:
+// whether the form's lines begin with it, in one of the ways their words can
+// be chosen ("Conditional Branch (with Else)").
+bool NAMESFORM(const std::string& name, const COMMANDFORM& form, const CODEPAGE& codepage) {
+    if (form.pattern.LEAD().rfind(name, 0) == 0) return true;
+    const LINESETTINGS settings{codepage, nullptr, false, 0};
+    for (const COMMANDVALUE& sample : form.pattern.SAMPLES({})) {
+        const std::optional<std::string> line = form.pattern.WRITE(sample, settings, false);
+        if (line && line->rfind(name, 0) == 0) return true;
+    }
+    return false;
+}
+
 // Why no form reads the line.
 std::string WHYUNREAD(std::string_view line, std::string_view text, bool continued,
                       const CODEPAGE& codepage) {
@@ -119,12 +133,20 @@ std::string WHYUNREAD(std::string_view line, std::string_view text, bool continu
         return "\"" + std::string(line) + "\" stands outside the command or block it belongs to";
     }
     const std::string name(text.substr(0, text.find(':', continued ? 1 : 0)));
+    std::vector<const COMMANDFORM*> forms;
     for (const COMMANDFORM* form : CANDIDATES(text, continued)) {
-        if (form->pattern.LEAD().rfind(name, 0) == 0) {
-            return "the parameters of \"" + name + "\" cannot be read";
-        }
+        if (NAMESFORM(name, *form, codepage)) forms.push_back(form);
     }
-    return "unknown command \"" + name + "\"";
+    if (forms.empty()) return "unknown command \"" + name + "\"";
+    std::string why = "the parameters of \"" + name + "\" cannot be read";
+    if (const std::optional<std::string> nearest = NEARESTLINE(text, forms, codepage)) {
+        const std::string lead = name + ": ";
+        why += "; expected, for example: ";
+        why += nearest->rfind(lead, 0) == 0
+                   ? nearest->substr(lead.size())
+                   : (continued ? "" : std::string(COMMANDMARK)) + *nearest;
+    }
+    return why;
 }
 
 } // namespace

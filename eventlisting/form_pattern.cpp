@@ -2,6 +2,7 @@
 
 #include "command_forms.h"
 #include "event_codes.h"
+#include "form_parts.h"
 #include "id_words.h"
 #include "route_words.h"
 
@@ -10,35 +11,6 @@
 #include <stdexcept>
 
 namespace PAGEWRIGHT {
-
-enum class PARTKIND : std::uint8_t {
-    LITERAL,
-    NUMBER,
-    CONSTANT,
-    SAME,
-    CASEINDEX,
-    TEXT,
-    QUOTEDTEXT,
-    STEPS,
-    GROUP,
-};
-
-enum class NUMBERSTYLE : std::uint8_t { INT, TENTHS, ID, TARGET, WORDS };
-
-struct PART {
-    PARTKIND kind = PARTKIND::LITERAL;
-    std::string literal;
-    std::size_t index = 0;
-    std::size_t other = 0;
-    std::int32_t value = 0;
-    NUMBERSTYLE style = NUMBERSTYLE::INT;
-    IDKIND id = IDKIND::SWITCH;
-    bool selected = false;
-    std::size_t selector = 0;
-    std::vector<std::string> words;
-    std::vector<std::vector<PART>> alternatives;
-};
-
 namespace {
 
 // The characters who may be named instead of an event's id, in the order of

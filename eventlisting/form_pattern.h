@@ -49,6 +49,13 @@ public:
     // The literal text every line of the form begins with.
     const std::string& LEAD() const { return lead_; }
 
+    // Commands the form says, one for each way through its groups and words,
+    // as many as MAXSAMPLES: their numbers are the ones given, in the order
+    // the form names numbers, then 1; their text is "Text", their route has no
+    // steps. Their code is the caller's.
+    std::vector<COMMANDVALUE> SAMPLES(const std::vector<std::int32_t>& numbers) const;
+    static constexpr std::size_t MAXSAMPLES = 256;
+
 private:
     std::vector<PART> parts_;
     std::size_t count_ = 0;

@@ -151,6 +151,25 @@ TEST(ListingForm, LinesThatCannotBeReadAreRefusedWithTheirNumber) {
     EXPECT_EQ(LINEERROR("#page number=1\n"), "1: #page stands before #event");
 }
 
+// A line of a known command in other words gets the nearest line of its forms,
+// with the line's own numbers, which reads.
+TEST(ListingForm, ParametersThatCannotBeReadGetTheNearestForm) {
+    const std::string switch_hint = " cannot be read; expected, for example: Switch [0003] is ON";
+    EXPECT_EQ(LINEERROR("<>Conditional Branch (with Else): Switch [0003] ON\n"),
+              "1: the parameters of \"Conditional Branch (with Else)\"" + switch_hint);
+    EXPECT_EQ(LINEERROR("<>Conditional Branch: Switch [0003] ON\n"),
+              "1: the parameters of \"Conditional Branch\"" + switch_hint);
+    EXPECT_EQ(LINEERROR("<>Control Variables: [0005] = x3\n"),
+              "1: the parameters of \"Control Variables\" cannot be read; expected, for example: "
+              "[0005] = 3");
+    // Where no form is spelt with the line's words, the whole line.
+    const std::string choices = LINEERROR("<>Show Choices: Yes/No\n");
+    const std::string example = choices.substr(choices.find("<>"));
+    EXPECT_EQ(example.rfind("<>Show Choices (", 0), 0u) << choices;
+    EXPECT_NO_THROW(READ(example + "\n: [A] Case\n<>\n: End\n"));
+    EXPECT_EQ(LINEERROR("<>Loopy\n"), "1: unknown command \"Loopy\"");
+}
+
 // Names and texts end at their first zero byte, so one inside would be lost.
 TEST(ListingForm, NoTextHoldsAZeroByte) {
     const std::string refused = "1: a text ends at its first zero byte and cannot hold one";

@@ -42,6 +42,7 @@ grep -qF "$work/dialogue.txt:5: warning: a message box shows 4 lines" "$work/sai
 # clipboard and the output file as they were.
 bad=(
     '2: unknown command "Mesage"|<>Message: Hi\n<>Mesage: Hi\n'
+    '1: the parameters of "Conditional Branch" cannot be read; expected, for example: Switch [0003] is ON|<>Conditional Branch: Switch [0003] ON\n'
     '1: a number is out of range|<>Wait: 99999999999 s\n'
     '1: a quote is not closed|<>Play Sound Effect: "Open1, Volume 100\n'
     '1: bad fallback parameters|<>@10110 "x" [1, two]\n'
