@@ -143,6 +143,12 @@ private:
 
 } // namespace
 
+bool ISJSON(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) return false;
+    return text[first] == '{' || (text[first] == '[' && JSON::accept(text.begin(), text.end()));
+}
+
 JSON PARSEDOCUMENT(std::string_view text) {
     BUILDER builder(text);
     JSON::sax_parse(text.begin(), text.end(), &builder);

@@ -232,11 +232,6 @@ private:
 
 } // namespace
 
-bool ISJSON(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    return first != std::string_view::npos && text[first] == '{';
-}
-
 LISTEDEVENT READLISTING(std::string_view text, const CODEPAGE& codepage) {
     if (text.size() > MAXLISTINGBYTES) {
         throw LISTINGERROR(1, "larger than " + std::to_string(MAXLISTINGBYTES >> 20) + " MiB");

@@ -180,8 +180,12 @@ TEST(ListingForm, NoTextHoldsAZeroByte) {
     EXPECT_EQ(LINEERROR("#event kind=map name=\"A\\x00\"\n"), refused);
 }
 
-TEST(ListingForm, JsonIsToldApartByItsFirstCharacter) {
-    EXPECT_TRUE(ISJSON(" \n{\"format\": 563}"));
-    EXPECT_FALSE(ISJSON("<>Message: {\n"));
-    EXPECT_FALSE(ISJSON(""));
+// JSON that is no object must be refused as JSON, not taken for dialogue;
+// dialogue that merely parses as JSON, or begins with a bracket, stays dialogue.
+TEST(ListingForm, JsonIsToldApartByItsContent) {
+    for (const char* json : {" \n{\"format\": 563}", "{broken", " [] ", "[{\"format\": 563}]\n"})
+        EXPECT_TRUE(ISJSON(json)) << json;
+    for (const char* dialogue :
+         {"<>Message: {\n", "", "[Alex] Hi!\n", "[1, 2\n", "42\n", "\"Hi\"\n"})
+        EXPECT_FALSE(ISJSON(dialogue)) << dialogue;
 }

@@ -1,5 +1,6 @@
 // Event data from JSON or a listing, onto the clipboard or into a file. Which
-// of the two a text is, its content says.
+// of the two a text is, its file's name says when it ends in ".json", else its
+// content (ISJSON).
 #include "clipboard_text.h"
 #include "codepage_choice.h"
 #include "commands.h"
@@ -9,7 +10,10 @@
 #include "files.h"
 #include "messages.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <string_view>
 
 namespace PAGEWRIGHT {
 
@@ -43,11 +47,22 @@ std::optional<std::string> IMPORTTEXT(const ARGUMENTS& arguments, std::string& s
     return text;
 }
 
+// Whether the file's name ends in ".json", in any case.
+bool NAMEDJSON(const char* path) {
+    constexpr std::string_view SUFFIX = ".json";
+    const std::string_view name = path ? path : "";
+    if (name.size() < SUFFIX.size()) return false;
+    const std::string_view end = name.substr(name.size() - SUFFIX.size());
+    return std::equal(end.begin(), end.end(), SUFFIX.begin(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
+}
+
 // The tree the text describes; nothing after saying why it cannot be read.
-std::optional<LISTEDEVENT> READTEXT(const std::string& text, const std::string& source,
+std::optional<LISTEDEVENT> READTEXT(const std::string& text, bool json, const std::string& source,
                                     const CODEPAGE& codepage) {
     try {
-        if (ISJSON(text)) {
+        if (json) {
             IMPORTEDEVENT imported = IMPORTEVENT(text, codepage);
             return LISTEDEVENT{imported.format, std::move(imported.tree), {}};
         }
@@ -73,7 +88,8 @@ int IMPORTCOMMAND(const ARGUMENTS& arguments) {
     std::string source;
     const std::optional<std::string> text = IMPORTTEXT(arguments, source);
     if (!text) return 1;
-    const std::optional<LISTEDEVENT> imported = READTEXT(*text, source, *codepage);
+    const bool json = NAMEDJSON(arguments.PLAIN(0)) || ISJSON(*text);
+    const std::optional<LISTEDEVENT> imported = READTEXT(*text, json, source, *codepage);
     if (!imported) return 1;
     for (const LISTINGWARNING& warning : imported->warnings) {
         std::fprintf(stderr, "%s:%zu: warning: %s\n", source.c_str(), warning.line,

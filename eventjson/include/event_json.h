@@ -43,6 +43,12 @@ constexpr int MAXJSONDEPTH = 32;
 // kestrel.h. Throws JSONERROR.
 IMPORTEDEVENT IMPORTEVENT(std::string_view json, const CODEPAGE& codepage);
 
+// Whether a text that could also be a listing, or dialogue, is JSON: one
+// whose first character other than white space is "{" (no listing begins so),
+// or "[" when the whole text parses as JSON. So "[]" is JSON, and refused as
+// no event; "[Alex] Hi!", "42" and "Hello" are dialogue.
+bool ISJSON(std::string_view text);
+
 } // namespace PAGEWRIGHT
 
 #endif

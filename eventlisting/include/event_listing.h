@@ -87,10 +87,6 @@ constexpr std::size_t MAXLISTINGBYTES = std::size_t{16} << 20;
 // kestrel.h. Throws LISTINGERROR.
 LISTEDEVENT READLISTING(std::string_view text, const CODEPAGE& codepage);
 
-// Whether the text is JSON rather than a listing: a listing never begins
-// with "{".
-bool ISJSON(std::string_view text);
-
 } // namespace PAGEWRIGHT
 
 #endif

@@ -61,6 +61,7 @@ bad=(
     '/pages/0/commands/0/command: "Wait" is code 11410, not 10|{"format": 566, "pages": [{"commands": [{"command": "Wait", "code": 10}]}]}'
     '/extra_chunks/2: not a hex digit|{"format": 578, "extra_chunks": {"2": "zz"}}'
     '/name: U+65E5 has no place in code page 1252|{"format": 563, "name": "日本"}'
+    'top level: expected an object, found 42|42'
 )
 clip load 563 "$samples/563.bin"
 cp -r "$PAGEWRIGHT_CLIPBOARD_DIR" "$work/clipboard-before"
@@ -85,6 +86,12 @@ for case in "${bad[@]}"; do
     [ "$(cat "$work/out")" = kept ] || fail "'$expected': the output file changed"
 done
 [ -z "$(find "$work" -name '*.incoming-*')" ] || fail "a temporary file was left"
+# JSON in a file of any other name is JSON by its content: refused as no event,
+# not put on the clipboard as a message.
+printf '[]\n' >"$work/bad.txt"
+clip import "$work/bad.txt" 2>"$work/said" && fail "[] was taken for dialogue"
+grep -qF "bad.txt: top level: expected an object, found an array" "$work/said" ||
+    fail "[] was not refused as JSON"
 clip clear
 clip export -o "$work/out" 2>"$work/said" && fail "export from an empty clipboard must fail"
 [ "$(cat "$work/out")" = kept ] || fail "a failed export changed its output file"
