@@ -19,14 +19,25 @@ struct CORPUSFILE {
     std::string source;
 };
 
-inline const char* CORPUSFOLDER() {
-    const char* folder = std::getenv("PAGEWRIGHT_CORPUS");
+// The folder the environment variable names, or null.
+inline const char* FOLDERNAMEDBY(const char* variable) {
+    const char* folder = std::getenv(variable);
     return folder && *folder ? folder : nullptr;
+}
+
+inline const char* CORPUSFOLDER() {
+    return FOLDERNAMEDBY("PAGEWRIGHT_CORPUS");
 }
 
 // The game files the corpus was cut from, one folder per game, beside it.
 inline std::filesystem::path GAMESFOLDER() {
     return std::filesystem::path(CORPUSFOLDER()) / ".." / "games";
+}
+
+// Whole games, one folder per game, as PAGEWRIGHT_GAMES names them; null
+// when it does not.
+inline const char* GIVENGAMESFOLDER() {
+    return FOLDERNAMEDBY("PAGEWRIGHT_GAMES");
 }
 
 inline std::string FILEBYTES(const std::filesystem::path& path) {
