@@ -13,6 +13,10 @@ void REGISTERCORPUSBENCHMARKS();
 // trees built in memory.
 void REGISTERGENERATEDBENCHMARKS();
 
+// po/read/5MB and po/write/5MB on a file of a translated game's messages
+// built in memory.
+void REGISTERPOBENCHMARKS();
+
 } // namespace PAGEWRIGHTBENCH
 
 #endif

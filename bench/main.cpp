@@ -7,6 +7,7 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     PAGEWRIGHTBENCH::REGISTERCORPUSBENCHMARKS();
     PAGEWRIGHTBENCH::REGISTERGENERATEDBENCHMARKS();
+    PAGEWRIGHTBENCH::REGISTERPOBENCHMARKS();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -2,9 +2,10 @@
 // PAGEWRIGHT_CORPUS is set, every file of the real data; for the JSON and the
 // listing readers, their JSON and listings, of the smaller files only; for the
 // game file reader, the sample game's files and, when PAGEWRIGHT_CORPUS is
-// set, every file of the games beside it.
-// Usage: write_seeds FOLDER  (makes FOLDER/decode, roundtrip, json, listing
-// and gamefile)
+// set, every file of the games beside it; for the PO reader, files with every
+// kind of line it reads.
+// Usage: write_seeds FOLDER  (makes FOLDER/decode, roundtrip, json, listing,
+// gamefile and po)
 #include "corpus.h"
 #include "event_json.h"
 #include "event_listing.h"
@@ -27,6 +28,39 @@ int FORMATINDEX(KESTREL::CLIPBOARDCONTENTTYPE format) {
 void WRITESEED(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
+
+// Every kind of line and escape a PO file holds, with line ends of both kinds.
+constexpr const char* POSEEDS[] = {
+    "# Texts of the game\n"
+    "#, fuzzy\n"
+    "msgid \"\"\n"
+    "msgstr \"\"\n"
+    "\"Language: de\\n\"\n"
+    "\"Content-Type: text/plain; charset=UTF-8\\n\"\n"
+    "\n"
+    "#  translator\n"
+    "#. extracted\n"
+    "#: Map0001.lmu:3 Map0002.lmu:7\n"
+    "#, fuzzy, c-format\n"
+    "#| msgctxt \"old\"\n"
+    "#| msgid \"old \"\n"
+    "#| \"text\"\n"
+    "msgctxt \"Map0001/EV0001\"\n"
+    "msgid \"\"\n"
+    "\"Line \\\"one\\\"\\n\"\n"
+    "\"\\t\\\\\\r\\a\\b\\f\\v\\101\\x42 日本\"\n"
+    "msgstr \"Zeile\"\n"
+    "\n"
+    "msgctxt \"\"\n"
+    "msgid \"an apple\"\n"
+    "msgid_plural \"%d apples\"\n"
+    "msgstr[0] \"ein Apfel\"\n"
+    "msgstr[1] \"%d Äpfel\"\n"
+    "\n"
+    "#~ msgid \"gone\"\n"
+    "#~ msgstr \"weg\"\n",
+    "\xEF\xBB\xBFmsgid \"a\"\r\nmsgstr \"b\"\r\n\r\nmsgid \"c\"\r\nmsgstr \"\"\r\n",
+};
 
 // Larger contents would make the JSON reader's inputs slow to mutate.
 constexpr std::size_t LARGESTJSONSEEDCONTENT = 2048;
@@ -63,6 +97,7 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(folder / "json");
     std::filesystem::create_directories(folder / "listing");
     std::filesystem::create_directories(folder / "gamefile");
+    std::filesystem::create_directories(folder / "po");
     int written = 0;
     for (const auto& [format, content] : RICHCONTENTS()) {
         WRITESEEDS(folder, "fixture-" + std::to_string(format), format, content);
@@ -79,6 +114,10 @@ int main(int argc, char** argv) {
     WRITESEED(folder / "gamefile" / "sample-map", SAMPLEMAPFILE());
     WRITESEED(folder / "gamefile" / "sample-database", SAMPLEDATABASE());
     written += 2;
+    for (std::size_t index = 0; index < std::size(POSEEDS); ++index) {
+        WRITESEED(folder / "po" / ("file-" + std::to_string(index)), POSEEDS[index]);
+        ++written;
+    }
     if (CORPUSFOLDER()) {
         for (const auto& game : std::filesystem::directory_iterator(GAMESFOLDER())) {
             if (!game.is_directory()) continue;

@@ -21,9 +21,10 @@ PAGEWRIGHT_DEMO_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev nlohma
 # The tests': python3-jsonschema checks exports against docs/event.schema.json,
 # pkgconf builds the example against the installed library, ccache keeps
 # compiled objects for the next run, git and perl try the listing as a diff
-# driver.
+# driver, and gettext's programs check the PO files written and merge some to
+# read.
 PAGEWRIGHT_BUILD_PACKAGES=("${PAGEWRIGHT_DEMO_PACKAGES[@]}" pkgconf python3-jsonschema
-    clang-format ccache git perl)
+    clang-format ccache git perl gettext)
 PAGEWRIGHT_BENCH_PACKAGES=(libbenchmark-dev hyperfine jq)
 PAGEWRIGHT_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
