@@ -17,7 +17,7 @@ struct SAMPLE {
 
 } // namespace
 
-TEST(CodePages, EachOneTheIssueNamesConvertsBothWays) {
+TEST(CodePages, EachListedOneConvertsBothWays) {
     const SAMPLE samples[] = {
         {932, "\x93\xFA\x96\x7B\x8C\xEA", "日本語"},
         {936, "\xD6\xD0\xCE\xC4", "中文"},
