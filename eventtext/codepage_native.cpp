@@ -10,23 +10,30 @@ namespace {
 const iconv_t NODESCRIPTOR = reinterpret_cast<iconv_t>(-1);
 const std::size_t FAILED = static_cast<std::size_t>(-1);
 
-// A non-zero count of irreversible conversions means iconv stood in for
-// something; that is a failure here like any other. The code pages have no
-// shift states, so nothing closes the output.
+// Converts the input, or with none lets out what iconv holds back, and appends
+// what it writes. A non-zero count of irreversible conversions means iconv
+// stood in for something; that is a failure here like any other.
+bool CONVERTSTEP(iconv_t descriptor, char** input, std::size_t* left, std::string& out) {
+    char buffer[4096];
+    char* output = buffer;
+    std::size_t room = sizeof buffer;
+    const std::size_t result = iconv(descriptor, input, left, &output, &room);
+    out.append(buffer, static_cast<std::size_t>(output - buffer));
+    return result == FAILED ? errno == E2BIG : result == 0;
+}
+
+// The converters of code pages 1255 and 1258 hold each character back until
+// the next shows whether a combining mark follows it, so the last one comes
+// out only when they are told that the input has ended.
 bool TRANSCODE(iconv_t descriptor, std::string_view in, std::string& out) {
     out.clear();
     iconv(descriptor, nullptr, nullptr, nullptr, nullptr);
     char* input = const_cast<char*>(in.data());
     std::size_t left = in.size();
     while (left > 0) {
-        char buffer[4096];
-        char* output = buffer;
-        std::size_t room = sizeof buffer;
-        const std::size_t result = iconv(descriptor, &input, &left, &output, &room);
-        out.append(buffer, static_cast<std::size_t>(output - buffer));
-        if (result == FAILED ? errno != E2BIG : result != 0) return false;
+        if (!CONVERTSTEP(descriptor, &input, &left, out)) return false;
     }
-    return true;
+    return CONVERTSTEP(descriptor, nullptr, nullptr, out);
 }
 
 } // namespace

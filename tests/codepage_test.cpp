@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 using namespace KESTREL;
 using namespace PAGEWRIGHT;
 
@@ -17,24 +20,35 @@ struct SAMPLE {
 
 } // namespace
 
-TEST(CodePages, EachOneTheIssueNamesConvertsBothWays) {
+TEST(CodePages, EachListedOneConvertsBothWays) {
+    // Characters from the part of each table that is the code page's own.
     const SAMPLE samples[] = {
-        {932, "\x93\xFA\x96\x7B\x8C\xEA", "日本語"},
-        {936, "\xD6\xD0\xCE\xC4", "中文"},
-        {949, "\xC7\xD1\xB1\xB9", "한국"},
-        {950, "\xA4\xA4\xA4\xE5", "中文"},
-        {1250, "\xF8\x9A", "řš"},
-        {1251, "\xC6\xE0", "Жа"},
-        {1252, "\xE9\x80", "é€"},
+        {874, "\xA1\xD2", "กา"},                     // Thai
+        {932, "\x93\xFA\x96\x7B\x8C\xEA", "日本語"}, // Japanese
+        {936, "\xD6\xD0\xCE\xC4", "中文"},           // simplified Chinese
+        {949, "\xC7\xD1\xB1\xB9", "한국"},           // Korean
+        {950, "\xA4\xA4\xA4\xE5", "中文"},           // traditional Chinese
+        {1250, "\xF8\x9A", "řš"},                    // Central European
+        {1251, "\xC6\xE0", "Жа"},                    // Cyrillic
+        {1252, "\xE9\x80", "é€"},                    // Western
+        {1253, "\xC1\xE8", "Αθ"},                    // Greek
+        {1254, "\xD0\xFD", "Ğı"},                    // Turkish
+        {1255, "\xE0\xE1", "אב"},                    // Hebrew
+        {1256, "\xC7\xE1", "ال"},                    // Arabic
+        {1257, "\xC0\xE0", "Ąą"},                    // Baltic
+        {1258, "\xC3\xD0", "ĂĐ"},                    // Vietnamese
     };
-    for (const SAMPLE& sample : samples) {
-        const std::unique_ptr<CODEPAGE> codepage = CODEPAGE::OPEN(sample.codepage);
-        ASSERT_TRUE(codepage) << sample.codepage;
+    for (const std::uint32_t number : CODEPAGES) {
+        const SAMPLE* sample = std::find_if(std::begin(samples), std::end(samples),
+                                            [&](const SAMPLE& s) { return s.codepage == number; });
+        ASSERT_NE(sample, std::end(samples)) << "no sample of " << number;
+        const std::unique_ptr<CODEPAGE> codepage = CODEPAGE::OPEN(number);
+        ASSERT_TRUE(codepage) << number;
         std::string converted;
-        ASSERT_TRUE(codepage->TOUTF8(sample.bytes, converted)) << sample.codepage;
-        EXPECT_EQ(converted, sample.text) << sample.codepage;
-        ASSERT_TRUE(codepage->FROMUTF8(sample.text, converted)) << sample.codepage;
-        EXPECT_EQ(converted, sample.bytes) << sample.codepage;
+        ASSERT_TRUE(codepage->TOUTF8(sample->bytes, converted)) << number;
+        EXPECT_EQ(converted, sample->text) << number;
+        ASSERT_TRUE(codepage->FROMUTF8(sample->text, converted)) << number;
+        EXPECT_EQ(converted, sample->bytes) << number;
     }
 }
 

@@ -19,9 +19,11 @@ namespace {
 // 0, 1, 127, 128, 2^31-1, 2^31 and 2^32-1; the last two read back negative.
 constexpr std::int32_t EDGEVALUES[] = {0, 1, 127, 128, INT_MAX, INT_MIN, -1};
 
-// Decodes, writes the tree as every format and releases it: what that cost.
-READCOST DECODECOST(CLIPBOARDCONTENTTYPE format, const std::string& content) {
-    COSTMETER meter(content.size(), "format " + std::to_string(format));
+// Decodes, writes the tree as every format and releases it: what that cost,
+// the decode measured against `seconds_per_byte`.
+READCOST METEREDDECODE(CLIPBOARDCONTENTTYPE format, const std::string& content,
+                       double seconds_per_byte) {
+    COSTMETER meter(content.size(), "format " + std::to_string(format), seconds_per_byte);
     EVENT* tree = DECODECONTENT(format, content);
     meter.READDONE();
     for (const CLIPBOARDCONTENTTYPE target : EVENTFORMATNUMBERS) {
@@ -29,6 +31,19 @@ READCOST DECODECOST(CLIPBOARDCONTENTTYPE format, const std::string& content) {
     }
     DESTROYOBJECT(tree, 0, 1);
     return meter.COST();
+}
+
+// The benign input is the rich event in every format.
+READCOST DECODECOST(CLIPBOARDCONTENTTYPE format, const std::string& content) {
+    static const double seconds_per_byte = [] {
+        const auto contents = RICHCONTENTS();
+        std::size_t next = 0;
+        return SECONDSPERBENIGNBYTE([&] {
+            const auto& [rich_format, rich] = contents[next++ % contents.size()];
+            return METEREDDECODE(rich_format, rich, 0);
+        });
+    }();
+    return METEREDDECODE(format, content, seconds_per_byte);
 }
 
 std::string WITHLENGTHFIELD(std::string content) {

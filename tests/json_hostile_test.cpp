@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
 using namespace KESTREL;
 using namespace PAGEWRIGHT;
@@ -16,13 +17,13 @@ using namespace PAGEWRIGHT;
 namespace {
 
 // Imports in code page 932, writes the tree as every format and releases it:
-// what that cost.
+// what that cost, the import measured against `seconds_per_byte`.
 // The code page and the index of command names are made once, for good,
 // before anything is counted.
-READCOST IMPORTCOST(const std::string& json) {
+READCOST METEREDIMPORT(const std::string& json, double seconds_per_byte) {
     OPENCODEPAGE(932);
     COMMANDCODE("");
-    COSTMETER meter(json.size(), json.substr(0, 40));
+    COSTMETER meter(json.size(), json.substr(0, 40), seconds_per_byte);
     try {
         const IMPORTEDEVENT imported = IMPORT(json, 932);
         meter.READDONE();
@@ -32,6 +33,20 @@ READCOST IMPORTCOST(const std::string& json) {
         meter.READDONE();
     }
     return meter.COST();
+}
+
+// The benign input is the rich event exported as every format.
+READCOST IMPORTCOST(const std::string& json) {
+    static const double seconds_per_byte = [] {
+        const EVENTTREE rich = RICHEVENT();
+        std::vector<std::string> exports;
+        for (const CLIPBOARDCONTENTTYPE format : EVENTFORMATNUMBERS)
+            exports.push_back(EXPORT(rich.get(), format, 932));
+        std::size_t next = 0;
+        return SECONDSPERBENIGNBYTE(
+            [&] { return METEREDIMPORT(exports[next++ % exports.size()], 0); });
+    }();
+    return METEREDIMPORT(json, seconds_per_byte);
 }
 
 // `count` copies of `element`, comma-separated, between `before` and `after`.

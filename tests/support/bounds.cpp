@@ -25,9 +25,11 @@ const auto* const ratio_report = testing::AddGlobalTestEnvironment(new RATIOREPO
 } // namespace
 #endif
 
-COSTMETER::COSTMETER(std::size_t input_bytes, std::string what) {
+COSTMETER::COSTMETER(std::size_t input_bytes, std::string what, double seconds_per_byte) {
     cost_.what = std::move(what);
     cost_.input_bytes = input_bytes;
+    cost_.budget_seconds =
+        SLACK * seconds_per_byte * static_cast<double>(std::max(input_bytes, LEASTBUDGETBYTES));
 #if PAGEWRIGHT_COUNTING_ALLOCATOR
     held_before_ = ALLOCATEDBYTES();
     RESETPEAKALLOCATEDBYTES();
@@ -58,10 +60,23 @@ READCOST COSTMETER::COST() const {
     return cost;
 }
 
+double SECONDSPERBENIGNBYTE(const std::function<READCOST()>& read) {
+    double seconds = 0;
+    std::size_t bytes = 0;
+    while (bytes < MIB) {
+        const READCOST cost = read();
+        seconds += cost.seconds;
+        bytes += cost.input_bytes;
+    }
+    return seconds / static_cast<double>(bytes);
+}
+
 testing::AssertionResult WITHINBOUNDS(const READCOST& cost) {
     const std::string read = cost.what + ", " + std::to_string(cost.input_bytes) + " bytes: ";
-    if (cost.seconds >= CPUSECONDS) {
-        return testing::AssertionFailure() << read << cost.seconds << " s of processor time";
+    if (cost.seconds > cost.budget_seconds) {
+        return testing::AssertionFailure()
+               << read << cost.seconds << " s of processor time, over its budget of "
+               << cost.budget_seconds << " s";
     }
     if (cost.peak_bytes > 128 * cost.input_bytes + MIB) {
         return testing::AssertionFailure() << read << cost.peak_bytes << " bytes held at once";
