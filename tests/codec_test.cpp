@@ -1,4 +1,4 @@
-#include "codec/bytestream.h"
+#include "codec/chunk_reader.h"
 #include "hex.h"
 #include "numbers.h"
 
@@ -25,9 +25,9 @@ std::string DATACHUNK(const std::string& data, std::uint8_t with_length, std::in
 }
 
 std::int32_t READNUMBERFROM(const std::string& bytes, std::int64_t* position = nullptr) {
-    BYTESTREAM stream = OPENSTREAM(bytes);
-    const std::int32_t value = READNUMBER(stream);
-    if (position) *position = stream.position;
+    CHUNKREADER reader(bytes);
+    const std::int32_t value = reader.NUMBER();
+    if (position) *position = reader.POSITION();
     return value;
 }
 
@@ -102,19 +102,19 @@ TEST(Chunks, BytesAndLongs) {
     APPENDLONG(out, 4660);
     APPENDLONG(out, -2);
     EXPECT_EQ(TOHEX(out), "FF 34 12 00 00 FE FF FF FF");
-    BYTESTREAM stream = OPENSTREAM(out);
-    EXPECT_EQ(READBYTE(stream), 0xFF);
-    EXPECT_EQ(READLONG(stream), 4660);
-    EXPECT_EQ(READLONG(stream), -2);
+    CHUNKREADER reader(out);
+    EXPECT_EQ(reader.BYTE(), 0xFF);
+    EXPECT_EQ(reader.LONG(), 4660);
+    EXPECT_EQ(reader.LONG(), -2);
 }
 
 TEST(StreamEnd, NumbersAreClosedByAVirtualZero) {
     const std::string data = HEX("05");
-    BYTESTREAM stream = OPENSTREAM(data);
-    EXPECT_EQ(READNUMBER(stream), 5);
-    EXPECT_EQ(stream.position, 1);
-    EXPECT_EQ(READNUMBER(stream), 0);
-    EXPECT_EQ(stream.position, 2);
+    CHUNKREADER reader(data);
+    EXPECT_EQ(reader.NUMBER(), 5);
+    EXPECT_EQ(reader.POSITION(), 1);
+    EXPECT_EQ(reader.NUMBER(), 0);
+    EXPECT_EQ(reader.POSITION(), 2);
 
     std::int64_t position = 0;
     EXPECT_EQ(READNUMBERFROM(HEX("81"), &position), 128);
@@ -127,65 +127,68 @@ TEST(StreamEnd, NumbersAreClosedByAVirtualZero) {
 
 TEST(StreamEnd, BytesAndLongsReadAsZeroAndStillAdvance) {
     const std::string data = HEX("34 12 00");
-    BYTESTREAM stream = OPENSTREAM(data);
-    EXPECT_FALSE(STREAMEND(stream));
-    EXPECT_EQ(READLONG(stream), 0);
-    EXPECT_EQ(stream.position, 4);
-    EXPECT_TRUE(STREAMEND(stream));
-    EXPECT_EQ(READBYTE(stream), 0);
-    EXPECT_EQ(stream.position, 5);
+    CHUNKREADER reader(data);
+    EXPECT_EQ(reader.READABLE(), 3);
+    EXPECT_EQ(reader.LONG(), 0);
+    EXPECT_EQ(reader.POSITION(), 4);
+    EXPECT_EQ(reader.READABLE(), 0);
+    EXPECT_EQ(reader.BYTE(), 0);
+    EXPECT_EQ(reader.POSITION(), 5);
 
-    stream.position = 2;
-    EXPECT_EQ(READBYTE(stream), 0x00);
-    EXPECT_EQ(stream.position, 3);
-    EXPECT_EQ(READBYTE(stream), 0);
-    EXPECT_EQ(stream.position, 4);
+    CHUNKREADER again(data);
+    again.BYTES(2);
+    EXPECT_EQ(again.BYTE(), 0x00);
+    EXPECT_EQ(again.POSITION(), 3);
+    EXPECT_EQ(again.BYTE(), 0);
+    EXPECT_EQ(again.POSITION(), 4);
 
     const std::string one = HEX("07");
-    BYTESTREAM single = OPENSTREAM(one);
-    EXPECT_FALSE(STREAMEND(single));
-    READBYTE(single);
-    EXPECT_TRUE(STREAMEND(single));
+    CHUNKREADER single(one);
+    EXPECT_EQ(single.READABLE(), 1);
+    single.BYTE();
+    EXPECT_EQ(single.READABLE(), 0);
 }
 
 TEST(StreamEnd, ReadBytesReturnsWhatIsThere) {
     const std::string data = HEX("01 02 03 04");
-    BYTESTREAM stream = OPENSTREAM(data);
-    stream.position = 2;
-    EXPECT_EQ(TOHEX(std::string(READBYTES(stream, 5))), "03 04");
-    EXPECT_EQ(stream.position, 7);
-    EXPECT_EQ(READBYTES(stream, 3), "");
-    EXPECT_EQ(stream.position, 10);
+    CHUNKREADER reader(data);
+    reader.BYTES(2);
+    EXPECT_EQ(TOHEX(std::string(reader.BYTES(5))), "03 04");
+    EXPECT_EQ(reader.POSITION(), 7);
+    EXPECT_EQ(reader.BYTES(3), "");
+    EXPECT_EQ(reader.POSITION(), 10);
 
-    stream.position = 1;
-    EXPECT_EQ(READBYTES(stream, 0), "");
-    EXPECT_EQ(stream.position, 1);
-    EXPECT_EQ(STREAMREMAINING(stream), 3);
+    CHUNKREADER again(data);
+    again.BYTE();
+    EXPECT_EQ(again.BYTES(0), "");
+    EXPECT_EQ(again.POSITION(), 1);
+    EXPECT_EQ(again.READABLE(), 3);
 }
 
 TEST(StreamEnd, ANegativeCountEndsTheDataWithoutMovingBack) {
     const std::string data = HEX("01 02 03 04");
-    BYTESTREAM stream = OPENSTREAM(data);
-    stream.position = 1;
-    EXPECT_EQ(READBYTES(stream, -1), "");
-    EXPECT_EQ(stream.position, 4);
-    EXPECT_TRUE(STREAMEND(stream));
+    CHUNKREADER reader(data);
+    reader.BYTE();
+    EXPECT_EQ(reader.BYTES(-1), "");
+    EXPECT_EQ(reader.POSITION(), 4);
+    EXPECT_EQ(reader.READABLE(), 0);
 
-    stream.position = 9;
-    EXPECT_EQ(READBYTES(stream, INT_MIN), "");
-    EXPECT_EQ(stream.position, 9);
+    CHUNKREADER past(data);
+    past.BYTES(9);
+    EXPECT_EQ(past.BYTES(INT_MIN), "");
+    EXPECT_EQ(past.POSITION(), 9);
 }
 
 TEST(StreamEnd, ThePositionNeverWraps) {
     const std::string data = HEX("01");
-    BYTESTREAM stream = OPENSTREAM(data);
+    CHUNKREADER reader(data);
     std::int64_t last = 0;
     for (int i = 0; i < 8; ++i) {
-        READBYTES(stream, INT_MAX);
-        ASSERT_GT(stream.position, last);
-        last = stream.position;
+        reader.BYTES(INT_MAX);
+        ASSERT_GT(reader.POSITION(), last);
+        last = reader.POSITION();
     }
     EXPECT_EQ(last, std::int64_t{INT_MAX} * 8);
-    EXPECT_EQ(READBYTE(stream), 0);
-    EXPECT_EQ(READNUMBER(stream), 0);
+    EXPECT_EQ(reader.BYTE(), 0);
+    EXPECT_EQ(reader.NUMBER(), 0);
 }

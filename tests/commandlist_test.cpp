@@ -17,12 +17,12 @@ struct PAGE {
     EVENTPAGE* operator->() const { return page; }
 };
 
-// Decodes a whole command list and tells where the stream stopped.
+// Decodes a whole command list and tells where the reader stopped.
 std::int64_t READLIST(const std::string& bytes, PAGE& page, std::int32_t length = -2) {
-    BYTESTREAM stream = OPENSTREAM(bytes);
-    READCOMMANDLIST(stream, *page.page,
+    CHUNKREADER reader(bytes);
+    READCOMMANDLIST(reader, *page.page,
                     length == -2 ? static_cast<std::int32_t>(bytes.size()) : length);
-    return stream.position;
+    return reader.POSITION();
 }
 
 std::string WRITTEN(const EVENTPAGE& page) {
@@ -171,8 +171,8 @@ TEST(MoveRoute, TheRawFormRoundTrips) {
     EXPECT_EQ(TOHEX(raw), "01 20 05 22 02 61 62 02");
 
     MOVEROUTE read;
-    BYTESTREAM stream = OPENSTREAM(raw);
-    READMOVEROUTE(stream, read, static_cast<std::int32_t>(raw.size()), RAWFORM);
+    CHUNKREADER reader(raw);
+    READMOVEROUTE(reader, read, static_cast<std::int32_t>(raw.size()), RAWFORM);
     BYTESTRING again;
     WRITEMOVEROUTE(again, read, RAWFORM);
     EXPECT_EQ(again, raw);

@@ -3,7 +3,7 @@
 // read into a page or route that already holds elements is added after them.
 // The sanitizer build reports a block released by the wrong family or an
 // element read past the end of its array.
-#include "codec/bytestream.h"
+#include "codec/chunk_reader.h"
 #include "formats/commandlist.h"
 #include "trees.h"
 
@@ -83,18 +83,18 @@ TEST(ListGrowth, ReadingIntoAPageWithCommandsKeepsThemBitForBit) {
     const EVENTTREE more = NUMBEREDCOMMANDS(LONGLIST, false);
     const BYTESTRING list = COMMANDLIST(more->pages[0]);
 
-    BYTESTREAM stream = OPENSTREAM(list);
-    READCOMMANDLIST(stream, page, static_cast<std::int32_t>(list.size()));
+    CHUNKREADER reader(list);
+    READCOMMANDLIST(reader, page, static_cast<std::int32_t>(list.size()));
     ASSERT_EQ(page.command_count, 2 + LONGLIST);
     EXPECT_EQ(std::memcmp(before, page.commands, sizeof before), 0);
     EXPECTNUMBERED(page, 2, LONGLIST);
-    EXPECT_EQ(stream.position, static_cast<std::int64_t>(list.size()));
+    EXPECT_EQ(reader.POSITION(), static_cast<std::int64_t>(list.size()));
 
     // An empty list leaves the page as it was.
     EVENTCOMMAND* array = page.commands;
     const BYTESTRING end = COMMANDLIST(EVENTPAGE{});
-    BYTESTREAM end_stream = OPENSTREAM(end);
-    READCOMMANDLIST(end_stream, page, static_cast<std::int32_t>(end.size()));
+    CHUNKREADER end_reader(end);
+    READCOMMANDLIST(end_reader, page, static_cast<std::int32_t>(end.size()));
     EXPECT_EQ(page.commands, array);
     EXPECT_EQ(page.command_count, 2 + LONGLIST);
 }
@@ -118,8 +118,8 @@ TEST(ListGrowth, LongMoveRoutesDecodeWholeInBothForms) {
     WRITEMOVEROUTE(raw, *steps, RAWFORM);
     DESTROYOBJECT(steps, 0, 1);
     MOVEROUTE* held = STEPROUTE(1);
-    BYTESTREAM stream = OPENSTREAM(raw);
-    READMOVEROUTE(stream, *held, static_cast<std::int32_t>(raw.size()), RAWFORM);
+    CHUNKREADER reader(raw);
+    READMOVEROUTE(reader, *held, static_cast<std::int32_t>(raw.size()), RAWFORM);
     ASSERT_EQ(held->command_count, 2 + LONGLIST + 1);
     EXPECT_EQ(held->commands[0].code, 1);
     EXPECT_EQ(held->commands[1].code, 0);

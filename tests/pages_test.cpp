@@ -44,15 +44,15 @@ std::string BATTLECONDITION(const EVENTPAGE& page) {
 }
 
 std::int64_t READMAP(EVENT& event, const std::string& bytes, std::int32_t number = 1) {
-    BYTESTREAM stream = OPENSTREAM(bytes);
-    READMAPPAGE(stream, event, number);
-    return stream.position;
+    CHUNKREADER reader(bytes);
+    READMAPPAGE(reader, event, number);
+    return reader.POSITION();
 }
 
 std::int64_t READBATTLE(EVENT& event, const std::string& bytes, std::int32_t number = 1) {
-    BYTESTREAM stream = OPENSTREAM(bytes);
-    READBATTLEPAGE(stream, event, number);
-    return stream.position;
+    CHUNKREADER reader(bytes);
+    READBATTLEPAGE(reader, event, number);
+    return reader.POSITION();
 }
 
 CONDITION& GIVECONDITION(EVENTPAGE& page, std::int32_t flags) {
@@ -162,7 +162,7 @@ TEST(MapPage, AConditionThatEndsEarlyResumesThePageRightAfterIt) {
 
 TEST(MapPage, DataThatEndsWithoutAnEndChunkEndsThePage) {
     const EVENTTREE event = EVENTWITHPAGES(1);
-    EXPECT_EQ(READMAP(*event, HEX("21 01 02")), 4);
+    EXPECT_EQ(READMAP(*event, HEX("21 01 02")), 3);
     EXPECT_EQ(event->pages[0].trigger, 2);
 }
 

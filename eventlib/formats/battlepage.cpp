@@ -6,7 +6,6 @@
 #include "formats/commandlist.h"
 #include "formats/condition_chunk.h"
 #include "formats/fields.h"
-#include "formats/limited_run.h"
 #include "formats/page_reading.h"
 
 #include <iterator>
@@ -39,8 +38,8 @@ std::uint32_t WORDFROMFLAGS(std::int32_t flags) {
 
 // The word's bytes come least significant first; a fifth byte and every fourth
 // after it fold back onto the low byte. The flags are replaced, not added to.
-void READBATTLEFLAGS(BYTESTREAM& stream, CONDITION& condition) {
-    const BYTEVIEW bytes = READBYTES(stream, READLENGTH(stream));
+void READBATTLEFLAGS(CHUNKREADER& reader, const CHUNK& chunk, CONDITION& condition) {
+    const BYTEVIEW bytes = reader.BYTES(chunk.length);
     std::uint32_t word = 0;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         word |= std::uint32_t{static_cast<std::uint8_t>(bytes[i])} << (8 * i % 32);
@@ -57,28 +56,28 @@ BYTESTRING BATTLEFLAGWORD(std::int32_t flags) {
 constexpr CONDITIONFORMAT BATTLECONDITION{BATTLECONDITIONCHUNK::FLAGS, READBATTLEFLAGS,
                                           BATTLEFLAGWORD, &CONDITIONFIELD::battle_id};
 
-void READBATTLEPAGEBODY(BYTESTREAM& stream, EVENTPAGE& page) {
-    for (std::int32_t id; NEXTCHUNK(stream, id);) {
-        switch (id) {
+void READBATTLEPAGEBODY(CHUNKREADER& reader, EVENTPAGE& page) {
+    for (CHUNK chunk; reader.NEXTCHUNK(chunk);) {
+        switch (chunk.id) {
         case BATTLEPAGECHUNK::CONDITION:
-            READCONDITIONCHUNK(stream, page, BATTLECONDITION);
+            READCONDITIONCHUNK(reader, chunk, page, BATTLECONDITION);
             break;
         case BATTLEPAGECHUNK::COMMANDSIZE:
-            READNUMBERVALUE(stream);
+            reader.NUMBER();
             break;
         case BATTLEPAGECHUNK::COMMANDS:
-            READCOMMANDLIST(stream, page, READLENGTH(stream));
+            READCOMMANDLIST(reader, page, chunk.length);
             break;
         default:
-            SKIPCHUNK(stream);
+            reader.SKIP(chunk);
         }
     }
 }
 
 } // namespace
 
-void READBATTLEPAGE(BYTESTREAM& stream, EVENT& event, std::int32_t number) {
-    READPAGEINTOSLOT(stream, event, number, READBATTLEPAGEBODY);
+void READBATTLEPAGE(CHUNKREADER& reader, EVENT& event, std::int32_t number) {
+    READPAGEINTOSLOT(reader, event, number, READBATTLEPAGEBODY);
 }
 
 void WRITEBATTLEPAGE(BYTESTRING& out, const EVENTPAGE& page, std::uint8_t with_number) {

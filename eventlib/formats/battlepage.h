@@ -3,7 +3,7 @@
 #ifndef PAGEWRIGHT_FORMATS_BATTLEPAGE_H
 #define PAGEWRIGHT_FORMATS_BATTLEPAGE_H
 
-#include "codec/bytestream.h"
+#include "codec/chunk_reader.h"
 #include "kestrel.h"
 
 #include <cstdint>
@@ -12,7 +12,7 @@ namespace KESTREL {
 
 // Reads one page body into the event's page slot that `number` chooses; with
 // PAGENUMBERINDATA the number is read from the data first.
-void READBATTLEPAGE(BYTESTREAM& stream, EVENT& event, std::int32_t number);
+void READBATTLEPAGE(CHUNKREADER& reader, EVENT& event, std::int32_t number);
 
 // Appends the page's condition and commands as a battle page, led by its
 // number when asked. A page without a condition is written as if it had a

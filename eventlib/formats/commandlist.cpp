@@ -2,7 +2,6 @@
 
 #include "event_codes.h"
 #include "formats/fields.h"
-#include "formats/limited_run.h"
 #include "records/record_list.h"
 #include "records/release.h"
 
@@ -19,11 +18,11 @@ constexpr std::int64_t LEASTMOVECOMMANDBYTES = 1;
 
 // In per-character form each byte is a number of its own; a byte of 0 leaves
 // no trace, as the name ends at its first zero byte anyway.
-char* READCHARACTERNAME(BYTESTREAM& stream) {
-    const std::int32_t length = READLENGTH(stream);
+char* READCHARACTERNAME(CHUNKREADER& reader) {
+    const std::int32_t length = reader.LENGTH();
     BYTESTRING bytes;
-    for (std::int32_t i = 0; i < length && !STREAMEND(stream); ++i) {
-        const auto byte = static_cast<char>(READNUMBER(stream));
+    for (std::int32_t i = 0; i < length && reader.READABLE() > 0; ++i) {
+        const auto byte = static_cast<char>(reader.NUMBER());
         if (byte != '\0') bytes.push_back(byte);
     }
     return COPYNAME(bytes);
@@ -58,10 +57,12 @@ void MOVECOMMANDLAYOUT(COMMAND& command, FIELDS& fields) {
 }
 
 struct MOVEFIELDREADER {
-    BYTESTREAM& stream;
+    CHUNKREADER& reader;
     std::uint8_t per_character;
-    void NUMBER(std::int32_t& value) { value = READNUMBER(stream); }
-    void NAME(char*& name) { name = per_character ? READCHARACTERNAME(stream) : READNAME(stream); }
+    void NUMBER(std::int32_t& value) { value = reader.NUMBER(); }
+    void NAME(char*& name) {
+        name = per_character ? READCHARACTERNAME(reader) : READNAME(reader, reader.LENGTH());
+    }
 };
 
 std::int32_t* NEWPARAMETERS(std::int32_t count) {
@@ -70,48 +71,47 @@ std::int32_t* NEWPARAMETERS(std::int32_t count) {
 
 // A set-move-route command keeps its four route numbers and its route, in
 // per-character form, in a route of its own. The route's extent is the
-// remaining parameter count in numbers, measured on a copy of the stream.
-void READROUTEPARAMETERS(BYTESTREAM& stream, EVENTCOMMAND& command) {
-    const std::int64_t count = READNUMBER(stream);
+// remaining parameter count in numbers, measured on a copy of the reader.
+void READROUTEPARAMETERS(CHUNKREADER& reader, EVENTCOMMAND& command) {
+    const std::int64_t count = reader.NUMBER();
     command.parameters = NEWPARAMETERS(0);
     auto* route = new MOVEROUTE;
     command.move_route = route;
-    route->target = READNUMBER(stream);
-    route->frequency = READNUMBER(stream);
-    route->repeat = static_cast<std::uint8_t>(READNUMBER(stream));
-    route->skippable = static_cast<std::uint8_t>(READNUMBER(stream));
+    route->target = reader.NUMBER();
+    route->frequency = reader.NUMBER();
+    route->repeat = static_cast<std::uint8_t>(reader.NUMBER());
+    route->skippable = static_cast<std::uint8_t>(reader.NUMBER());
 
-    BYTESTREAM probe = stream;
-    for (std::int64_t i = ROUTEHEADERNUMBERS; i < count && !STREAMEND(probe); ++i) {
-        READNUMBER(probe);
+    CHUNKREADER probe = reader;
+    for (std::int64_t i = ROUTEHEADERNUMBERS; i < count && probe.READABLE() > 0; ++i) {
+        probe.NUMBER();
     }
-    const std::int64_t length = std::min<std::int64_t>(probe.position - stream.position, INT_MAX);
-    READMOVEROUTE(stream, *route, static_cast<std::int32_t>(length), PERCHARACTERFORM);
+    const std::int64_t length =
+        std::min<std::int64_t>(probe.POSITION() - reader.POSITION(), INT_MAX);
+    READMOVEROUTE(reader, *route, static_cast<std::int32_t>(length), PERCHARACTERFORM);
 }
 
 // More parameters than the data holds numbers would only be zeros read past
 // its end, so the count is capped by the bytes left. A negative count holds
 // none: kept as it is, it would reach every reader of the record as a loop
 // bound below zero.
-void READPARAMETERS(BYTESTREAM& stream, EVENTCOMMAND& command) {
-    const std::int32_t count = std::max(READNUMBER(stream), 0);
-    const auto kept = static_cast<std::int32_t>(
-        std::min<std::int64_t>(count, ITEMSTHATFIT(stream, STREAMREMAINING(stream), 1)));
+void READPARAMETERS(CHUNKREADER& reader, EVENTCOMMAND& command) {
+    const std::int32_t kept = reader.COUNT(1);
     command.parameter_count = kept;
     command.parameters = NEWPARAMETERS(kept);
     for (std::int32_t i = 0; i < kept; ++i)
-        command.parameters[i] = READNUMBER(stream);
+        command.parameters[i] = reader.NUMBER();
 }
 
-void READCOMMAND(BYTESTREAM& stream, EVENTCOMMAND& command) {
-    command.code = READNUMBER(stream);
-    command.indent = READNUMBER(stream);
-    const std::int32_t text_length = READLENGTH(stream);
-    if (text_length != 0) command.string_parameter = COPYNAME(READBYTES(stream, text_length));
+void READCOMMAND(CHUNKREADER& reader, EVENTCOMMAND& command) {
+    command.code = reader.NUMBER();
+    command.indent = reader.NUMBER();
+    const std::int32_t text_length = reader.LENGTH();
+    if (text_length != 0) command.string_parameter = READNAME(reader, text_length);
     if (command.code == SETMOVEROUTE) {
-        READROUTEPARAMETERS(stream, command);
+        READROUTEPARAMETERS(reader, command);
     } else {
-        READPARAMETERS(stream, command);
+        READPARAMETERS(reader, command);
     }
 }
 
@@ -178,12 +178,12 @@ void WRITECOMMAND(BYTESTRING& out, const EVENTCOMMAND& command, std::uint32_t in
 
 } // namespace
 
-void READCOMMANDLIST(BYTESTREAM& stream, EVENTPAGE& page, std::int32_t length) {
-    const LIMITEDRUN list(stream, length);
-    RECORDLIST<EVENTCOMMAND> commands(ITEMSTHATFIT(stream, length, LEASTCOMMANDBYTES));
-    while (list.MORE()) {
+void READCOMMANDLIST(CHUNKREADER& reader, EVENTPAGE& page, std::int32_t length) {
+    const RUN list(reader, length);
+    RECORDLIST<EVENTCOMMAND> commands(reader.RUNITEMS(LEASTCOMMANDBYTES));
+    while (reader.MORE()) {
         EVENTCOMMAND command;
-        READCOMMAND(stream, command);
+        READCOMMAND(reader, command);
         if (command.code == ENDCOMMAND) {
             // The end command is not kept, and neither is anything it held.
             RELEASEOWNED(command);
@@ -194,13 +194,13 @@ void READCOMMANDLIST(BYTESTREAM& stream, EVENTPAGE& page, std::int32_t length) {
     commands.MOVEINTO(page.commands, page.command_count);
 }
 
-void READMOVEROUTE(BYTESTREAM& stream, MOVEROUTE& route, std::int32_t length,
+void READMOVEROUTE(CHUNKREADER& reader, MOVEROUTE& route, std::int32_t length,
                    std::uint8_t per_character) {
-    const LIMITEDRUN steps(stream, length);
-    RECORDLIST<MOVECOMMAND> commands(ITEMSTHATFIT(stream, length, LEASTMOVECOMMANDBYTES));
-    while (steps.MORE()) {
+    const RUN steps(reader, length);
+    RECORDLIST<MOVECOMMAND> commands(reader.RUNITEMS(LEASTMOVECOMMANDBYTES));
+    while (reader.MORE()) {
         MOVECOMMAND command;
-        MOVEFIELDREADER fields{stream, per_character};
+        MOVEFIELDREADER fields{reader, per_character};
         MOVECOMMANDLAYOUT(command, fields);
         commands.APPEND(command);
     }

@@ -3,7 +3,7 @@
 #ifndef PAGEWRIGHT_FORMATS_COMMANDLIST_H
 #define PAGEWRIGHT_FORMATS_COMMANDLIST_H
 
-#include "codec/bytestream.h"
+#include "codec/chunk_reader.h"
 #include "kestrel.h"
 
 #include <cstdint>
@@ -17,10 +17,10 @@ constexpr std::uint8_t PERCHARACTERFORM = 1;
 
 // Appends the commands that begin within `length` bytes to the page's
 // commands, up to and without the end command (code 0), which is read whole.
-void READCOMMANDLIST(BYTESTREAM& stream, EVENTPAGE& page, std::int32_t length);
+void READCOMMANDLIST(CHUNKREADER& reader, EVENTPAGE& page, std::int32_t length);
 
 // Appends the move commands that begin within `length` bytes to the route.
-void READMOVEROUTE(BYTESTREAM& stream, MOVEROUTE& route, std::int32_t length,
+void READMOVEROUTE(CHUNKREADER& reader, MOVEROUTE& route, std::int32_t length,
                    std::uint8_t per_character);
 
 // Every command of the page, then the end command 00 00 00 00.

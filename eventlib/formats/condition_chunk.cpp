@@ -4,7 +4,6 @@
 #include "event_codes.h"
 #include "formats/chunk_ids.h"
 #include "formats/fields.h"
-#include "formats/limited_run.h"
 
 namespace KESTREL {
 namespace {
@@ -61,11 +60,11 @@ static_assert(ASCENDING(&CONDITIONFIELD::map_id) && ASCENDING(&CONDITIONFIELD::b
 
 // When `id` is a number sub-chunk of the format, reads its value into its
 // field and returns true.
-bool READCONDITIONFIELD(BYTESTREAM& stream, const CONDITIONFORMAT& format, std::int32_t id,
+bool READCONDITIONFIELD(CHUNKREADER& reader, const CONDITIONFORMAT& format, std::int32_t id,
                         CONDITION& condition) {
     for (const CONDITIONFIELD& entry : CONDITIONFIELDS) {
         if (entry.*format.id == id && id != NOSUBCHUNK) {
-            condition.*(entry.field) = READNUMBERVALUE(stream);
+            condition.*(entry.field) = reader.NUMBER();
             return true;
         }
     }
@@ -81,14 +80,15 @@ CONDITION& RENEWCONDITION(EVENTPAGE& page) {
 
 } // namespace
 
-void READCONDITIONCHUNK(BYTESTREAM& stream, EVENTPAGE& page, const CONDITIONFORMAT& format) {
-    LIMITEDRUN chunk(stream, READLENGTH(stream));
+void READCONDITIONCHUNK(CHUNKREADER& reader, const CHUNK& chunk, EVENTPAGE& page,
+                        const CONDITIONFORMAT& format) {
+    const RUN fields(reader, chunk.length);
     CONDITION& condition = RENEWCONDITION(page);
-    for (std::int32_t id; chunk.NEXTCHUNK(id);) {
-        if (id == format.flags_id) {
-            format.read_flags(stream, condition);
-        } else if (!READCONDITIONFIELD(stream, format, id, condition)) {
-            SKIPCHUNK(stream);
+    for (CHUNK field; reader.NEXTCHUNK(field);) {
+        if (field.id == format.flags_id) {
+            format.read_flags(reader, field, condition);
+        } else if (!READCONDITIONFIELD(reader, format, field.id, condition)) {
+            reader.SKIP(field);
         }
     }
 }

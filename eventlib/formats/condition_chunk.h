@@ -4,7 +4,7 @@
 #ifndef PAGEWRIGHT_FORMATS_CONDITION_CHUNK_H
 #define PAGEWRIGHT_FORMATS_CONDITION_CHUNK_H
 
-#include "codec/bytestream.h"
+#include "codec/chunk_reader.h"
 #include "kestrel.h"
 
 #include <cstdint>
@@ -26,17 +26,18 @@ struct CONDITIONFIELD {
 // What sets one page kind's condition chunk apart.
 struct CONDITIONFORMAT {
     std::int32_t flags_id;
-    // Reads the flag sub-chunk's length and bytes into the condition's flags.
-    void (*read_flags)(BYTESTREAM& stream, CONDITION& condition);
+    // Reads the flag sub-chunk's payload into the condition's flags.
+    void (*read_flags)(CHUNKREADER& reader, const CHUNK& chunk, CONDITION& condition);
     // The flag sub-chunk's bytes for the condition's flags.
     BYTESTRING (*flag_bytes)(std::int32_t flags);
     // The page kind's sub-id in CONDITIONFIELD.
     std::int32_t CONDITIONFIELD::*id;
 };
 
-// Reads a condition chunk's length and payload into a fresh condition of the
-// page. Sub-id 0 ends it early; unknown sub-chunks are skipped.
-void READCONDITIONCHUNK(BYTESTREAM& stream, EVENTPAGE& page, const CONDITIONFORMAT& format);
+// Reads a condition chunk's payload into a fresh condition of the page. Sub-id
+// 0 ends it early; unknown sub-chunks are skipped.
+void READCONDITIONCHUNK(CHUNKREADER& reader, const CHUNK& chunk, EVENTPAGE& page,
+                        const CONDITIONFORMAT& format);
 
 // Appends the condition as chunk `id`.
 void WRITECONDITIONCHUNK(BYTESTRING& out, const CONDITION& condition, const CONDITIONFORMAT& format,

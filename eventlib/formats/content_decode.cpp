@@ -3,12 +3,9 @@
 #include "formats/chunk_ids.h"
 #include "formats/commandlist.h"
 #include "formats/fields.h"
-#include "formats/limited_run.h"
 #include "formats/mappage.h"
 #include "formats/page_reading.h"
 #include "kestrel_internal.h"
-
-#include <algorithm>
 
 namespace KESTREL {
 namespace {
@@ -16,7 +13,7 @@ namespace {
 // Every page of a page list takes at least its number and its closing chunk id.
 constexpr std::int64_t LEASTPAGEBYTES = 2;
 
-using PAGEREADER = void (*)(BYTESTREAM& stream, EVENT& event, std::int32_t number);
+using PAGEREADER = void (*)(CHUNKREADER& reader, EVENT& event, std::int32_t number);
 
 void GIVEPAGES(EVENT& event, std::int32_t count) {
     event.pages = new EVENTPAGE[count];
@@ -30,39 +27,37 @@ EVENTPAGE& GIVESINGLEPAGE(EVENT& event) {
 
 // A count of 0 or less gives no pages; the page bodies that follow are still
 // read, and land in no slot. A later page list replaces an earlier one.
-void READPAGELIST(BYTESTREAM& stream, EVENT& event, PAGEREADER read_page) {
-    const LIMITEDRUN list(stream, READLENGTH(stream));
-    const std::int32_t announced = READNUMBER(stream);
+void READPAGELIST(CHUNKREADER& reader, const CHUNK& chunk, EVENT& event, PAGEREADER read_page) {
+    const RUN list(reader, chunk.length);
+    const std::int32_t count = reader.COUNT(LEASTPAGEBYTES);
     DESTROYOBJECT(event.pages, 1, event.page_count);
     event.pages = nullptr;
     event.page_count = 0;
-    const std::int64_t count = std::min<std::int64_t>(
-        announced, ITEMSTHATFIT(stream, STREAMREMAINING(stream), LEASTPAGEBYTES));
-    if (count > 0) GIVEPAGES(event, static_cast<std::int32_t>(count));
-    while (list.MORE()) {
-        read_page(stream, event, PAGENUMBERINDATA);
+    if (count > 0) GIVEPAGES(event, count);
+    while (reader.MORE()) {
+        read_page(reader, event, PAGENUMBERINDATA);
     }
 }
 
-void DECODEMAPEVENT(BYTESTREAM& stream, EVENT& event, std::int32_t) {
+void DECODEMAPEVENT(CHUNKREADER& reader, EVENT& event, std::int32_t) {
     event.kind = EK_MAP;
-    READBYTE(stream); // the lead byte, which carries nothing
-    for (std::int32_t id; NEXTCHUNK(stream, id);) {
-        switch (id) {
+    reader.BYTE(); // the lead byte, which carries nothing
+    for (CHUNK chunk; reader.NEXTCHUNK(chunk);) {
+        switch (chunk.id) {
         case MAPEVENTCHUNK::NAME:
-            REPLACENAME(event.name, READNAME(stream));
+            REPLACENAME(event.name, READNAME(reader, chunk.length));
             break;
         case MAPEVENTCHUNK::X:
-            event.x = READNUMBERVALUE(stream);
+            event.x = reader.NUMBER();
             break;
         case MAPEVENTCHUNK::Y:
-            event.y = READNUMBERVALUE(stream);
+            event.y = reader.NUMBER();
             break;
         case MAPEVENTCHUNK::PAGES:
-            READPAGELIST(stream, event, READMAPPAGE);
+            READPAGELIST(reader, chunk, event, READMAPPAGE);
             break;
         default:
-            SKIPCHUNK(stream);
+            reader.SKIP(chunk);
         }
     }
 }
@@ -70,19 +65,19 @@ void DECODEMAPEVENT(BYTESTREAM& stream, EVENT& event, std::int32_t) {
 // The 4-byte page number field of a lone page. The page readers take -1 as
 // "the number is in the page data", which this field never means: here it is
 // just a number below 1 and lands in no slot, as 0 does.
-void DECODELONEPAGE(BYTESTREAM& stream, EVENT& event, EVENTKIND kind, PAGEREADER read_page) {
+void DECODELONEPAGE(CHUNKREADER& reader, EVENT& event, EVENTKIND kind, PAGEREADER read_page) {
     event.kind = kind;
     GIVESINGLEPAGE(event);
-    const std::int32_t number = READLONG(stream);
-    read_page(stream, event, number == PAGENUMBERINDATA ? 0 : number);
+    const std::int32_t number = reader.LONG();
+    read_page(reader, event, number == PAGENUMBERINDATA ? 0 : number);
 }
 
-void DECODEMAPEVENTPAGE(BYTESTREAM& stream, EVENT& event, std::int32_t) {
-    DECODELONEPAGE(stream, event, EK_MAP, READMAPPAGE);
+void DECODEMAPEVENTPAGE(CHUNKREADER& reader, EVENT& event, std::int32_t) {
+    DECODELONEPAGE(reader, event, EK_MAP, READMAPPAGE);
 }
 
-void DECODEBATTLEEVENTPAGE(BYTESTREAM& stream, EVENT& event, std::int32_t) {
-    DECODELONEPAGE(stream, event, EK_BATTLE, READBATTLEPAGE);
+void DECODEBATTLEEVENTPAGE(CHUNKREADER& reader, EVENT& event, std::int32_t) {
+    DECODELONEPAGE(reader, event, EK_BATTLE, READBATTLEPAGE);
 }
 
 EVENTPAGE& GIVECOMMANDPAGE(EVENT& event) {
@@ -92,41 +87,40 @@ EVENTPAGE& GIVECOMMANDPAGE(EVENT& event) {
     return page;
 }
 
-void DECODEEVENTCOMMANDS(BYTESTREAM& stream, EVENT& event, std::int32_t length) {
+void DECODEEVENTCOMMANDS(CHUNKREADER& reader, EVENT& event, std::int32_t length) {
     event.kind = EK_COMMANDS;
-    READCOMMANDLIST(stream, GIVECOMMANDPAGE(event), length);
+    READCOMMANDLIST(reader, GIVECOMMANDPAGE(event), length);
 }
 
 // Chunks other than the name and the page list are kept as they are, so that
 // the group can be written back with them.
-void KEEPCHUNK(BYTESTREAM& stream, EVENT& event, std::int32_t id) {
-    const std::int32_t length = READLENGTH(stream);
+void KEEPCHUNK(CHUNKREADER& reader, const CHUNK& chunk, EVENT& event) {
     if (event.extra_chunks == nullptr) event.extra_chunks = new EXTRACHUNKS;
-    const BYTEVIEW payload = READBYTES(stream, length);
-    if (static_cast<std::uint32_t>(id) < static_cast<std::uint32_t>(KEPTCHUNKIDS)) {
-        event.extra_chunks->entries[id].assign(payload);
+    const BYTEVIEW payload = reader.BYTES(chunk.length);
+    if (static_cast<std::uint32_t>(chunk.id) < static_cast<std::uint32_t>(KEPTCHUNKIDS)) {
+        event.extra_chunks->entries[chunk.id].assign(payload);
     }
 }
 
-void DECODEMONSTERGROUP(BYTESTREAM& stream, EVENT& event, std::int32_t) {
+void DECODEMONSTERGROUP(CHUNKREADER& reader, EVENT& event, std::int32_t) {
     event.kind = EK_BATTLE;
-    event.id = READLONG(stream);
-    for (std::int32_t id; NEXTCHUNK(stream, id);) {
-        switch (id) {
+    event.id = reader.LONG();
+    for (CHUNK chunk; reader.NEXTCHUNK(chunk);) {
+        switch (chunk.id) {
         case MONSTERGROUPCHUNK::NAME:
-            REPLACENAME(event.name, READNAME(stream));
+            REPLACENAME(event.name, READNAME(reader, chunk.length));
             break;
         case MONSTERGROUPCHUNK::PAGES:
-            READPAGELIST(stream, event, READBATTLEPAGE);
+            READPAGELIST(reader, chunk, event, READBATTLEPAGE);
             break;
         default:
-            KEEPCHUNK(stream, event, id);
+            KEEPCHUNK(reader, chunk, event);
         }
     }
 }
 
-void READCOMMONTRIGGER(BYTESTREAM& stream, EVENTPAGE& page) {
-    switch (READNUMBERVALUE(stream)) {
+void READCOMMONTRIGGER(CHUNKREADER& reader, EVENTPAGE& page) {
+    switch (reader.NUMBER()) {
     case COMMONAUTOSTART:
         page.trigger = COMMONAUTOSTART;
         break;
@@ -143,46 +137,46 @@ void READCOMMONTRIGGER(BYTESTREAM& stream, EVENTPAGE& page) {
 
 // The switch flag only counts for a common event that starts by itself, as
 // the trigger read so far says.
-void READCOMMONSWITCHFLAG(BYTESTREAM& stream, EVENTPAGE& page) {
-    const std::int32_t value = READNUMBERVALUE(stream);
+void READCOMMONSWITCHFLAG(CHUNKREADER& reader, EVENTPAGE& page) {
+    const std::int32_t value = reader.NUMBER();
     if (page.trigger == COMMONAUTOSTART || page.trigger == COMMONPARALLEL) {
         page.condition->flags = value != 0 ? CF_SWITCH_A : 0;
     }
 }
 
-void DECODECOMMONEVENT(BYTESTREAM& stream, EVENT& event, std::int32_t) {
+void DECODECOMMONEVENT(CHUNKREADER& reader, EVENT& event, std::int32_t) {
     event.kind = EK_COMMON;
-    event.id = READLONG(stream);
+    event.id = reader.LONG();
     EVENTPAGE& page = GIVECOMMANDPAGE(event);
-    for (std::int32_t id; NEXTCHUNK(stream, id);) {
-        switch (id) {
+    for (CHUNK chunk; reader.NEXTCHUNK(chunk);) {
+        switch (chunk.id) {
         case COMMONEVENTCHUNK::NAME:
-            REPLACENAME(event.name, READNAME(stream));
+            REPLACENAME(event.name, READNAME(reader, chunk.length));
             break;
         case COMMONEVENTCHUNK::TRIGGER:
-            READCOMMONTRIGGER(stream, page);
+            READCOMMONTRIGGER(reader, page);
             break;
         case COMMONEVENTCHUNK::SWITCHFLAG:
-            READCOMMONSWITCHFLAG(stream, page);
+            READCOMMONSWITCHFLAG(reader, page);
             break;
         case COMMONEVENTCHUNK::SWITCHID:
-            page.condition->switch_a_id = READNUMBERVALUE(stream);
+            page.condition->switch_a_id = reader.NUMBER();
             break;
         case COMMONEVENTCHUNK::COMMANDSIZE:
-            READNUMBERVALUE(stream);
+            reader.NUMBER();
             break;
         case COMMONEVENTCHUNK::COMMANDS:
-            READCOMMANDLIST(stream, page, READLENGTH(stream));
+            READCOMMANDLIST(reader, page, chunk.length);
             break;
         default:
-            SKIPCHUNK(stream);
+            reader.SKIP(chunk);
         }
     }
 }
 
 // Each decoder reads on from just after the content's length field, which it
 // is given.
-using CONTENTDECODER = void (*)(BYTESTREAM& stream, EVENT& event, std::int32_t length);
+using CONTENTDECODER = void (*)(CHUNKREADER& reader, EVENT& event, std::int32_t length);
 
 CONTENTDECODER DECODERFOR(CLIPBOARDCONTENTTYPE format) {
     switch (format) {
@@ -211,9 +205,9 @@ EVENT* DECODECONTENT(CLIPBOARDCONTENTTYPE format, BYTEVIEW content) {
     const CONTENTDECODER decode = DECODERFOR(format);
     if (decode == nullptr) return nullptr;
     auto* event = new EVENT;
-    BYTESTREAM stream = OPENSTREAM(CONTENTOFBLOCK(format, content));
-    const std::int32_t length = READLONG(stream);
-    decode(stream, *event, length);
+    CHUNKREADER reader(CONTENTOFBLOCK(format, content));
+    const std::int32_t length = reader.LONG();
+    decode(reader, *event, length);
     return event;
 }
 

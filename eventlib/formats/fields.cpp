@@ -1,27 +1,10 @@
 #include "formats/fields.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <new>
 
 namespace KESTREL {
-
-std::int32_t READLENGTH(BYTESTREAM& stream) {
-    const std::int32_t length = READNUMBER(stream);
-    if (length >= 0) return length;
-    READBYTES(stream, length);
-    return 0;
-}
-
-void SKIPCHUNK(BYTESTREAM& stream) {
-    READBYTES(stream, READLENGTH(stream));
-}
-
-std::int32_t READNUMBERVALUE(BYTESTREAM& stream) {
-    READNUMBER(stream);
-    return READNUMBER(stream);
-}
 
 char* COPYNAME(BYTEVIEW bytes) {
     auto* name = static_cast<char*>(std::malloc(bytes.size() + 1));
@@ -31,8 +14,8 @@ char* COPYNAME(BYTEVIEW bytes) {
     return name;
 }
 
-char* READNAME(BYTESTREAM& stream) {
-    return COPYNAME(READBYTES(stream, READLENGTH(stream)));
+char* READNAME(CHUNKREADER& reader, std::int32_t length) {
+    return COPYNAME(reader.BYTES(length));
 }
 
 void REPLACENAME(char*& name, char* fresh) {
@@ -42,11 +25,6 @@ void REPLACENAME(char*& name, char* fresh) {
 
 BYTEVIEW NAMEVIEW(const char* name) {
     return name ? BYTEVIEW(name) : BYTEVIEW();
-}
-
-std::int64_t ITEMSTHATFIT(const BYTESTREAM& stream, std::int64_t length, std::int64_t item_bytes) {
-    const std::int64_t bytes = std::clamp<std::int64_t>(length, 0, STREAMREMAINING(stream));
-    return (bytes + item_bytes - 1) / item_bytes;
 }
 
 } // namespace KESTREL

@@ -1,4 +1,4 @@
-#include "codec/bytestream.h"
+#include "codec/chunk_reader.h"
 #include "kestrel_internal.h"
 
 #include <algorithm>
@@ -16,8 +16,7 @@ constexpr std::int64_t LENGTHFIELDBYTES = 4;
 // that reaches past the block leaves the block's end as the end.
 BYTEVIEW CONTENTOFBLOCK(CLIPBOARDCONTENTTYPE format, BYTEVIEW block) {
     if (format == CB_TEXT) return block.substr(0, block.find('\0'));
-    BYTESTREAM header = OPENSTREAM(block);
-    const std::int64_t declared_end = LENGTHFIELDBYTES + READLONG(header);
+    const std::int64_t declared_end = LENGTHFIELDBYTES + CHUNKREADER(block).LONG();
     const auto block_size = static_cast<std::int64_t>(block.size());
     const std::int64_t end = std::min(std::max(declared_end, LENGTHFIELDBYTES), block_size);
     return block.substr(0, static_cast<std::size_t>(end));

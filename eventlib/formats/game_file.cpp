@@ -1,5 +1,6 @@
+#include "codec/chunk_reader.h"
 #include "formats/chunk_ids.h"
-#include "formats/span_reader.h"
+#include "formats/entry_list.h"
 #include "game_files.h"
 
 #include <algorithm>
@@ -69,7 +70,7 @@ std::vector<GAMEPAGE> READPAGES(BYTEVIEW file, SPAN list, std::int32_t commands_
         GAMEPAGE page;
         page.number = number;
         for (CHUNK chunk; entries.NEXTCHUNK(chunk);) {
-            if (chunk.id == commands_chunk) page.commands = chunk.payload;
+            if (chunk.id == commands_chunk) page.commands = chunk.PAYLOAD();
         }
         page.body = entries.ENTRYBODY();
         pages.push_back(page);
@@ -79,11 +80,18 @@ std::vector<GAMEPAGE> READPAGES(BYTEVIEW file, SPAN list, std::int32_t commands_
 
 std::optional<SPAN> BATTLECOMMANDLIST(BYTEVIEW file, SPAN settings) {
     std::optional<SPAN> list;
-    SPANREADER reader(file, settings, OVERRUN::DAMAGED);
-    for (CHUNK chunk; !reader.END() && reader.NEXTCHUNK(chunk);) {
-        if (chunk.id == BATTLECOMMANDSCHUNK::LIST) list = chunk.payload;
+    CHUNKREADER reader(file, settings, OVERRUN::DAMAGED);
+    for (CHUNK chunk; reader.MORE() && reader.NEXTCHUNK(chunk); reader.SKIP(chunk)) {
+        if (chunk.id == BATTLECOMMANDSCHUNK::LIST) list = chunk.PAYLOAD();
     }
     return list;
+}
+
+// The value of the number chunk whose payload the reader stands at, which the
+// payload must hold.
+std::int32_t NUMBERIN(CHUNKREADER& reader, const CHUNK& chunk) {
+    const RUN payload(reader, chunk.length);
+    return reader.NUMBER();
 }
 
 // In id order, each id once. An id listed twice, which the editor never
@@ -109,8 +117,8 @@ const ENTRY* FIRSTWITHID(const std::vector<ENTRY>& entries, std::int32_t id) {
 
 GAMEFILE::GAMEFILE(BYTESTRING bytes) : bytes_(std::move(bytes)) {
     if (bytes_.size() > MAXGAMEFILEBYTES) throw GAMEFILEERROR("larger than any game file");
-    BYTESTREAM header = OPENSTREAM(bytes_);
-    const BYTEVIEW name = READBYTES(header, READNUMBER(header));
+    CHUNKREADER header(bytes_);
+    const BYTEVIEW name = header.BYTES(header.NUMBER());
     if (name == MAPFILEKINDNAME) {
         kind_ = GAMEFILEKIND::MAP;
     } else if (name == DATABASEKINDNAME) {
@@ -119,22 +127,22 @@ GAMEFILE::GAMEFILE(BYTESTRING bytes) : bytes_(std::move(bytes)) {
         throw GAMEFILEERROR(NOTAGAMEFILE);
     }
     const auto end = static_cast<std::uint32_t>(bytes_.size());
-    const auto start = static_cast<std::uint32_t>(header.position);
-    SPANREADER top(bytes_, {start, end - start}, OVERRUN::CUTSHORT);
+    const auto start = static_cast<std::uint32_t>(header.POSITION());
+    CHUNKREADER top(bytes_, {start, end - start}, OVERRUN::CUTSHORT);
     std::optional<SPAN> events;
     LISTSPANS lists;
     bool closed = false;
-    for (CHUNK chunk; !top.END();) {
+    for (CHUNK chunk; top.MORE(); top.SKIP(chunk)) {
         if (!top.NEXTCHUNK(chunk)) {
             closed = true;
             break;
         }
-        if (chunk.id == MAPFILECHUNK::EVENTS) events = chunk.payload;
+        if (chunk.id == MAPFILECHUNK::EVENTS) events = chunk.PAYLOAD();
         if (chunk.id == DATABASECHUNK::BATTLECOMMANDS) {
-            lists[INDEX(NAMEDLIST::BATTLECOMMANDS)] = BATTLECOMMANDLIST(bytes_, chunk.payload);
+            lists[INDEX(NAMEDLIST::BATTLECOMMANDS)] = BATTLECOMMANDLIST(bytes_, chunk.PAYLOAD());
         }
         for (const LISTCHUNK& entry : TOPLEVELLISTS) {
-            if (entry.chunk == chunk.id) lists[INDEX(entry.list)] = chunk.payload;
+            if (entry.chunk == chunk.id) lists[INDEX(entry.list)] = chunk.PAYLOAD();
         }
     }
     // A map ends in chunk id 0; a database has no end of its own, but no
@@ -168,7 +176,7 @@ void GAMEFILE::READNAMES(NAMEDLIST list, SPAN span) {
     for (std::int32_t id; entries.NEXTENTRY(id);) {
         NAMEDENTRY named{id, {}};
         for (CHUNK chunk; entries.NEXTCHUNK(chunk);) {
-            if (chunk.id == DATABASEENTRYCHUNK::NAME) named.name = chunk.payload;
+            if (chunk.id == DATABASEENTRYCHUNK::NAME) named.name = chunk.PAYLOAD();
         }
         names.push_back(named);
     }
@@ -194,20 +202,20 @@ void GAMEFILE::READEVENTLIST(ENTRYKIND kind, SPAN span) {
 ENTRYFACTS GAMEFILE::FACTSOF(ENTRYKIND kind, const GAMEENTRY& entry) const {
     const ENTRYLAYOUT& layout = ENTRYLAYOUTS[static_cast<std::size_t>(kind)];
     ENTRYFACTS facts;
-    SPANREADER reader(bytes_, entry.body, OVERRUN::DAMAGED);
-    for (CHUNK chunk; reader.NEXTCHUNK(chunk);) {
+    CHUNKREADER reader(bytes_, entry.body, OVERRUN::DAMAGED);
+    for (CHUNK chunk; reader.NEXTCHUNK(chunk); reader.SKIP(chunk)) {
         if (chunk.id == layout.name) {
-            facts.name = chunk.payload;
+            facts.name = chunk.PAYLOAD();
         } else if (chunk.id == layout.x) {
-            facts.x = NUMBERIN(bytes_, chunk.payload);
+            facts.x = NUMBERIN(reader, chunk);
         } else if (chunk.id == layout.y) {
-            facts.y = NUMBERIN(bytes_, chunk.payload);
+            facts.y = NUMBERIN(reader, chunk);
         } else if (chunk.id == layout.trigger) {
-            facts.trigger = NUMBERIN(bytes_, chunk.payload);
+            facts.trigger = NUMBERIN(reader, chunk);
         } else if (chunk.id == layout.commands) {
-            facts.commands = chunk.payload;
+            facts.commands = chunk.PAYLOAD();
         } else if (chunk.id == layout.pages) {
-            facts.pages = READPAGES(bytes_, chunk.payload, layout.page_commands);
+            facts.pages = READPAGES(bytes_, chunk.PAYLOAD(), layout.page_commands);
         }
     }
     return facts;

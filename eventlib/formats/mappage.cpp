@@ -6,7 +6,6 @@
 #include "formats/commandlist.h"
 #include "formats/condition_chunk.h"
 #include "formats/fields.h"
-#include "formats/limited_run.h"
 #include "formats/page_reading.h"
 
 #include <iterator>
@@ -15,10 +14,9 @@ namespace KESTREL {
 namespace {
 
 // Only the last flag byte counts; one that the data cut short reads as 0.
-void READMAPFLAGS(BYTESTREAM& stream, CONDITION& condition) {
-    const std::int32_t count = READLENGTH(stream);
-    const BYTEVIEW bytes = READBYTES(stream, count);
-    if (count > 0 && bytes.size() == static_cast<std::size_t>(count)) {
+void READMAPFLAGS(CHUNKREADER& reader, const CHUNK& chunk, CONDITION& condition) {
+    const BYTEVIEW bytes = reader.BYTES(chunk.length);
+    if (chunk.length > 0 && bytes.size() == static_cast<std::size_t>(chunk.length)) {
         condition.flags |= static_cast<std::uint8_t>(bytes.back()) & MAPFLAGBITS;
     }
 }
@@ -53,10 +51,10 @@ constexpr PAGENUMBERFIELD PAGENUMBERFIELDS[] = {
     {MAPPAGECHUNK::MOVESPEED, &EVENTPAGE::move_speed, nullptr},
 };
 
-bool READPAGENUMBERFIELD(BYTESTREAM& stream, std::int32_t id, EVENTPAGE& page) {
+bool READPAGENUMBERFIELD(CHUNKREADER& reader, std::int32_t id, EVENTPAGE& page) {
     for (const PAGENUMBERFIELD& entry : PAGENUMBERFIELDS) {
         if (entry.id != id) continue;
-        const std::int32_t value = READNUMBERVALUE(stream);
+        const std::int32_t value = reader.NUMBER();
         if (entry.number) {
             page.*(entry.number) = value;
         } else {
@@ -69,56 +67,54 @@ bool READPAGENUMBERFIELD(BYTESTREAM& stream, std::int32_t id, EVENTPAGE& page) {
 
 // The page's own route moves the event itself, at the page's move frequency as
 // read so far.
-void READPAGEROUTE(BYTESTREAM& stream, EVENTPAGE& page) {
-    LIMITEDRUN chunk(stream, READLENGTH(stream));
+void READPAGEROUTE(CHUNKREADER& reader, const CHUNK& route_chunk, EVENTPAGE& page) {
+    const RUN chunks(reader, route_chunk.length);
     DESTROYOBJECT(page.move_route, 0, 1);
     auto* route = new MOVEROUTE;
     page.move_route = route;
     route->target = OWNEVENTTARGET;
     route->frequency = page.move_frequency;
     route->repeat = 1;
-    for (std::int32_t id; chunk.NEXTCHUNK(id);) {
-        switch (id) {
+    for (CHUNK chunk; reader.NEXTCHUNK(chunk);) {
+        switch (chunk.id) {
         case PAGEROUTECHUNK::ROUTESIZE:
-            READNUMBERVALUE(stream);
+            reader.NUMBER();
             break;
         case PAGEROUTECHUNK::ROUTE:
-            READMOVEROUTE(stream, *route, READLENGTH(stream), RAWFORM);
+            READMOVEROUTE(reader, *route, chunk.length, RAWFORM);
             break;
         case PAGEROUTECHUNK::REPEAT:
-            route->repeat = static_cast<std::uint8_t>(READNUMBERVALUE(stream) & 1);
+            route->repeat = static_cast<std::uint8_t>(reader.NUMBER() & 1);
             break;
         case PAGEROUTECHUNK::SKIPPABLE:
-            route->skippable = static_cast<std::uint8_t>(READNUMBERVALUE(stream) & 1);
+            route->skippable = static_cast<std::uint8_t>(reader.NUMBER() & 1);
             break;
         default:
-            SKIPCHUNK(stream);
+            reader.SKIP(chunk);
         }
     }
 }
 
-// A page has no length of its own: only chunk id 0, or the end of the data,
-// ends it.
-void READMAPPAGEBODY(BYTESTREAM& stream, EVENTPAGE& page) {
-    for (std::int32_t id; NEXTCHUNK(stream, id);) {
-        switch (id) {
+void READMAPPAGEBODY(CHUNKREADER& reader, EVENTPAGE& page) {
+    for (CHUNK chunk; reader.NEXTCHUNK(chunk);) {
+        switch (chunk.id) {
         case MAPPAGECHUNK::CONDITION:
-            READCONDITIONCHUNK(stream, page, MAPCONDITION);
+            READCONDITIONCHUNK(reader, chunk, page, MAPCONDITION);
             break;
         case MAPPAGECHUNK::GRAPHICNAME:
-            REPLACENAME(page.graphic_name, READNAME(stream));
+            REPLACENAME(page.graphic_name, READNAME(reader, chunk.length));
             break;
         case MAPPAGECHUNK::MOVEROUTE:
-            READPAGEROUTE(stream, page);
+            READPAGEROUTE(reader, chunk, page);
             break;
         case MAPPAGECHUNK::COMMANDSIZE:
-            READNUMBERVALUE(stream);
+            reader.NUMBER();
             break;
         case MAPPAGECHUNK::COMMANDS:
-            READCOMMANDLIST(stream, page, READLENGTH(stream));
+            READCOMMANDLIST(reader, page, chunk.length);
             break;
         default:
-            if (!READPAGENUMBERFIELD(stream, id, page)) SKIPCHUNK(stream);
+            if (!READPAGENUMBERFIELD(reader, chunk.id, page)) reader.SKIP(chunk);
         }
     }
 }
@@ -138,8 +134,8 @@ void WRITEPAGEROUTE(BYTESTRING& out, const MOVEROUTE& route) {
 
 } // namespace
 
-void READMAPPAGE(BYTESTREAM& stream, EVENT& event, std::int32_t number) {
-    READPAGEINTOSLOT(stream, event, number, READMAPPAGEBODY);
+void READMAPPAGE(CHUNKREADER& reader, EVENT& event, std::int32_t number) {
+    READPAGEINTOSLOT(reader, event, number, READMAPPAGEBODY);
 }
 
 void WRITEMAPPAGE(BYTESTRING& out, const EVENTPAGE& page, std::uint8_t with_number) {

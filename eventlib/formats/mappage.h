@@ -3,7 +3,7 @@
 #ifndef PAGEWRIGHT_FORMATS_MAPPAGE_H
 #define PAGEWRIGHT_FORMATS_MAPPAGE_H
 
-#include "codec/bytestream.h"
+#include "codec/chunk_reader.h"
 #include "kestrel.h"
 
 #include <cstdint>
@@ -12,7 +12,7 @@ namespace KESTREL {
 
 // Reads one page body into the event's page slot that `number` chooses; with
 // PAGENUMBERINDATA the number is read from the data first.
-void READMAPPAGE(BYTESTREAM& stream, EVENT& event, std::int32_t number);
+void READMAPPAGE(CHUNKREADER& reader, EVENT& event, std::int32_t number);
 
 // Appends the page as a map page, led by its number when asked. Any page can
 // be written: what a map page does not carry is written at its defaults, and a

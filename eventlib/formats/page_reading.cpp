@@ -12,16 +12,17 @@ EVENTPAGE* PAGESLOT(EVENT& event, std::int32_t number) {
 
 } // namespace
 
-void READPAGEINTOSLOT(BYTESTREAM& stream, EVENT& event, std::int32_t number,
+void READPAGEINTOSLOT(CHUNKREADER& reader, EVENT& event, std::int32_t number,
                       PAGEBODYREADER read_body) {
-    if (number == PAGENUMBERINDATA) number = READNUMBER(stream);
+    if (number == PAGENUMBERINDATA) number = reader.NUMBER();
+    const RUN body(reader);
     if (EVENTPAGE* slot = PAGESLOT(event, number)) {
         slot->number = number;
-        read_body(stream, *slot);
+        read_body(reader, *slot);
         return;
     }
     EVENTPAGE dropped;
-    read_body(stream, dropped);
+    read_body(reader, dropped);
     RELEASEOWNED(dropped);
 }
 

@@ -2,7 +2,7 @@
 #ifndef PAGEWRIGHT_FORMATS_PAGE_READING_H
 #define PAGEWRIGHT_FORMATS_PAGE_READING_H
 
-#include "codec/bytestream.h"
+#include "codec/chunk_reader.h"
 #include "kestrel.h"
 
 #include <cstdint>
@@ -13,13 +13,14 @@ namespace KESTREL {
 // the data, where the page stands in a page list.
 constexpr std::int32_t PAGENUMBERINDATA = -1;
 
-using PAGEBODYREADER = void (*)(BYTESTREAM& stream, EVENTPAGE& page);
+using PAGEBODYREADER = void (*)(CHUNKREADER& reader, EVENTPAGE& page);
 
 // Reads one page into the slot its number chooses: the page of that number,
 // or the first page for a number above the page count. A number below 1, or
 // an event without pages, has no slot: the body is still read whole, so that
-// the stream stays in step, and then dropped.
-void READPAGEINTOSLOT(BYTESTREAM& stream, EVENT& event, std::int32_t number,
+// the reader stays in step, and then dropped. A page has no length of its own:
+// only chunk id 0, or the end of the data, ends it.
+void READPAGEINTOSLOT(CHUNKREADER& reader, EVENT& event, std::int32_t number,
                       PAGEBODYREADER read_body);
 
 } // namespace KESTREL

@@ -12,7 +12,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,10 +22,7 @@ namespace KESTREL {
 constexpr std::size_t MAXGAMEFILEBYTES = std::size_t{64} << 20;
 
 // What a file that is no game file, or one cut short or damaged, gets.
-class GAMEFILEERROR : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+using GAMEFILEERROR = DATAERROR;
 
 enum class GAMEFILEKIND : std::uint8_t { MAP, DATABASE };
 
@@ -38,12 +34,6 @@ constexpr BYTEVIEW DATABASEKINDNAME = "LcfDataBase";
 enum class ENTRYKIND : std::uint8_t { MAPEVENT, TROOP, COMMONEVENT };
 // How many, counted from the last.
 constexpr std::size_t ENTRYKINDS = static_cast<std::size_t>(ENTRYKIND::COMMONEVENT) + 1;
-
-// Where a piece lies in the file's bytes.
-struct SPAN {
-    std::uint32_t offset = 0;
-    std::uint32_t size = 0;
-};
 
 // An event as its file lists it: its id, and its chunks up to and with the
 // closing chunk id 0.

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -20,6 +21,18 @@ namespace KESTREL {
 // hold zero bytes.
 using BYTESTRING = std::string;
 using BYTEVIEW = std::string_view;
+
+// Where a piece lies in bytes: a chunk's payload, an entry of a list.
+struct SPAN {
+    std::uint32_t offset = 0;
+    std::uint32_t size = 0;
+};
+
+// Bytes that their reader refuses, with what is wrong and where.
+class DATAERROR : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 // The ids a monster group's kept chunks can have: 0 up to one below this.
 constexpr std::int32_t KEPTCHUNKIDS =
