@@ -86,13 +86,15 @@ pagewright_windows() {
     xdotool search --onlyvisible --name '^Pagewright$' 2>/dev/null | sort || true
 }
 
-# Starts pagewright.exe in the background, with message box texts traced to
-# its standard error. A case that ends early takes the converter with it.
+# start_converter [CHANNELS]: starts pagewright.exe in the background, with
+# message box texts, and whatever Wine's debug CHANNELS add (",trace+clipboard"),
+# traced to its standard error. A case that ends early takes the converter
+# with it.
 start_converter() {
     known_windows=$(pagewright_windows)
     rm -f "$case_dir/converter.rc"
     (
-        WINEDEBUG=-all,trace+msgbox wine "$PAGEWRIGHT_EXE" \
+        WINEDEBUG=-all,trace+msgbox${1:-} wine "$PAGEWRIGHT_EXE" \
             >"$case_dir/converter.out" 2>"$case_dir/converter.err" &
         echo $! >"$case_dir/converter.pid"
         rc=0
