@@ -21,11 +21,14 @@ PAGEWRIGHT_DEMO_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev nlohma
 # The tests': python3-jsonschema checks exports against docs/event.schema.json,
 # pkgconf builds the example against the installed library, ccache keeps
 # compiled objects for the next run, git and perl try the listing as a diff
-# driver.
+# driver. clang is held at one version, 14, and the scripts call its commands
+# by that version's names (clang-format-14, clang++-14): the formatter's output
+# and the fuzzer's runtime change between versions, so they move together
+# and only when this list does.
 PAGEWRIGHT_BUILD_PACKAGES=("${PAGEWRIGHT_DEMO_PACKAGES[@]}" pkgconf python3-jsonschema
-    clang-format ccache git perl)
+    clang-format-14 ccache git perl)
 PAGEWRIGHT_BENCH_PACKAGES=(libbenchmark-dev hyperfine jq)
-PAGEWRIGHT_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+PAGEWRIGHT_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 
 # The Windows build and its tests under Wine: the 32-bit MinGW-w64 compilers,
 # 32-bit Wine with its own fonts (the dialogs' typeface), a virtual X display,

@@ -27,7 +27,7 @@ export CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 ccache --zero-stats >/dev/null
 
 stage format
-git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+git ls-files '*.cpp' '*.h' | xargs clang-format-14 --dry-run -Werror
 
 # The native tree also builds the benchmarks, from the libraries it compiles
 # anyway; the bench preset is for their figures.
