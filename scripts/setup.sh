@@ -30,8 +30,9 @@ PAGEWRIGHT_BUILD_PACKAGES=("${PAGEWRIGHT_DEMO_PACKAGES[@]}" pkgconf python3-json
 PAGEWRIGHT_BENCH_PACKAGES=(libbenchmark-dev hyperfine jq)
 PAGEWRIGHT_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 
-# The Windows build and its tests under Wine: the 32-bit MinGW-w64 compilers,
-# 32-bit Wine with its own fonts (the dialogs' typeface), a virtual X display,
-# input and screenshots.
-PAGEWRIGHT_WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix wine wine32:i386 fonts-wine xvfb xdotool
-    imagemagick)
+# The Windows builds and their tests under Wine: the 32-bit and 64-bit
+# MinGW-w64 compilers, the 64-bit Wine and the 32-bit one (which some machines
+# cannot run: their tests then run the 64-bit build alone) with Wine's own
+# fonts (the dialogs' typeface), a virtual X display, input and screenshots.
+PAGEWRIGHT_WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64
+    wine32:i386 fonts-wine xvfb xdotool imagemagick)

@@ -10,11 +10,16 @@ set -euo pipefail
 : "${WINETOOL_EXE:?}" "${PAGEWRIGHT_FIXTURES:?}"
 
 if [ ! -f "$PAGEWRIGHT_WINE_SESSION/env" ]; then
-    echo "No Wine session: the test wine.session.start makes it." >&2
+    echo "No Wine session: the test wine${PAGEWRIGHT_WINE_BITS:?}.session.start makes it." >&2
     exit 1
 fi
 # shellcheck source=/dev/null
 source "$PAGEWRIGHT_WINE_SESSION/env"
+
+# The session's Wine, that of the build's processor.
+wine() {
+    "${PAGEWRIGHT_WINE_LOADER:?}" "$@"
+}
 
 NODATA_FIRST_LINE="Pagewright v${PAGEWRIGHT_VERSION:?}"
 NODATA_LAST_LINE='There is no supported RPG Maker event data in clipboard!'

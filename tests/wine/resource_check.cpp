@@ -182,13 +182,38 @@ void CHECKICON(HMODULE module) {
     EXPECT(sides == std::vector<int>{16, 24, 32, 48, 64, 256}, "icons of 16 to 256 pixels");
 }
 
-void CHECKMANIFEST(HMODULE module) {
-    const std::string manifest = RESOURCEBYTES(module, MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1));
-    for (const char* part :
-         {"name=\"Microsoft.Windows.Common-Controls\"", "version=\"6.0.0.0\"",
-          "processorArchitecture=\"x86\"", "publicKeyToken=\"6595b64144ccf1df\""}) {
+std::string MANIFESTOF(HMODULE module) {
+    return RESOURCEBYTES(module, MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1));
+}
+
+// The processor a manifest must name: the program file's own.
+std::string PROCESSOROF(const std::string& file) {
+    DWORD kind = 0;
+    if (!GetBinaryTypeA(file.c_str(), &kind)) return "unknown";
+    return kind == SCS_64BIT_BINARY ? "amd64" : "x86";
+}
+
+// Every processor that the manifest names, and it names at least one.
+void CHECKPROCESSORS(const std::string& manifest, const std::string& processor,
+                     const std::string& which) {
+    const std::string attribute = "processorArchitecture=\"";
+    int named = 0;
+    for (auto at = manifest.find(attribute); at != std::string::npos;
+         at = manifest.find(attribute, at + 1)) {
+        ++named;
+        const std::string value = manifest.substr(at + attribute.size(), processor.size() + 1);
+        EXPECT(value == processor + "\"", which + " manifest names processor " + processor);
+    }
+    EXPECT(named > 0, which + " manifest names a processor");
+}
+
+void CHECKMANIFEST(HMODULE module, const std::string& processor) {
+    const std::string manifest = MANIFESTOF(module);
+    for (const char* part : {"name=\"Microsoft.Windows.Common-Controls\"", "version=\"6.0.0.0\"",
+                             "publicKeyToken=\"6595b64144ccf1df\""}) {
         EXPECT(manifest.find(part) != std::string::npos, std::string("manifest has ") + part);
     }
+    CHECKPROCESSORS(manifest, processor, "the converter's");
 }
 
 // The declarations as the system's own manifest reader takes them, so that a
@@ -323,13 +348,19 @@ void CHECKVERSION(const std::string& program) {
 int CHECKRESOURCES(const std::string& program, const std::string& tool) {
     HMODULE module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (!module) return FAIL("cannot load " + program);
+    const std::string processor = PROCESSOROF(program);
     CHECKDIALOG(module);
     CHECKICON(module);
-    CHECKMANIFEST(module);
+    CHECKMANIFEST(module, processor);
     FreeLibrary(module);
+    HMODULE toolmodule = LoadLibraryExA(tool.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!toolmodule) return FAIL("cannot load " + tool);
+    EXPECT(PROCESSOROF(tool) == processor, "both programs are built for " + processor);
+    CHECKPROCESSORS(MANIFESTOF(toolmodule), processor, "the clipboard tool's");
+    FreeLibrary(toolmodule);
     CHECKVERSION(program);
     CHECKDECLARATIONS(program, tool);
-    std::printf("%d mismatches\n", mismatches);
+    std::printf("%s programs: %d mismatches\n", processor.c_str(), mismatches);
     return mismatches == 0 ? 0 : 1;
 }
 
