@@ -1,6 +1,6 @@
 # The Windows download: Pagewright-<version>-win32.zip or -win64.zip with both
-# programs, the user guide and the record library's SDK, in a folder of the
-# same name.
+# programs, the user guide, the license with the notices of the libraries
+# linked in, and the record library's SDK, in a folder of the same name.
 install(TARGETS pagewright pagewright-clip RUNTIME DESTINATION .)
 install(TARGETS kestrel RUNTIME DESTINATION sdk/bin ARCHIVE DESTINATION sdk/lib)
 install(FILES ${PROJECT_SOURCE_DIR}/eventlib/include/kestrel.h DESTINATION sdk/include)
@@ -25,6 +25,9 @@ function(pagewright_windows_text source name)
 endfunction()
 pagewright_windows_text(docs/USERGUIDE.txt USERGUIDE.txt .)
 pagewright_windows_text(docs/SDK.txt sdk/README.txt sdk)
+# The SDK is handed on by itself too, so it carries them as well.
+pagewright_windows_text(LICENSE LICENSE.txt . sdk)
+pagewright_windows_text(docs/THIRD-PARTY-NOTICES.txt THIRD-PARTY-NOTICES.txt . sdk)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME Pagewright)

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# program_checks.sh CHECK PROGRAM [BUILD VERSION BITS | PROGRAM...]:
+# program_checks.sh CHECK PROGRAM [BUILD VERSION BITS | PROGRAM... | MAP...]:
 # what the built pagewright.exe and kestrel.dll must be, beyond what they do.
 # OBJDUMP names the build's objdump.
 #   exports:   it exports by name the record library's eight functions and
@@ -11,8 +11,11 @@
 #              kestrel.dll alone, and take malloc and free from msvcrt.dll,
 #              so that they share one heap
 #   package:   BUILD's package for VERSION and BITS (32 or 64) holds both
-#              programs, the user guide and the SDK, whose header is the
-#              public header and whose README has Windows line ends
+#              programs, the user guide, the license and the notices, and the
+#              SDK with them, whose header is the public header and whose
+#              texts have Windows line ends
+#   notices:   the notices (PROGRAM here) name every library from outside the
+#              project that the link maps MAP... show in the files
 set -euo pipefail
 
 check=$1
@@ -88,16 +91,37 @@ package)
     [ -f "$zip" ] || fail "no $zip"
     (cd "$folder" && cmake -E tar tf "$zip") | grep -v '/$' | sort >"$folder.contents"
     cat "$folder.contents"
-    printf "$name/%s\n" USERGUIDE.txt pagewright-clip.exe pagewright.exe sdk/README.txt \
-        sdk/bin/kestrel.dll sdk/examples/event_roundtrip.cpp sdk/include/kestrel.h \
-        sdk/lib/libkestrel.dll.a | sort | diff - "$folder.contents" ||
-        fail "the package does not hold exactly the two programs, the guide and the SDK"
+    texts=(LICENSE.txt THIRD-PARTY-NOTICES.txt sdk/LICENSE.txt sdk/THIRD-PARTY-NOTICES.txt
+        USERGUIDE.txt sdk/README.txt)
+    printf "$name/%s\n" "${texts[@]}" pagewright-clip.exe pagewright.exe sdk/bin/kestrel.dll \
+        sdk/examples/event_roundtrip.cpp sdk/include/kestrel.h sdk/lib/libkestrel.dll.a |
+        sort | diff - "$folder.contents" ||
+        fail "the package does not hold exactly the programs, the texts and the SDK"
     (cd "$folder" && cmake -E tar xf "$zip")
-    cmp "$(dirname "$0")/../../eventlib/include/kestrel.h" "$folder/$name/sdk/include/kestrel.h" ||
+    source=$(dirname "$0")/../..
+    cmp "$source/eventlib/include/kestrel.h" "$folder/$name/sdk/include/kestrel.h" ||
         fail "the SDK's header is not the public header"
-    if grep -qv $'\r$' "$folder/$name/sdk/README.txt"; then
-        fail "the SDK's README has lines without CR LF"
-    fi
+    for text in "${texts[@]}"; do
+        if grep -qv $'\r$' "$folder/$name/$text"; then
+            fail "$text has lines without CR LF"
+        fi
+    done
+    for license in LICENSE.txt sdk/LICENSE.txt; do
+        sed 's/\r$//' "$folder/$name/$license" | cmp -s - "$source/LICENSE" ||
+            fail "$license is not the project's license"
+    done
+    ;;
+notices)
+    for map in "${@:3}"; do
+        # The archives whose members went in, and the objects loaded from outside.
+        { grep -oE '^/[^(]*\.a\(' "$map" | sed 's/($//' && sed -n 's/^LOAD \(\/.*\.o\)$/\1/p' "$map"; } |
+            sed 's|.*/||'
+    done | sort -u >notices.linked
+    [ -s notices.linked ] || fail "the link maps show no library"
+    while read -r library; do
+        grep -qF "$library" "$program" || fail "no notice names $library"
+    done <notices.linked
+    echo "the notices name all $(wc -l <notices.linked): $(tr '\n' ' ' <notices.linked)"
     ;;
 *) fail "unknown check $check" ;;
 esac
