@@ -300,17 +300,44 @@ void CHECKRIGHTSANDVERSIONS(const ACTIVATIONCONTEXT& context, const std::string&
                " systems");
 }
 
-void CHECKDECLARATIONS(const std::string& program, const std::string& tool) {
+// The system looks the common controls that the converter's manifest asks for
+// up among its side-by-side assemblies of that processor. A Wine prefix on a
+// machine that cannot run 32-bit programs holds none for x86.
+bool HASCOMMONCONTROLS(const std::string& processor) {
+    char windows[MAX_PATH];
+    const UINT length = GetWindowsDirectoryA(windows, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return false;
+    const std::string pattern =
+        std::string(windows) + "\\winsxs\\manifests\\" + processor +
+        "_microsoft.windows.common-controls_6595b64144ccf1df_6.0.*.manifest";
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    FindClose(search);
+    return true;
+}
+
+void CHECKCONVERTERDECLARATIONS(const std::string& program) {
     const ACTIVATIONCONTEXT converter(program);
     EXPECT(converter.VALID(), "the converter's manifest reads as an activation context");
-    if (converter.VALID()) {
-        CHECKRIGHTSANDVERSIONS(converter, "the converter");
-        EXPECT(converter.SETTING(L"http://schemas.microsoft.com/SMI/2016/WindowsSettings",
-                                 L"dpiAwareness") == L"PerMonitorV2, PerMonitor",
-               "the converter is aware of each monitor's DPI");
-        EXPECT(converter.SETTING(L"http://schemas.microsoft.com/SMI/2005/WindowsSettings",
-                                 L"dpiAware") == L"true/pm",
-               "the converter is DPI aware on Windows before 10");
+    if (!converter.VALID()) return;
+    CHECKRIGHTSANDVERSIONS(converter, "the converter");
+    EXPECT(converter.SETTING(L"http://schemas.microsoft.com/SMI/2016/WindowsSettings",
+                             L"dpiAwareness") == L"PerMonitorV2, PerMonitor",
+           "the converter is aware of each monitor's DPI");
+    EXPECT(converter.SETTING(L"http://schemas.microsoft.com/SMI/2005/WindowsSettings",
+                             L"dpiAware") == L"true/pm",
+           "the converter is DPI aware on Windows before 10");
+}
+
+void CHECKDECLARATIONS(const std::string& program, const std::string& tool,
+                       const std::string& processor) {
+    if (HASCOMMONCONTROLS(processor)) {
+        CHECKCONVERTERDECLARATIONS(program);
+    } else {
+        std::printf("not read: the converter's declarations, as this system holds no %s common "
+                    "controls for its manifest to name\n",
+                    processor.c_str());
     }
     const ACTIVATIONCONTEXT clipboard_tool(tool);
     EXPECT(clipboard_tool.VALID(), "the clipboard tool's manifest reads as an activation context");
@@ -359,7 +386,7 @@ int CHECKRESOURCES(const std::string& program, const std::string& tool) {
     CHECKPROCESSORS(MANIFESTOF(toolmodule), processor, "the clipboard tool's");
     FreeLibrary(toolmodule);
     CHECKVERSION(program);
-    CHECKDECLARATIONS(program, tool);
+    CHECKDECLARATIONS(program, tool, processor);
     std::printf("%s programs: %d mismatches\n", processor.c_str(), mismatches);
     return mismatches == 0 ? 0 : 1;
 }
