@@ -1,16 +1,4 @@
-# Cross build for 32-bit Windows with the MinGW-w64 compilers of the posix
-# thread model, which libstdc++ needs for its thread and mutex support.
-set(CMAKE_SYSTEM_NAME Windows)
+# 32-bit Windows, the editors' own kind of program.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
 set(PAGEWRIGHT_MINGW i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${PAGEWRIGHT_MINGW}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${PAGEWRIGHT_MINGW}-g++-posix)
-set(CMAKE_RC_COMPILER ${PAGEWRIGHT_MINGW}-windres)
-set(CMAKE_OBJDUMP ${PAGEWRIGHT_MINGW}-objdump)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${PAGEWRIGHT_MINGW})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)

@@ -22,14 +22,18 @@ PAGEWRIGHT_DEMO_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev nlohma
 # pkgconf builds the example against the installed library, ccache keeps
 # compiled objects for the next run, git and perl try the listing as a diff
 # driver, and gettext's programs check the PO files written and merge some to
-# read.
+# read. clang is held at one version, 14, and the scripts call its commands
+# by that version's names (clang-format-14, clang++-14): the formatter's output
+# and the fuzzer's runtime change between versions, so they move together
+# and only when this list does.
 PAGEWRIGHT_BUILD_PACKAGES=("${PAGEWRIGHT_DEMO_PACKAGES[@]}" pkgconf python3-jsonschema
-    clang-format ccache git perl gettext)
+    clang-format-14 ccache git perl gettext)
 PAGEWRIGHT_BENCH_PACKAGES=(libbenchmark-dev hyperfine jq)
-PAGEWRIGHT_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+PAGEWRIGHT_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 
-# The Windows build and its tests under Wine: the 32-bit MinGW-w64 compilers,
-# 32-bit Wine with its own fonts (the dialogs' typeface), a virtual X display,
-# input and screenshots.
-PAGEWRIGHT_WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix wine wine32:i386 fonts-wine xvfb xdotool
-    imagemagick)
+# The Windows builds and their tests under Wine: the 32-bit and 64-bit
+# MinGW-w64 compilers, the 64-bit Wine and the 32-bit one (which some machines
+# cannot run: their tests then run the 64-bit build alone) with Wine's own
+# fonts (the dialogs' typeface), a virtual X display, input and screenshots.
+PAGEWRIGHT_WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64
+    wine32:i386 fonts-wine xvfb xdotool imagemagick)

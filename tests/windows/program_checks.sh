@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# program_checks.sh CHECK PROGRAM [BUILD VERSION | PROGRAM...]: what the built
-# pagewright.exe and kestrel.dll must be, beyond what they do.
+# program_checks.sh CHECK PROGRAM [BUILD VERSION BITS | PROGRAM... | MAP...]:
+# what the built pagewright.exe and kestrel.dll must be, beyond what they do.
+# OBJDUMP names the build's objdump.
 #   exports:   it exports by name the record library's eight functions and
 #              nothing else
 #   no-exports: it exports nothing
@@ -9,13 +10,17 @@
 #   runtime:   beside Windows' own DLLs the PROGRAMs need msvcrt.dll and
 #              kestrel.dll alone, and take malloc and free from msvcrt.dll,
 #              so that they share one heap
-#   package:   BUILD's package for VERSION holds both programs, the user
-#              guide and the SDK, whose header is the public header and whose
-#              README has Windows line ends
+#   package:   BUILD's package for VERSION and BITS (32 or 64) holds both
+#              programs, the user guide, the license and the notices, and the
+#              SDK with them, whose header is the public header and whose
+#              texts have Windows line ends
+#   notices:   the notices (PROGRAM here) name every library from outside the
+#              project that the link maps MAP... show in the files
 set -euo pipefail
 
 check=$1
 program=$2
+: "${OBJDUMP:?}"
 
 fail() {
     echo "FAILED: $*" >&2
@@ -24,7 +29,7 @@ fail() {
 
 case $check in
 exports)
-    i686-w64-mingw32-objdump -p "$program" >"$program.exports.txt"
+    "$OBJDUMP" -p "$program" >"$program.exports.txt"
     # The names follow the line "[Ordinal/Name Pointer] Table" up to a blank line.
     sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' "$program.exports.txt" |
         sed -n 's/^\s*\[ *[0-9]*\] //p' | sort >"$program.exports"
@@ -37,14 +42,14 @@ exports)
     [ "$(wc -l <"$program.exports")" = 8 ] || fail "it exports more than the eight functions"
     ;;
 no-exports)
-    i686-w64-mingw32-objdump -p "$program" >"$program.headers.txt"
+    "$OBJDUMP" -p "$program" >"$program.headers.txt"
     grep -q 'There is an export table' "$program.headers.txt" && fail "$program exports names"
     echo "$program exports nothing"
     ;;
 size)
     size=$(stat -c %s "$program")
     echo "$program: $size bytes"
-    i686-w64-mingw32-objdump -t "$program" | grep -qx 'no symbols' || fail "it is not stripped"
+    "$OBJDUMP" -t "$program" | grep -qx 'no symbols' || fail "it is not stripped"
     [ "$size" -le $((512 * 1024)) ] || fail "it is larger than 512 KiB"
     ;;
 iostreams)
@@ -64,7 +69,7 @@ runtime)
     for file in "${@:2}"; do
         # The findings go to the working folder: the example lies in the staged package.
         found=$(basename "$file")
-        i686-w64-mingw32-objdump -p "$file" >"$found.imports.txt"
+        "$OBJDUMP" -p "$file" >"$found.imports.txt"
         sed -n 's/^\s*DLL Name: //p' "$found.imports.txt" | tr '[:upper:]' '[:lower:]' |
             grep -vxE '(kernel32|user32|msvcrt|kestrel)\.dll' && fail "$file needs the DLLs above"
         # Each imported name follows its DLL's "DLL Name:" line.
@@ -81,21 +86,42 @@ package)
     rm -rf "$folder"
     cpack --config "$build/CPackConfig.cmake" -B "$folder" >"$folder.log" 2>&1 ||
         fail "cpack failed: $(cat "$folder.log")"
-    name=Pagewright-$4-win32
+    name=Pagewright-$4-win$5
     zip=$folder/$name.zip
     [ -f "$zip" ] || fail "no $zip"
     (cd "$folder" && cmake -E tar tf "$zip") | grep -v '/$' | sort >"$folder.contents"
     cat "$folder.contents"
-    printf "$name/%s\n" USERGUIDE.txt pagewright-clip.exe pagewright.exe sdk/README.txt \
-        sdk/bin/kestrel.dll sdk/examples/event_roundtrip.cpp sdk/include/kestrel.h \
-        sdk/lib/libkestrel.dll.a | sort | diff - "$folder.contents" ||
-        fail "the package does not hold exactly the two programs, the guide and the SDK"
+    texts=(LICENSE.txt THIRD-PARTY-NOTICES.txt sdk/LICENSE.txt sdk/THIRD-PARTY-NOTICES.txt
+        USERGUIDE.txt sdk/README.txt)
+    printf "$name/%s\n" "${texts[@]}" pagewright-clip.exe pagewright.exe sdk/bin/kestrel.dll \
+        sdk/examples/event_roundtrip.cpp sdk/include/kestrel.h sdk/lib/libkestrel.dll.a |
+        sort | diff - "$folder.contents" ||
+        fail "the package does not hold exactly the programs, the texts and the SDK"
     (cd "$folder" && cmake -E tar xf "$zip")
-    cmp "$(dirname "$0")/../../eventlib/include/kestrel.h" "$folder/$name/sdk/include/kestrel.h" ||
+    source=$(dirname "$0")/../..
+    cmp "$source/eventlib/include/kestrel.h" "$folder/$name/sdk/include/kestrel.h" ||
         fail "the SDK's header is not the public header"
-    if grep -qv $'\r$' "$folder/$name/sdk/README.txt"; then
-        fail "the SDK's README has lines without CR LF"
-    fi
+    for text in "${texts[@]}"; do
+        if grep -qv $'\r$' "$folder/$name/$text"; then
+            fail "$text has lines without CR LF"
+        fi
+    done
+    for license in LICENSE.txt sdk/LICENSE.txt; do
+        sed 's/\r$//' "$folder/$name/$license" | cmp -s - "$source/LICENSE" ||
+            fail "$license is not the project's license"
+    done
+    ;;
+notices)
+    for map in "${@:3}"; do
+        # The archives whose members went in, and the objects loaded from outside.
+        { grep -oE '^/[^(]*\.a\(' "$map" | sed 's/($//' && sed -n 's/^LOAD \(\/.*\.o\)$/\1/p' "$map"; } |
+            sed 's|.*/||'
+    done | sort -u >notices.linked
+    [ -s notices.linked ] || fail "the link maps show no library"
+    while read -r library; do
+        grep -qF "$library" "$program" || fail "no notice names $library"
+    done <notices.linked
+    echo "the notices name all $(wc -l <notices.linked): $(tr '\n' ' ' <notices.linked)"
     ;;
 *) fail "unknown check $check" ;;
 esac

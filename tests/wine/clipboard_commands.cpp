@@ -7,6 +7,11 @@
 namespace WINETOOL {
 namespace {
 
+// A holder that is never told to let go gives up after a minute, so that a
+// failed test does not keep the clipboard from the next.
+constexpr DWORD HOLDPOLLMILLISECONDS = 2;
+constexpr DWORD HOLDLIMITMILLISECONDS = 60000;
+
 // The converter may still be closing the clipboard when a command starts.
 bool OPENCLIPBOARD(HWND owner = nullptr) {
     for (int attempt = 0; attempt < 300; ++attempt) {
@@ -71,7 +76,7 @@ int PUTCLIPBOARD(int count, char** pairs) {
     return result;
 }
 
-int HOLDCLIPBOARD(DWORD milliseconds, const std::string& readyfile) {
+int HOLDCLIPBOARD(const std::string& readyfile, const std::string& releasefile) {
     // Opened for a window of its own: Wine lets anyone open the clipboard
     // again for the same window, the null one included.
     HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
@@ -79,11 +84,14 @@ int HOLDCLIPBOARD(DWORD milliseconds, const std::string& readyfile) {
     if (!window) return FAIL("cannot make a window");
     if (!OPENCLIPBOARD(window)) return FAIL("cannot open the clipboard");
     WRITEFILE(readyfile, "");
-    for (int waited = 0; FINDTARGETDIALOG(0) != nullptr && waited < 60000; waited += 5)
-        Sleep(5);
-    Sleep(milliseconds);
+    DWORD waited = 0;
+    while (GetFileAttributesA(releasefile.c_str()) == INVALID_FILE_ATTRIBUTES &&
+           waited < HOLDLIMITMILLISECONDS) {
+        Sleep(HOLDPOLLMILLISECONDS);
+        waited += HOLDPOLLMILLISECONDS;
+    }
     CloseClipboard();
-    return 0;
+    return waited < HOLDLIMITMILLISECONDS ? 0 : FAIL("nobody said to let go of the clipboard");
 }
 
 } // namespace WINETOOL

@@ -10,11 +10,16 @@ set -euo pipefail
 : "${WINETOOL_EXE:?}" "${PAGEWRIGHT_FIXTURES:?}"
 
 if [ ! -f "$PAGEWRIGHT_WINE_SESSION/env" ]; then
-    echo "No Wine session: the test wine.session.start makes it." >&2
+    echo "No Wine session: the test wine${PAGEWRIGHT_WINE_BITS:?}.session.start makes it." >&2
     exit 1
 fi
 # shellcheck source=/dev/null
 source "$PAGEWRIGHT_WINE_SESSION/env"
+
+# The session's Wine, that of the build's processor.
+wine() {
+    "${PAGEWRIGHT_WINE_LOADER:?}" "$@"
+}
 
 NODATA_FIRST_LINE="Pagewright v${PAGEWRIGHT_VERSION:?}"
 NODATA_LAST_LINE='There is no supported RPG Maker event data in clipboard!'
@@ -86,13 +91,15 @@ pagewright_windows() {
     xdotool search --onlyvisible --name '^Pagewright$' 2>/dev/null | sort || true
 }
 
-# Starts pagewright.exe in the background, with message box texts traced to
-# its standard error. A case that ends early takes the converter with it.
+# start_converter [CHANNELS]: starts pagewright.exe in the background, with
+# message box texts, and whatever Wine's debug CHANNELS add (",trace+clipboard"),
+# traced to its standard error. A case that ends early takes the converter
+# with it.
 start_converter() {
     known_windows=$(pagewright_windows)
     rm -f "$case_dir/converter.rc"
     (
-        WINEDEBUG=-all,trace+msgbox wine "$PAGEWRIGHT_EXE" \
+        WINEDEBUG=-all,trace+msgbox${1:-} wine "$PAGEWRIGHT_EXE" \
             >"$case_dir/converter.out" 2>"$case_dir/converter.err" &
         echo $! >"$case_dir/converter.pid"
         rc=0

@@ -182,13 +182,38 @@ void CHECKICON(HMODULE module) {
     EXPECT(sides == std::vector<int>{16, 24, 32, 48, 64, 256}, "icons of 16 to 256 pixels");
 }
 
-void CHECKMANIFEST(HMODULE module) {
-    const std::string manifest = RESOURCEBYTES(module, MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1));
-    for (const char* part :
-         {"name=\"Microsoft.Windows.Common-Controls\"", "version=\"6.0.0.0\"",
-          "processorArchitecture=\"x86\"", "publicKeyToken=\"6595b64144ccf1df\""}) {
+std::string MANIFESTOF(HMODULE module) {
+    return RESOURCEBYTES(module, MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1));
+}
+
+// The processor a manifest must name: the program file's own.
+std::string PROCESSOROF(const std::string& file) {
+    DWORD kind = 0;
+    if (!GetBinaryTypeA(file.c_str(), &kind)) return "unknown";
+    return kind == SCS_64BIT_BINARY ? "amd64" : "x86";
+}
+
+// Every processor that the manifest names, and it names at least one.
+void CHECKPROCESSORS(const std::string& manifest, const std::string& processor,
+                     const std::string& which) {
+    const std::string attribute = "processorArchitecture=\"";
+    int named = 0;
+    for (auto at = manifest.find(attribute); at != std::string::npos;
+         at = manifest.find(attribute, at + 1)) {
+        ++named;
+        const std::string value = manifest.substr(at + attribute.size(), processor.size() + 1);
+        EXPECT(value == processor + "\"", which + " manifest names processor " + processor);
+    }
+    EXPECT(named > 0, which + " manifest names a processor");
+}
+
+void CHECKMANIFEST(HMODULE module, const std::string& processor) {
+    const std::string manifest = MANIFESTOF(module);
+    for (const char* part : {"name=\"Microsoft.Windows.Common-Controls\"", "version=\"6.0.0.0\"",
+                             "publicKeyToken=\"6595b64144ccf1df\""}) {
         EXPECT(manifest.find(part) != std::string::npos, std::string("manifest has ") + part);
     }
+    CHECKPROCESSORS(manifest, processor, "the converter's");
 }
 
 // The declarations as the system's own manifest reader takes them, so that a
@@ -275,17 +300,44 @@ void CHECKRIGHTSANDVERSIONS(const ACTIVATIONCONTEXT& context, const std::string&
                " systems");
 }
 
-void CHECKDECLARATIONS(const std::string& program, const std::string& tool) {
+// The system looks the common controls that the converter's manifest asks for
+// up among its side-by-side assemblies of that processor. A Wine prefix on a
+// machine that cannot run 32-bit programs holds none for x86.
+bool HASCOMMONCONTROLS(const std::string& processor) {
+    char windows[MAX_PATH];
+    const UINT length = GetWindowsDirectoryA(windows, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return false;
+    const std::string pattern =
+        std::string(windows) + "\\winsxs\\manifests\\" + processor +
+        "_microsoft.windows.common-controls_6595b64144ccf1df_6.0.*.manifest";
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    FindClose(search);
+    return true;
+}
+
+void CHECKCONVERTERDECLARATIONS(const std::string& program) {
     const ACTIVATIONCONTEXT converter(program);
     EXPECT(converter.VALID(), "the converter's manifest reads as an activation context");
-    if (converter.VALID()) {
-        CHECKRIGHTSANDVERSIONS(converter, "the converter");
-        EXPECT(converter.SETTING(L"http://schemas.microsoft.com/SMI/2016/WindowsSettings",
-                                 L"dpiAwareness") == L"PerMonitorV2, PerMonitor",
-               "the converter is aware of each monitor's DPI");
-        EXPECT(converter.SETTING(L"http://schemas.microsoft.com/SMI/2005/WindowsSettings",
-                                 L"dpiAware") == L"true/pm",
-               "the converter is DPI aware on Windows before 10");
+    if (!converter.VALID()) return;
+    CHECKRIGHTSANDVERSIONS(converter, "the converter");
+    EXPECT(converter.SETTING(L"http://schemas.microsoft.com/SMI/2016/WindowsSettings",
+                             L"dpiAwareness") == L"PerMonitorV2, PerMonitor",
+           "the converter is aware of each monitor's DPI");
+    EXPECT(converter.SETTING(L"http://schemas.microsoft.com/SMI/2005/WindowsSettings",
+                             L"dpiAware") == L"true/pm",
+           "the converter is DPI aware on Windows before 10");
+}
+
+void CHECKDECLARATIONS(const std::string& program, const std::string& tool,
+                       const std::string& processor) {
+    if (HASCOMMONCONTROLS(processor)) {
+        CHECKCONVERTERDECLARATIONS(program);
+    } else {
+        std::printf("not read: the converter's declarations, as this system holds no %s common "
+                    "controls for its manifest to name\n",
+                    processor.c_str());
     }
     const ACTIVATIONCONTEXT clipboard_tool(tool);
     EXPECT(clipboard_tool.VALID(), "the clipboard tool's manifest reads as an activation context");
@@ -323,13 +375,19 @@ void CHECKVERSION(const std::string& program) {
 int CHECKRESOURCES(const std::string& program, const std::string& tool) {
     HMODULE module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (!module) return FAIL("cannot load " + program);
+    const std::string processor = PROCESSOROF(program);
     CHECKDIALOG(module);
     CHECKICON(module);
-    CHECKMANIFEST(module);
+    CHECKMANIFEST(module, processor);
     FreeLibrary(module);
+    HMODULE toolmodule = LoadLibraryExA(tool.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!toolmodule) return FAIL("cannot load " + tool);
+    EXPECT(PROCESSOROF(tool) == processor, "both programs are built for " + processor);
+    CHECKPROCESSORS(MANIFESTOF(toolmodule), processor, "the clipboard tool's");
+    FreeLibrary(toolmodule);
     CHECKVERSION(program);
-    CHECKDECLARATIONS(program, tool);
-    std::printf("%d mismatches\n", mismatches);
+    CHECKDECLARATIONS(program, tool, processor);
+    std::printf("%s programs: %d mismatches\n", processor.c_str(), mismatches);
     return mismatches == 0 ? 0 : 1;
 }
 

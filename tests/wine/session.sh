@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# One Wine session for a whole test run: `session.sh start` makes a fresh Wine
-# prefix in a temporary folder, starts a virtual X display and the keeper that
-# keeps Wine's desktop (and so the clipboard) alive, and writes what the cases
-# need to $PAGEWRIGHT_WINE_SESSION/env. `session.sh stop` ends all of it; a
-# start that fails half-way ends what it began.
+# One Wine session for a whole test run of one build: `session.sh start` makes
+# a fresh Wine prefix in a temporary folder, starts a virtual X display and the
+# keeper that keeps Wine's desktop (and so the clipboard) alive, and writes what
+# the cases need to $PAGEWRIGHT_WINE_SESSION/env. The programs run under the
+# Wine loader of the build's PAGEWRIGHT_WINE_BITS, in a 64-bit prefix, which
+# holds 32-bit programs too where the machine runs them. `session.sh stop` ends
+# all of it; a start that fails half-way ends what it began.
 #
 # Wine's output always goes to files: its helper processes inherit output
 # handles and would hold a pipe open for ever.
@@ -16,14 +18,19 @@ start() {
     stop
     rm -rf "$session"
     mkdir -p "$session"
+    local bits=${PAGEWRIGHT_WINE_BITS:?} loader
+    loader=$(bash "$(dirname "$0")/loader.sh" "$bits")
+    wine() { "$loader" "$@"; }
     trap 'stop' ERR
     local root
     root=$(mktemp -d "${TMPDIR:-/tmp}/pagewright-wine.XXXXXX")
-    export WINEPREFIX=$root/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    export WINEPREFIX=$root/prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     cat >"$env_file" <<EOF
 export WINEPREFIX='$WINEPREFIX'
+export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES='$WINEDLLOVERRIDES'
+PAGEWRIGHT_WINE_LOADER='$loader'
 PAGEWRIGHT_WINE_ROOT='$root'
 EOF
 
@@ -50,7 +57,7 @@ EOF
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
         >"$session/registry.log" 2>&1
 
-    setsid wine "${KEEPER_EXE:?}" "Z:$session/keeper-ready" \
+    setsid "$loader" "${KEEPER_EXE:?}" "Z:$session/keeper-ready" \
         >"$session/keeper.log" 2>&1 </dev/null &
     for _ in $(seq 300); do
         [ -e "$session/keeper-ready" ] && break
@@ -58,7 +65,7 @@ EOF
     done
     [ -e "$session/keeper-ready" ] || { echo "the keeper did not start" >&2 && false; }
     trap - ERR
-    echo "Wine session on display $DISPLAY, prefix $WINEPREFIX"
+    echo "Wine session of the $bits-bit build: $loader on display $DISPLAY, prefix $WINEPREFIX"
 }
 
 stop() {

@@ -20,11 +20,9 @@ int SAVECLIPBOARD(const std::string& folder);
 // put [FORMAT FILE]...: empties the clipboard and places each file's bytes,
 // exactly; for an empty file the format is listed without data.
 int PUTCLIPBOARD(int count, char** pairs);
-// hold MILLISECONDS READYFILE: opens the clipboard and writes READYFILE; once
-// no target dialog is open (at once, if none was), keeps the clipboard open
-// that much longer. Confirming the dialog makes the converter write at once,
-// so its write meets the held clipboard for exactly that long.
-int HOLDCLIPBOARD(DWORD milliseconds, const std::string& readyfile);
+// hold READYFILE RELEASEFILE: opens the clipboard, writes READYFILE, and keeps
+// the clipboard open until RELEASEFILE exists.
+int HOLDCLIPBOARD(const std::string& readyfile, const std::string& releasefile);
 
 // lock FILE MILLISECONDS READYFILE: opens FILE without sharing it, as the
 // editor holds its game files, writes READYFILE, and keeps FILE so that long.
