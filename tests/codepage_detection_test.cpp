@@ -1,10 +1,11 @@
 // The code page of a game found from its texts and its RPG_RT.ini: sentences
 // written here in each language and encoded in its page, and, with
 // PAGEWRIGHT_GAMES set, the real games.
+#include "codec/chunk_reader.h"
 #include "codepage_detection.h"
 #include "corpus.h"
 #include "formats/chunk_ids.h"
-#include "formats/span_reader.h"
+#include "formats/entry_list.h"
 #include "game_files.h"
 #include "game_ini.h"
 #include "json_trees.h"
@@ -83,23 +84,23 @@ struct DATABASETEXTCHUNK {
 
 void ADDDATABASETEXTS(BYTEVIEW file, TEXTS& texts) {
     const auto after_kind = static_cast<std::uint32_t>(1 + DATABASEKINDNAME.size());
-    SPANREADER top(file, {after_kind, static_cast<std::uint32_t>(file.size()) - after_kind},
-                   OVERRUN::DAMAGED);
+    CHUNKREADER top(file, {after_kind, static_cast<std::uint32_t>(file.size()) - after_kind},
+                    OVERRUN::DAMAGED);
     const auto add = [&](SPAN span) {
         texts.bytes.emplace_back(file.substr(span.offset, span.size));
     };
-    for (CHUNK chunk; !top.END() && top.NEXTCHUNK(chunk);) {
+    for (CHUNK chunk; top.MORE() && top.NEXTCHUNK(chunk); top.SKIP(chunk)) {
         if (chunk.id == DATABASETEXTCHUNK::TERMS) {
-            SPANREADER terms(file, chunk.payload, OVERRUN::DAMAGED);
-            for (CHUNK term; terms.NEXTCHUNK(term);)
-                add(term.payload);
+            CHUNKREADER terms(file, chunk.PAYLOAD(), OVERRUN::DAMAGED);
+            for (CHUNK term; terms.NEXTCHUNK(term); terms.SKIP(term))
+                add(term.PAYLOAD());
         } else if (chunk.id == DATABASECHUNK::SKILLS) {
-            ENTRYLIST skills(file, chunk.payload);
+            ENTRYLIST skills(file, chunk.PAYLOAD());
             for (std::int32_t id = 0; skills.NEXTENTRY(id);) {
                 for (CHUNK field; skills.NEXTCHUNK(field);) {
                     if (field.id >= DATABASETEXTCHUNK::SKILLDESCRIPTION &&
                         field.id <= DATABASETEXTCHUNK::SKILLMESSAGE2)
-                        add(field.payload);
+                        add(field.PAYLOAD());
                 }
             }
         }

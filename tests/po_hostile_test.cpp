@@ -13,8 +13,8 @@ using namespace PAGEWRIGHT;
 
 namespace {
 
-READCOST READCOSTOF(const std::string& bytes) {
-    COSTMETER meter(bytes.size(), bytes.substr(0, 40));
+READCOST METEREDREAD(const std::string& bytes, double seconds_per_byte) {
+    COSTMETER meter(bytes.size(), bytes.substr(0, 40), seconds_per_byte);
     std::optional<POFILE> file;
     try {
         file = READPO(bytes);
@@ -23,6 +23,25 @@ READCOST READCOSTOF(const std::string& bytes) {
     meter.READDONE();
     file.reset();
     return meter.COST();
+}
+
+// The benign input is a translated file of message boxes as the export writes
+// them.
+READCOST READCOSTOF(const std::string& bytes) {
+    static const double seconds_per_byte = [] {
+        POFILE benign;
+        for (int i = 0; i < 100; ++i) {
+            POENTRY entry;
+            entry.extracted_comments = {"a message"};
+            entry.references = {"map1/event" + std::to_string(i) + "/page1/commands:3"};
+            entry.msgid = "Line one of box " + std::to_string(i) + "\nand its second line";
+            entry.msgstr = "Zeile eins, Kasten " + std::to_string(i) + "\nund die zweite";
+            benign.messages.push_back(entry);
+        }
+        const std::string bytes = WRITEPO(benign);
+        return SECONDSPERBENIGNBYTE([&] { return METEREDREAD(bytes, 0); });
+    }();
+    return METEREDREAD(bytes, seconds_per_byte);
 }
 
 std::string REPEATED(const std::string& before, const std::string& part, std::size_t count,
