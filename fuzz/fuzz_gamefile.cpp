@@ -1,6 +1,6 @@
 // Bytes as a game file: refused with a GAMEFILEERROR, or every content that
 // it lists can be taken and decoded, and every list's names looked up.
-#include "game_files.h"
+#include "game_selector.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -8,6 +8,7 @@
 #include <limits>
 
 using namespace KESTREL;
+using namespace PAGEWRIGHT;
 
 namespace {
 

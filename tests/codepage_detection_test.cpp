@@ -4,9 +4,10 @@
 #include "codec/chunk_reader.h"
 #include "codepage_detection.h"
 #include "corpus.h"
+#include "entry_list.h"
 #include "formats/chunk_ids.h"
-#include "formats/entry_list.h"
-#include "game_files.h"
+#include "game_chunk_ids.h"
+#include "game_folder.h"
 #include "game_ini.h"
 #include "json_trees.h"
 

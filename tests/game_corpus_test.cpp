@@ -2,7 +2,7 @@
 // gives is its file, pagewright-clip events lists every map event that the
 // manifests count, and list reads every game file.
 #include "corpus_fixture.h"
-#include "game_files.h"
+#include "game_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include <sstream>
 
 using namespace KESTREL;
+using namespace PAGEWRIGHT;
 
 namespace {
 

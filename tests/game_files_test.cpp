@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace KESTREL;
+using namespace PAGEWRIGHT;
 
 namespace {
 

@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     }
     std::error_code error;
     std::filesystem::create_directories(folder + "/game", error);
-    if (!WRITEFIXTURE(folder + "/game/" + KESTREL::DATABASEFILENAME, SAMPLEDATABASE()) ||
+    if (!WRITEFIXTURE(folder + "/game/" + PAGEWRIGHT::DATABASEFILENAME, SAMPLEDATABASE()) ||
         !WRITEFIXTURE(folder + "/game/Map0001.lmu", SAMPLEMAPFILE())) {
         return 1;
     }

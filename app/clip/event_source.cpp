@@ -3,7 +3,7 @@
 #include "event_formats.h"
 #include "files.h"
 #include "format_names.h"
-#include "game_folder.h"
+#include "game_source.h"
 #include "messages.h"
 
 #include <cstdint>

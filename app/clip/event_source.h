@@ -5,7 +5,7 @@
 #ifndef PAGEWRIGHT_CLIP_EVENT_SOURCE_H
 #define PAGEWRIGHT_CLIP_EVENT_SOURCE_H
 
-#include "game_folder.h"
+#include "game_source.h"
 #include "kestrel_internal.h"
 #include "options.h"
 

@@ -4,7 +4,7 @@
 #include "commands.h"
 #include "event_listing.h"
 #include "files.h"
-#include "game_folder.h"
+#include "game_source.h"
 #include "messages.h"
 
 namespace PAGEWRIGHT {

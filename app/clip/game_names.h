@@ -5,7 +5,7 @@
 #define PAGEWRIGHT_CLIP_GAME_NAMES_H
 
 #include "event_listing.h"
-#include "game_files.h"
+#include "game_file.h"
 
 #include <cstdint>
 #include <map>
@@ -20,15 +20,14 @@ public:
     // Either file may be null; both must outlive the names. A name is taken
     // as text of the code page; one that is not, and so would not read the
     // same everywhere, is left out.
-    GAMENAMES(const KESTREL::GAMEFILE* database, const KESTREL::GAMEFILE* map,
-              const CODEPAGE& codepage)
+    GAMENAMES(const GAMEFILE* database, const GAMEFILE* map, const CODEPAGE& codepage)
         : database_(database), map_(map), codepage_(codepage) {}
 
     const std::string* NAMEOF(IDKIND kind, std::int32_t id) const override;
 
 private:
-    const KESTREL::GAMEFILE* database_;
-    const KESTREL::GAMEFILE* map_;
+    const GAMEFILE* database_;
+    const GAMEFILE* map_;
     const CODEPAGE& codepage_;
     // Each id's text once converted: a listing names the same few ids often.
     mutable std::map<std::pair<IDKIND, std::int32_t>, std::optional<std::string>> texts_;

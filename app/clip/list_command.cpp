@@ -6,8 +6,8 @@
 #include "event_listing.h"
 #include "event_source.h"
 #include "files.h"
-#include "game_folder.h"
 #include "game_names.h"
+#include "game_source.h"
 #include "messages.h"
 
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "messages.h"
 
-#include "game_files.h"
+#include "game_folder.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -34,7 +34,7 @@ std::string CANNOTWRITE(const std::string& target, const std::string& reason) {
 }
 
 std::string NOTAGAMEFOLDER(const std::string& folder) {
-    return folder + " holds no " + KESTREL::DATABASEFILENAME + ": it is no game's folder";
+    return folder + " holds no " + DATABASEFILENAME + ": it is no game's folder";
 }
 
 const char* const SELECTORFORMS =

@@ -8,7 +8,8 @@
 
 #include "fixtures.h"
 #include "formats/chunk_ids.h"
-#include "game_files.h"
+#include "game_chunk_ids.h"
+#include "game_folder.h"
 #include "numbers.h"
 
 #include <string>
@@ -46,6 +47,7 @@ inline std::string SAMPLEBODY(KESTREL::CLIPBOARDCONTENTTYPE format) {
 // A map file whose list of events is the one given.
 inline std::string MAPFILEWITHEVENTS(const std::string& events) {
     using namespace KESTREL;
+    using namespace PAGEWRIGHT;
     return KINDNAMED(MAPFILEKINDNAME) + GAMECHUNK(MAPFILECHUNK::EVENTS, events) +
            ENCODENUMBER(ENDCHUNK);
 }
@@ -56,11 +58,13 @@ inline std::string SAMPLEMAPFILE() {
 
 inline std::string SAMPLENAMEDLIST(const std::string& name) {
     using namespace KESTREL;
+    using namespace PAGEWRIGHT;
     return GAMELIST({{1, GAMECHUNK(DATABASEENTRYCHUNK::NAME, name) + ENCODENUMBER(ENDCHUNK)}});
 }
 
 inline std::string SAMPLEDATABASE() {
     using namespace KESTREL;
+    using namespace PAGEWRIGHT;
     return KINDNAMED(DATABASEKINDNAME) +
            GAMECHUNK(DATABASECHUNK::TROOPS, GAMELIST({{1, SAMPLEBODY(CB_MONSTERGROUP)}})) +
            GAMECHUNK(DATABASECHUNK::SWITCHES, SAMPLENAMEDLIST(SAMPLESWITCHNAME)) +

@@ -1,10 +1,10 @@
 // A game's folder, as the commands that read games take it: the folder that
 // holds the database, RPG_RT.ldb, beside the map files, MapNNNN.lmu. Names
 // are matched without regard to case, as Windows matches them.
-#ifndef PAGEWRIGHT_CLIP_GAME_FOLDER_H
-#define PAGEWRIGHT_CLIP_GAME_FOLDER_H
+#ifndef PAGEWRIGHT_CLIP_GAME_SOURCE_H
+#define PAGEWRIGHT_CLIP_GAME_SOURCE_H
 
-#include "game_files.h"
+#include "game_folder.h"
 
 #include <cstdint>
 #include <map>
@@ -16,8 +16,7 @@ namespace PAGEWRIGHT {
 // The game file at the path, read whole, or nothing after saying why: it
 // cannot be read, is no game file or not one of the kind asked for, or is cut
 // short or damaged.
-std::optional<KESTREL::GAMEFILE> READGAMEFILE(const std::string& path,
-                                              std::optional<KESTREL::GAMEFILEKIND> kind);
+std::optional<GAMEFILE> READGAMEFILE(const std::string& path, std::optional<GAMEFILEKIND> kind);
 
 class GAMEFOLDER {
 public:
@@ -37,7 +36,7 @@ private:
 // Where a content taken from a game lies: the file read for it, and the path
 // of the game's database, which names what the content refers to.
 struct GAMESOURCE {
-    KESTREL::GAMEFILE file;
+    GAMEFILE file;
     std::string database_path;
 };
 

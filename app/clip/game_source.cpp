@@ -1,4 +1,4 @@
-#include "game_folder.h"
+#include "game_source.h"
 
 #include "files.h"
 #include "messages.h"

@@ -1,6 +1,9 @@
-#include "formats/entry_list.h"
+#include "entry_list.h"
 
-namespace KESTREL {
+namespace PAGEWRIGHT {
+
+using namespace KESTREL;
+
 namespace {
 
 // Every entry takes at least its id and its closing chunk id.
@@ -33,4 +36,4 @@ SPAN ENTRYLIST::ENTRYBODY() const {
             static_cast<std::uint32_t>(reader_.POSITION() - start_)};
 }
 
-} // namespace KESTREL
+} // namespace PAGEWRIGHT

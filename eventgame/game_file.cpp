@@ -1,12 +1,17 @@
+#include "game_file.h"
+
 #include "codec/chunk_reader.h"
+#include "entry_list.h"
 #include "formats/chunk_ids.h"
-#include "formats/entry_list.h"
-#include "game_files.h"
+#include "game_chunk_ids.h"
 
 #include <algorithm>
 #include <utility>
 
-namespace KESTREL {
+namespace PAGEWRIGHT {
+
+using namespace KESTREL;
+
 namespace {
 
 constexpr const char* NOTAGAMEFILE = "not a map file or database of a game";
@@ -231,4 +236,4 @@ std::optional<BYTEVIEW> GAMEFILE::NAMEOF(NAMEDLIST list, std::int32_t id) const 
     return BYTESOF(named->name);
 }
 
-} // namespace KESTREL
+} // namespace PAGEWRIGHT

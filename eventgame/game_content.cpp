@@ -1,7 +1,9 @@
-#include "game_files.h"
-#include "kestrel_internal.h"
+#include "game_selector.h"
 
-namespace KESTREL {
+namespace PAGEWRIGHT {
+
+using namespace KESTREL;
+
 namespace {
 
 std::string ENTRYWORDS(ENTRYKIND kind, std::int32_t id) {
@@ -46,4 +48,4 @@ std::optional<BYTESTRING> TAKECONTENT(const GAMEFILE& file, const SELECTOR& sele
     return std::nullopt;
 }
 
-} // namespace KESTREL
+} // namespace PAGEWRIGHT

@@ -1,11 +1,10 @@
-#include "game_files.h"
+#include "game_selector.h"
 
 #include <cctype>
-#include <cstdio>
 #include <limits>
 #include <vector>
 
-namespace KESTREL {
+namespace PAGEWRIGHT {
 namespace {
 
 constexpr std::string_view MAPWORD = "map";
@@ -14,11 +13,6 @@ constexpr std::string_view TROOPWORD = "troop";
 constexpr std::string_view COMMONWORD = "common";
 constexpr std::string_view PAGEWORD = "page";
 constexpr std::string_view COMMANDSWORD = "commands";
-
-// The editor's map files: "Map", four digits, ".lmu".
-constexpr std::string_view MAPFILEPREFIX = "map";
-constexpr std::string_view MAPFILESUFFIX = ".lmu";
-constexpr std::size_t MAPFILEDIGITS = 4;
 
 // `word` followed by a number from 1 on without leading zeros.
 bool NUMBERED(std::string_view part, std::string_view word, std::int32_t& number) {
@@ -43,17 +37,6 @@ std::vector<std::string_view> PARTSOF(std::string_view text) {
     }
     parts.push_back(text);
     return parts;
-}
-
-bool SAMEIGNORINGCASE(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
 }
 
 } // namespace
@@ -105,49 +88,17 @@ std::string SELECTORTEXT(const SELECTOR& selector) {
     return text;
 }
 
-CLIPBOARDCONTENTTYPE SELECTEDFORMAT(const SELECTOR& selector) {
-    if (selector.commands) return CB_EVENTCOMMANDS;
+KESTREL::CLIPBOARDCONTENTTYPE SELECTEDFORMAT(const SELECTOR& selector) {
+    if (selector.commands) return KESTREL::CB_EVENTCOMMANDS;
     switch (selector.kind) {
     case ENTRYKIND::MAPEVENT:
-        return selector.page != 0 ? CB_MAPEVENTPAGE : CB_MAPEVENT;
+        return selector.page != 0 ? KESTREL::CB_MAPEVENTPAGE : KESTREL::CB_MAPEVENT;
     case ENTRYKIND::TROOP:
-        return selector.page != 0 ? CB_BATTLEEVENTPAGE : CB_MONSTERGROUP;
+        return selector.page != 0 ? KESTREL::CB_BATTLEEVENTPAGE : KESTREL::CB_MONSTERGROUP;
     case ENTRYKIND::COMMONEVENT:
         break;
     }
-    return CB_COMMONEVENT;
+    return KESTREL::CB_COMMONEVENT;
 }
 
-std::string FILEOFSELECTOR(const SELECTOR& selector) {
-    if (selector.kind != ENTRYKIND::MAPEVENT) return DATABASEFILENAME;
-    char name[32];
-    std::snprintf(name, sizeof name, "Map%04d.lmu", static_cast<int>(selector.map));
-    return name;
-}
-
-bool ISDATABASEFILE(std::string_view name) {
-    return SAMEIGNORINGCASE(name, DATABASEFILENAME);
-}
-
-std::optional<std::int32_t> MAPNUMBEROFFILE(std::string_view name) {
-    const std::size_t digits_end = MAPFILEPREFIX.size() + MAPFILEDIGITS;
-    if (name.size() != digits_end + MAPFILESUFFIX.size() ||
-        !SAMEIGNORINGCASE(name.substr(0, MAPFILEPREFIX.size()), MAPFILEPREFIX) ||
-        !SAMEIGNORINGCASE(name.substr(digits_end), MAPFILESUFFIX)) {
-        return std::nullopt;
-    }
-    std::int32_t number = 0;
-    for (const char digit : name.substr(MAPFILEPREFIX.size(), MAPFILEDIGITS)) {
-        if (!std::isdigit(static_cast<unsigned char>(digit))) return std::nullopt;
-        number = number * 10 + (digit - '0');
-    }
-    if (number == 0) return std::nullopt;
-    return number;
-}
-
-std::optional<std::int32_t> MAPNUMBERATENDOF(std::string_view name) {
-    const std::size_t length = MAPFILEPREFIX.size() + MAPFILEDIGITS + MAPFILESUFFIX.size();
-    return MAPNUMBEROFFILE(name.substr(name.size() < length ? 0 : name.size() - length));
-}
-
-} // namespace KESTREL
+} // namespace PAGEWRIGHT

@@ -2,8 +2,8 @@
 // events; the database (RPG_RT.ldb) holds the monster groups, the common
 // events and the names of everything the editor numbers. Their events come
 // out as clipboard contents, each body byte for byte as the file holds it.
-#ifndef PAGEWRIGHT_GAME_FILES_H
-#define PAGEWRIGHT_GAME_FILES_H
+#ifndef PAGEWRIGHT_EVENTGAME_GAME_FILE_H
+#define PAGEWRIGHT_EVENTGAME_GAME_FILE_H
 
 #include "event_codes.h"
 #include "kestrel_internal.h"
@@ -12,23 +12,17 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string>
-#include <string_view>
 #include <vector>
 
-namespace KESTREL {
+namespace PAGEWRIGHT {
 
 // No game file is larger; a larger one is refused before it is read.
 constexpr std::size_t MAXGAMEFILEBYTES = std::size_t{64} << 20;
 
 // What a file that is no game file, or one cut short or damaged, gets.
-using GAMEFILEERROR = DATAERROR;
+using GAMEFILEERROR = KESTREL::DATAERROR;
 
 enum class GAMEFILEKIND : std::uint8_t { MAP, DATABASE };
-
-// Each file begins with its kind's name, as a length and its bytes.
-constexpr BYTEVIEW MAPFILEKINDNAME = "LcfMapUnit";
-constexpr BYTEVIEW DATABASEKINDNAME = "LcfDataBase";
 
 // The three kinds of events a game file lists.
 enum class ENTRYKIND : std::uint8_t { MAPEVENT, TROOP, COMMONEVENT };
@@ -39,7 +33,7 @@ constexpr std::size_t ENTRYKINDS = static_cast<std::size_t>(ENTRYKIND::COMMONEVE
 // closing chunk id 0.
 struct GAMEENTRY {
     std::int32_t id = 0;
-    SPAN body;
+    KESTREL::SPAN body;
 };
 
 // A page of a map event or monster group: its number as the page list gives
@@ -47,20 +41,20 @@ struct GAMEENTRY {
 // (empty where the page has none).
 struct GAMEPAGE {
     std::int32_t number = 0;
-    SPAN body;
-    SPAN commands;
+    KESTREL::SPAN body;
+    KESTREL::SPAN commands;
 };
 
 // What an entry's chunks say of it, as far as anything here needs. What an
 // entry has no chunk for reads as the decoder reads it: a map event at 0 for
 // the position it leaves out, a common event called.
 struct ENTRYFACTS {
-    SPAN name;
-    std::int32_t x = 0;                  // of a map event
-    std::int32_t y = 0;                  // of a map event
-    std::int32_t trigger = COMMONCALLED; // of a common event, as stored
-    SPAN commands;                       // of a common event
-    std::vector<GAMEPAGE> pages;         // of a map event or monster group
+    KESTREL::SPAN name;
+    std::int32_t x = 0;                           // of a map event
+    std::int32_t y = 0;                           // of a map event
+    std::int32_t trigger = KESTREL::COMMONCALLED; // of a common event, as stored
+    KESTREL::SPAN commands;                       // of a common event
+    std::vector<GAMEPAGE> pages;                  // of a map event or monster group
 };
 
 // The lists whose entries have names: the database's, and a map file's list
@@ -93,10 +87,12 @@ class GAMEFILE {
 public:
     // Throws GAMEFILEERROR for bytes that are neither kind of file, or a file
     // of either kind that is cut short or damaged.
-    explicit GAMEFILE(BYTESTRING bytes);
+    explicit GAMEFILE(KESTREL::BYTESTRING bytes);
 
     GAMEFILEKIND KIND() const { return kind_; }
-    BYTEVIEW BYTESOF(SPAN span) const { return BYTEVIEW(bytes_).substr(span.offset, span.size); }
+    KESTREL::BYTEVIEW BYTESOF(KESTREL::SPAN span) const {
+        return KESTREL::BYTEVIEW(bytes_).substr(span.offset, span.size);
+    }
 
     // The events of the kind in id order: a map file's map events, a
     // database's monster groups and common events; none of a kind the file
@@ -111,66 +107,24 @@ public:
     // The name the file gives the id in the list (empty for an entry without
     // one); nothing for an id the list does not reach, and for a list the
     // file does not hold.
-    std::optional<BYTEVIEW> NAMEOF(NAMEDLIST list, std::int32_t id) const;
+    std::optional<KESTREL::BYTEVIEW> NAMEOF(NAMEDLIST list, std::int32_t id) const;
 
 private:
     struct NAMEDENTRY {
         std::int32_t id;
-        SPAN name;
+        KESTREL::SPAN name;
     };
 
-    BYTESTRING bytes_;
+    KESTREL::BYTESTRING bytes_;
     GAMEFILEKIND kind_{};
     std::array<std::vector<GAMEENTRY>, ENTRYKINDS> entries_;
     std::array<std::vector<NAMEDENTRY>, NAMEDLISTS> names_;
 
-    void READDATABASE(const std::array<std::optional<SPAN>, NAMEDLISTS>& lists);
-    void READNAMES(NAMEDLIST list, SPAN span);
-    void READEVENTLIST(ENTRYKIND kind, SPAN span);
+    void READDATABASE(const std::array<std::optional<KESTREL::SPAN>, NAMEDLISTS>& lists);
+    void READNAMES(NAMEDLIST list, KESTREL::SPAN span);
+    void READEVENTLIST(ENTRYKIND kind, KESTREL::SPAN span);
 };
 
-// One content of a game, as the user names it: map1/event3,
-// map1/event3/page2, map1/event3/page2/commands, troop4, troop4/page1,
-// troop4/page1/commands, common5 or common5/commands.
-struct SELECTOR {
-    ENTRYKIND kind = ENTRYKIND::MAPEVENT;
-    std::int32_t map = 0; // of a map event
-    std::int32_t id = 0;
-    std::int32_t page = 0; // 0 for the whole event
-    bool commands = false;
-};
-
-// Nothing for text that is no selector. Numbers are from 1 on, written
-// without leading zeros.
-std::optional<SELECTOR> READSELECTOR(std::string_view text);
-// A map event's selector with the map 0, which names no map, leaves out
-// the map ("event3"): it stands for an event of a map file whose number its
-// name does not give.
-std::string SELECTORTEXT(const SELECTOR& selector);
-CLIPBOARDCONTENTTYPE SELECTEDFORMAT(const SELECTOR& selector);
-
-constexpr const char* DATABASEFILENAME = "RPG_RT.ldb";
-// The name of the file that holds the selected content, as the editor spells
-// it: MapNNNN.lmu or RPG_RT.ldb.
-std::string FILEOFSELECTOR(const SELECTOR& selector);
-// Whether the name is the database's, whatever its case, as Windows matches
-// file names.
-bool ISDATABASEFILE(std::string_view name);
-// The number of a map file's name, whatever its case; nothing for any other
-// name.
-std::optional<std::int32_t> MAPNUMBEROFFILE(std::string_view name);
-// The number of the map file's name that the name ends in, as the name of a
-// copy ends that has something in front ("1a2b_Map0003.lmu").
-std::optional<std::int32_t> MAPNUMBERATENDOF(std::string_view name);
-
-// The selected content of the file, framed as the clipboard holds it; nothing,
-// with `missing` saying what the file lacks, when it holds no such content.
-std::optional<BYTESTRING> TAKECONTENT(const GAMEFILE& file, const SELECTOR& selector,
-                                      std::string& missing);
-
-// An entry's whole content, as TAKECONTENT gives it for the entry's selector.
-BYTESTRING ENTRYCONTENT(const GAMEFILE& file, ENTRYKIND kind, const GAMEENTRY& entry);
-
-} // namespace KESTREL
+} // namespace PAGEWRIGHT
 
 #endif
