@@ -1,7 +1,10 @@
 #include "game_folder.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <filesystem>
+#include <vector>
 
 namespace PAGEWRIGHT {
 namespace {
@@ -10,16 +13,17 @@ namespace {
 constexpr std::string_view MAPFILEPREFIX = "map";
 constexpr std::string_view MAPFILESUFFIX = ".lmu";
 constexpr std::size_t MAPFILEDIGITS = 4;
+static_assert(MAPFILEPREFIX.size() + MAPFILEDIGITS + MAPFILESUFFIX.size() == MAPFILENAMELENGTH);
+
+std::string LOWERCASE(std::string_view name) {
+    std::string lower(name);
+    for (char& character : lower)
+        character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
+    return lower;
+}
 
 bool SAMEIGNORINGCASE(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
+    return LOWERCASE(a) == LOWERCASE(b);
 }
 
 } // namespace
@@ -51,9 +55,38 @@ std::optional<std::int32_t> MAPNUMBEROFFILE(std::string_view name) {
     return number;
 }
 
-std::optional<std::int32_t> MAPNUMBERATENDOF(std::string_view name) {
-    const std::size_t length = MAPFILEPREFIX.size() + MAPFILEDIGITS + MAPFILESUFFIX.size();
-    return MAPNUMBEROFFILE(name.substr(name.size() < length ? 0 : name.size() - length));
+// Of names that differ only in case, which Windows would not hold side by
+// side, the first in byte order counts.
+std::optional<GAMEFOLDER> GAMEFOLDER::READ(const std::string& folder, std::error_code& error) {
+    std::vector<std::string> names;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        names.push_back(entry->path().filename().string());
+    }
+    if (error) return std::nullopt;
+    std::sort(names.begin(), names.end());
+    GAMEFOLDER game;
+    for (const std::string& name : names) {
+        const std::string path = (std::filesystem::path(folder) / name).string();
+        game.paths_.emplace(LOWERCASE(name), path);
+        if (const std::optional<std::int32_t> number = MAPNUMBEROFFILE(name)) {
+            game.maps_.emplace(*number, path);
+        }
+    }
+    return game;
+}
+
+std::optional<std::string> GAMEFOLDER::PATHOF(std::string_view name) const {
+    const auto found = paths_.find(LOWERCASE(name));
+    if (found == paths_.end()) return std::nullopt;
+    return found->second;
+}
+
+std::optional<std::string> GAMEFOLDER::PATHOF(const SELECTOR& selector) const {
+    if (selector.kind != ENTRYKIND::MAPEVENT) return DATABASEPATH();
+    const auto found = maps_.find(selector.map);
+    if (found == maps_.end()) return std::nullopt;
+    return found->second;
 }
 
 } // namespace PAGEWRIGHT

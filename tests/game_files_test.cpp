@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
 using namespace KESTREL;
 using namespace PAGEWRIGHT;
 
@@ -129,7 +133,27 @@ TEST(Selectors, EachFormOfTheTableAndNoOther) {
     for (const char* name : {"Map0000.lmu", "Map12.lmu", "Map00012.lmu", "Map0012.lmu.bak"}) {
         EXPECT_FALSE(MAPNUMBEROFFILE(name)) << name;
     }
-    EXPECT_EQ(MAPNUMBERATENDOF("x7Q_map0012.lmu"), 12);
-    EXPECT_FALSE(MAPNUMBERATENDOF("ap0012.lmu"));
     EXPECT_TRUE(ISDATABASEFILE("rpg_rt.LDB"));
+}
+
+// Names in any case, and of two that differ only in case the first in byte
+// order, as Windows would hold only one of them.
+TEST(GameFolder, FindsFilesWhateverTheirCase) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("pagewright-folder-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    for (const char* name : {"rpg_rt.LDB", "map0002.LMU", "Map0002.lmu", "RPG_RT.LMT", "Map7.lmu"})
+        std::ofstream(folder / name).put('x');
+    std::error_code error;
+    const std::optional<GAMEFOLDER> game = GAMEFOLDER::READ(folder.string(), error);
+    ASSERT_TRUE(game) << error.message();
+    EXPECT_EQ(game->DATABASEPATH(), (folder / "rpg_rt.LDB").string());
+    EXPECT_EQ(game->PATHOF("rpg_rt.lmt"), (folder / "RPG_RT.LMT").string());
+    EXPECT_EQ(game->PATHOF(*READSELECTOR("map2/event1")), (folder / "Map0002.lmu").string());
+    EXPECT_EQ(game->PATHOF(*READSELECTOR("common1")), game->DATABASEPATH());
+    EXPECT_EQ(game->MAPPATHS().size(), 1u);
+    EXPECT_FALSE(game->PATHOF(*READSELECTOR("map7/event1")));
+    std::filesystem::remove_all(folder);
+    EXPECT_FALSE(GAMEFOLDER::READ(folder.string(), error));
+    EXPECT_TRUE(error);
 }

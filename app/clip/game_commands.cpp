@@ -64,10 +64,10 @@ void APPENDENTRYLINES(std::string& lines, const GAMEFILE& file, ENTRYKIND kind, 
 int EVENTSCOMMAND(const ARGUMENTS& arguments) {
     const std::unique_ptr<CODEPAGE> codepage = CHOSENCODEPAGE(arguments);
     if (!codepage) return 1;
-    const std::optional<GAMEFOLDER> folder = GAMEFOLDER::OPEN(arguments.PLAIN(0));
+    const std::optional<GAMEFOLDER> folder = OPENGAME(arguments.PLAIN(0));
     if (!folder) return 1;
     const std::optional<GAMEFILE> database =
-        READGAMEFILE(folder->DATABASEPATH(), GAMEFILEKIND::DATABASE);
+        READGAMEFILE(*folder->DATABASEPATH(), GAMEFILEKIND::DATABASE);
     if (!database) return 1;
     std::string lines;
     for (const auto& [number, path] : folder->MAPPATHS()) {

@@ -3,10 +3,8 @@
 #include "files.h"
 #include "messages.h"
 
-#include <algorithm>
-#include <filesystem>
+#include <system_error>
 #include <utility>
-#include <vector>
 
 namespace PAGEWRIGHT {
 
@@ -30,32 +28,14 @@ std::optional<GAMEFILE> READGAMEFILE(const std::string& path, std::optional<GAME
     return std::nullopt;
 }
 
-// Of names that differ only in case, which Windows would not hold side by
-// side, the first in byte order counts.
-std::optional<GAMEFOLDER> GAMEFOLDER::OPEN(const std::string& folder) {
+std::optional<GAMEFOLDER> OPENGAME(const std::string& folder) {
     std::error_code error;
-    std::vector<std::string> names;
-    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error)) {
-        names.push_back(entry->path().filename().string());
-    }
-    if (error) {
+    std::optional<GAMEFOLDER> game = GAMEFOLDER::READ(folder, error);
+    if (!game) {
         REPORTFAILURE(CANNOTREAD(folder, error.message()));
-        return std::nullopt;
-    }
-    std::sort(names.begin(), names.end());
-    GAMEFOLDER game;
-    for (const std::string& name : names) {
-        const std::string path = (std::filesystem::path(folder) / name).string();
-        if (ISDATABASEFILE(name)) {
-            if (game.database_.empty()) game.database_ = path;
-        } else if (const std::optional<std::int32_t> number = MAPNUMBEROFFILE(name)) {
-            game.maps_.emplace(*number, path);
-        }
-    }
-    if (game.database_.empty()) {
+    } else if (!game->DATABASEPATH()) {
         REPORTFAILURE(NOTAGAMEFOLDER(folder));
-        return std::nullopt;
+        game.reset();
     }
     return game;
 }
@@ -66,30 +46,26 @@ std::optional<TAKENCONTENT> TAKEFROMGAME(const std::string& game, const std::str
         REPORTFAILURE(NOTASELECTOR(selector));
         return std::nullopt;
     }
-    const std::optional<GAMEFOLDER> folder = GAMEFOLDER::OPEN(game);
+    const std::optional<GAMEFOLDER> folder = OPENGAME(game);
     if (!folder) return std::nullopt;
     const std::string text = SELECTORTEXT(*selected);
-    std::string path = folder->DATABASEPATH();
-    GAMEFILEKIND kind = GAMEFILEKIND::DATABASE;
-    if (selected->kind == ENTRYKIND::MAPEVENT) {
-        const auto found = folder->MAPPATHS().find(selected->map);
-        if (found == folder->MAPPATHS().end()) {
-            REPORTFAILURE(NAMESNOTHING(text, game + " holds no " + FILEOFSELECTOR(*selected)));
-            return std::nullopt;
-        }
-        path = found->second;
-        kind = GAMEFILEKIND::MAP;
+    const std::optional<std::string> path = folder->PATHOF(*selected);
+    if (!path) {
+        REPORTFAILURE(NAMESNOTHING(text, game + " holds no " + FILEOFSELECTOR(*selected)));
+        return std::nullopt;
     }
-    std::optional<GAMEFILE> file = READGAMEFILE(path, kind);
+    const bool map = selected->kind == ENTRYKIND::MAPEVENT;
+    std::optional<GAMEFILE> file =
+        READGAMEFILE(*path, map ? GAMEFILEKIND::MAP : GAMEFILEKIND::DATABASE);
     if (!file) return std::nullopt;
     std::string missing;
     std::optional<BYTESTRING> content = TAKECONTENT(*file, *selected, missing);
     if (!content) {
-        REPORTFAILURE(NAMESNOTHING(text, missing + " in " + path));
+        REPORTFAILURE(NAMESNOTHING(text, missing + " in " + *path));
         return std::nullopt;
     }
     return TAKENCONTENT{SELECTEDFORMAT(*selected), std::move(*content),
-                        GAMESOURCE{std::move(*file), folder->DATABASEPATH()}};
+                        GAMESOURCE{std::move(*file), *folder->DATABASEPATH()}};
 }
 
 } // namespace PAGEWRIGHT

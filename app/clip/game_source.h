@@ -1,13 +1,10 @@
-// A game's folder, as the commands that read games take it: the folder that
-// holds the database, RPG_RT.ldb, beside the map files, MapNNNN.lmu. Names
-// are matched without regard to case, as Windows matches them.
+// A game's files, as the commands that read games take them, saying why they
+// cannot be had.
 #ifndef PAGEWRIGHT_CLIP_GAME_SOURCE_H
 #define PAGEWRIGHT_CLIP_GAME_SOURCE_H
 
 #include "game_folder.h"
 
-#include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
 
@@ -18,20 +15,9 @@ namespace PAGEWRIGHT {
 // short or damaged.
 std::optional<GAMEFILE> READGAMEFILE(const std::string& path, std::optional<GAMEFILEKIND> kind);
 
-class GAMEFOLDER {
-public:
-    // Nothing after saying why: the folder cannot be read, or it holds no
-    // database.
-    static std::optional<GAMEFOLDER> OPEN(const std::string& folder);
-
-    const std::string& DATABASEPATH() const { return database_; }
-    // The paths of the map files by map number.
-    const std::map<std::int32_t, std::string>& MAPPATHS() const { return maps_; }
-
-private:
-    std::string database_;
-    std::map<std::int32_t, std::string> maps_;
-};
+// The game folder, or nothing after saying why: the folder cannot be read, or
+// it holds no database.
+std::optional<GAMEFOLDER> OPENGAME(const std::string& folder);
 
 // Where a content taken from a game lies: the file read for it, and the path
 // of the game's database, which names what the content refers to.

@@ -64,8 +64,14 @@ int PUTLISTING(const ARGUMENTS& arguments, const std::string& listing) {
     return WRITEOUTPUT(arguments.VALUE("-o"), listing);
 }
 
-// A map file's number is that of the name it ends in, which a copy that git
-// makes for a diff keeps.
+// The number of the map file's name that the name ends in, as the name of a
+// copy ends that git makes for a diff ("1a2b_Map0003.lmu").
+std::optional<std::int32_t> MAPNUMBERATENDOF(std::string_view name) {
+    return MAPNUMBEROFFILE(
+        name.substr(name.size() < MAPFILENAMELENGTH ? 0 : name.size() - MAPFILENAMELENGTH));
+}
+
+// A map file's number is that of the name it ends in.
 int LISTFILE(const ARGUMENTS& arguments, const std::string& path,
              const std::optional<GAMEFILE>& database, const CODEPAGE& codepage) {
     if (arguments.VALUE("--from") || arguments.VALUE("--game")) {

@@ -1,19 +1,25 @@
-// The files of a game's folder: the database, RPG_RT.ldb, beside the map
-// files, MapNNNN.lmu. Names are matched without regard to case, as Windows
-// matches them.
+// A game's folder: the database, RPG_RT.ldb, beside the map files,
+// MapNNNN.lmu, and the game's other files. Names are matched without regard
+// to case, as Windows matches them.
 #ifndef PAGEWRIGHT_EVENTGAME_GAME_FOLDER_H
 #define PAGEWRIGHT_EVENTGAME_GAME_FOLDER_H
 
 #include "game_selector.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace PAGEWRIGHT {
 
 constexpr const char* DATABASEFILENAME = "RPG_RT.ldb";
+// Every map file's name is this long: "Map", four digits, ".lmu".
+constexpr std::size_t MAPFILENAMELENGTH = 11;
+
 // The name of the file that holds the selected content, as the editor spells
 // it: MapNNNN.lmu or RPG_RT.ldb.
 std::string FILEOFSELECTOR(const SELECTOR& selector);
@@ -22,9 +28,29 @@ bool ISDATABASEFILE(std::string_view name);
 // The number of a map file's name, whatever its case; nothing for any other
 // name.
 std::optional<std::int32_t> MAPNUMBEROFFILE(std::string_view name);
-// The number of the map file's name that the name ends in, as the name of a
-// copy ends that has something in front ("1a2b_Map0003.lmu").
-std::optional<std::int32_t> MAPNUMBERATENDOF(std::string_view name);
+
+// The names in the folder, as it was when it was read.
+class GAMEFOLDER {
+public:
+    // Nothing, with `error` saying why, when the folder cannot be read.
+    static std::optional<GAMEFOLDER> READ(const std::string& folder, std::error_code& error);
+
+    // The path of the folder's file of the name, whatever the case of
+    // either; nothing when it holds none.
+    std::optional<std::string> PATHOF(std::string_view name) const;
+    // Nothing in a folder that is no game's.
+    std::optional<std::string> DATABASEPATH() const { return PATHOF(DATABASEFILENAME); }
+    // The paths of the map files by map number.
+    const std::map<std::int32_t, std::string>& MAPPATHS() const { return maps_; }
+    // The path of the file that holds the selected content; nothing when the
+    // folder holds none.
+    std::optional<std::string> PATHOF(const SELECTOR& selector) const;
+
+private:
+    // By name in lower case.
+    std::map<std::string, std::string> paths_;
+    std::map<std::int32_t, std::string> maps_;
+};
 
 } // namespace PAGEWRIGHT
 
