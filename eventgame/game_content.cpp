@@ -4,31 +4,15 @@ namespace PAGEWRIGHT {
 
 using namespace KESTREL;
 
-namespace {
-
-std::string ENTRYWORDS(ENTRYKIND kind, std::int32_t id) {
-    switch (kind) {
-    case ENTRYKIND::MAPEVENT:
-        return "event " + std::to_string(id);
-    case ENTRYKIND::TROOP:
-        return "troop " + std::to_string(id);
-    case ENTRYKIND::COMMONEVENT:
-        break;
-    }
-    return "common event " + std::to_string(id);
-}
-
-} // namespace
-
 BYTESTRING ENTRYCONTENT(const GAMEFILE& file, ENTRYKIND kind, const GAMEENTRY& entry) {
     return FRAMEDCONTENT(SELECTEDFORMAT(SELECTOR{kind}), entry.id, file.BYTESOF(entry.body));
 }
 
 std::optional<BYTESTRING> TAKECONTENT(const GAMEFILE& file, const SELECTOR& selector,
-                                      std::string& missing) {
+                                      ABSENT& absent) {
     const GAMEENTRY* entry = file.ENTRYOF(selector.kind, selector.id);
     if (!entry) {
-        missing = "there is no " + ENTRYWORDS(selector.kind, selector.id);
+        absent = ABSENT::ENTRY;
         return std::nullopt;
     }
     if (selector.page == 0 && !selector.commands) return ENTRYCONTENT(file, selector.kind, *entry);
@@ -43,8 +27,7 @@ std::optional<BYTESTRING> TAKECONTENT(const GAMEFILE& file, const SELECTOR& sele
         return FRAMEDCONTENT(format, page.number,
                              file.BYTESOF(selector.commands ? page.commands : page.body));
     }
-    missing =
-        ENTRYWORDS(selector.kind, selector.id) + " has no page " + std::to_string(selector.page);
+    absent = ABSENT::PAGE;
     return std::nullopt;
 }
 

@@ -13,11 +13,11 @@ using namespace PAGEWRIGHT;
 namespace {
 
 void TAKEANDDECODE(const GAMEFILE& file, const SELECTOR& selector) {
-    std::string missing;
-    const std::optional<BYTESTRING> content = TAKECONTENT(file, selector, missing);
+    ABSENT absent{};
+    const std::optional<BYTESTRING> content = TAKECONTENT(file, selector, absent);
     if (!content) {
-        std::fprintf(stderr, "%s is listed, yet: %s\n", SELECTORTEXT(selector).c_str(),
-                     missing.c_str());
+        std::fprintf(stderr, "%s is listed, yet its %s is not there\n",
+                     SELECTORTEXT(selector).c_str(), absent == ABSENT::ENTRY ? "event" : "page");
         std::abort();
     }
     DESTROYOBJECT(DECODECONTENT(SELECTEDFORMAT(selector), *content), 0, 1);

@@ -15,10 +15,11 @@ using namespace PAGEWRIGHT;
 namespace {
 
 std::string TAKEN(const GAMEFILE& file, const char* selector) {
-    std::string missing;
+    ABSENT absent{};
     const std::optional<BYTESTRING> content =
-        TAKECONTENT(file, READSELECTOR(selector).value(), missing);
-    return content ? *content : "missing: " + missing;
+        TAKECONTENT(file, READSELECTOR(selector).value(), absent);
+    if (content) return *content;
+    return absent == ABSENT::ENTRY ? "no event" : "no page";
 }
 
 } // namespace
@@ -37,10 +38,11 @@ TEST(GameFiles, TakingGivesTheContentsTheFilesHold) {
     EXPECT_EQ(TAKEN(database, "common1"), SAMPLECONTENT(CB_COMMONEVENT));
     EXPECT_EQ(TAKEN(database, "common1/commands"), SAMPLECONTENT(CB_EVENTCOMMANDS));
 
-    EXPECT_EQ(TAKEN(map, "map1/event2"), "missing: there is no event 2");
-    EXPECT_EQ(TAKEN(map, "map1/event1/page3"), "missing: event 1 has no page 3");
-    EXPECT_EQ(TAKEN(database, "troop2"), "missing: there is no troop 2");
-    EXPECT_EQ(TAKEN(map, "troop1"), "missing: there is no troop 1");
+    EXPECT_EQ(TAKEN(map, "map1/event2"), "no event");
+    EXPECT_EQ(TAKEN(map, "map1/event1/page3"), "no page");
+    EXPECT_EQ(TAKEN(database, "troop2"), "no event");
+    EXPECT_EQ(TAKEN(map, "troop1"), "no event");
+    EXPECT_EQ(TAKEN(database, "troop1/page3/commands"), "no page");
 
     const ENTRYFACTS facts = map.FACTSOF(ENTRYKIND::MAPEVENT, map.ENTRIES(ENTRYKIND::MAPEVENT)[0]);
     EXPECT_EQ(map.BYTESOF(facts.name), "Gate \xE9");

@@ -58,10 +58,10 @@ std::optional<TAKENCONTENT> TAKEFROMGAME(const std::string& game, const std::str
     std::optional<GAMEFILE> file =
         READGAMEFILE(*path, map ? GAMEFILEKIND::MAP : GAMEFILEKIND::DATABASE);
     if (!file) return std::nullopt;
-    std::string missing;
-    std::optional<BYTESTRING> content = TAKECONTENT(*file, *selected, missing);
+    ABSENT absent{};
+    std::optional<BYTESTRING> content = TAKECONTENT(*file, *selected, absent);
     if (!content) {
-        REPORTFAILURE(NAMESNOTHING(text, missing + " in " + *path));
+        REPORTFAILURE(NAMESNOTHING(text, ABSENCE(*selected, absent) + " in " + *path));
         return std::nullopt;
     }
     return TAKENCONTENT{SELECTEDFORMAT(*selected), std::move(*content),

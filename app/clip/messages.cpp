@@ -49,6 +49,28 @@ std::string NAMESNOTHING(const std::string& selector, const std::string& reason)
     return selector + " names nothing: " + reason;
 }
 
+namespace {
+
+std::string ENTRYWORDS(ENTRYKIND kind, std::int32_t id) {
+    switch (kind) {
+    case ENTRYKIND::MAPEVENT:
+        return "event " + std::to_string(id);
+    case ENTRYKIND::TROOP:
+        return "troop " + std::to_string(id);
+    case ENTRYKIND::COMMONEVENT:
+        break;
+    }
+    return "common event " + std::to_string(id);
+}
+
+} // namespace
+
+std::string ABSENCE(const SELECTOR& selector, ABSENT absent) {
+    const std::string entry = ENTRYWORDS(selector.kind, selector.id);
+    if (absent == ABSENT::ENTRY) return "there is no " + entry;
+    return entry + " has no page " + std::to_string(selector.page);
+}
+
 const char* const NOEVENTDATA = "no event data on the clipboard";
 const char* const NOTEXTONCLIPBOARD = "no text on the clipboard";
 const char* const UNREADABLETEXT = "the clipboard's text cannot be read";

@@ -3,6 +3,7 @@
 #ifndef PAGEWRIGHT_CLIP_MESSAGES_H
 #define PAGEWRIGHT_CLIP_MESSAGES_H
 
+#include "game_selector.h"
 #include "kestrel.h"
 
 #include <string>
@@ -23,6 +24,9 @@ std::string NOTAGAMEFOLDER(const std::string& folder);
 extern const char* const SELECTORFORMS;
 std::string NOTASELECTOR(const std::string& text);
 std::string NAMESNOTHING(const std::string& selector, const std::string& reason);
+// What the selector's file lacks: "there is no troop 2", "event 1 has no page
+// 3".
+std::string ABSENCE(const SELECTOR& selector, ABSENT absent);
 
 extern const char* const NOEVENTDATA;
 extern const char* const NOTEXTONCLIPBOARD;

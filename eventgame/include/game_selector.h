@@ -32,10 +32,13 @@ std::optional<SELECTOR> READSELECTOR(std::string_view text);
 std::string SELECTORTEXT(const SELECTOR& selector);
 KESTREL::CLIPBOARDCONTENTTYPE SELECTEDFORMAT(const SELECTOR& selector);
 
+// What a file lacks of a selected content: the event, or the event's page.
+enum class ABSENT : std::uint8_t { ENTRY, PAGE };
+
 // The selected content of the file, framed as the clipboard holds it; nothing,
-// with `missing` saying what the file lacks, when it holds no such content.
+// with `absent` saying what the file lacks, when it holds no such content.
 std::optional<KESTREL::BYTESTRING> TAKECONTENT(const GAMEFILE& file, const SELECTOR& selector,
-                                               std::string& missing);
+                                               ABSENT& absent);
 
 // An entry's whole content, as TAKECONTENT gives it for the entry's selector.
 KESTREL::BYTESTRING ENTRYCONTENT(const GAMEFILE& file, ENTRYKIND kind, const GAMEENTRY& entry);
