@@ -14,8 +14,6 @@ using namespace KESTREL;
 
 namespace {
 
-constexpr const char* NOTAGAMEFILE = "not a map file or database of a game";
-
 // Where each kind of entry holds what ENTRYFACTS gives; ENDCHUNK where it has
 // no such chunk, since no chunk of a list has id 0.
 struct ENTRYLAYOUT {
@@ -121,7 +119,17 @@ const ENTRY* FIRSTWITHID(const std::vector<ENTRY>& entries, std::int32_t id) {
 } // namespace
 
 GAMEFILE::GAMEFILE(BYTESTRING bytes) : bytes_(std::move(bytes)) {
-    if (bytes_.size() > MAXGAMEFILEBYTES) throw GAMEFILEERROR("larger than any game file");
+    if (bytes_.size() > MAXGAMEFILEBYTES) throw GAMEFILEERROR(GAMEFILEFAULT::LARGE);
+    try {
+        READ();
+    } catch (const DATAERROR& error) {
+        throw GAMEFILEERROR(error.fault == OVERRUN::CUTSHORT ? GAMEFILEFAULT::CUTSHORT
+                                                             : GAMEFILEFAULT::DAMAGED,
+                            error.position);
+    }
+}
+
+void GAMEFILE::READ() {
     CHUNKREADER header(bytes_);
     const BYTEVIEW name = header.BYTES(header.NUMBER());
     if (name == MAPFILEKINDNAME) {
@@ -129,7 +137,7 @@ GAMEFILE::GAMEFILE(BYTESTRING bytes) : bytes_(std::move(bytes)) {
     } else if (name == DATABASEKINDNAME) {
         kind_ = GAMEFILEKIND::DATABASE;
     } else {
-        throw GAMEFILEERROR(NOTAGAMEFILE);
+        throw GAMEFILEERROR(GAMEFILEFAULT::FOREIGN);
     }
     const auto end = static_cast<std::uint32_t>(bytes_.size());
     const auto start = static_cast<std::uint32_t>(header.POSITION());

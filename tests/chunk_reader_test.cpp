@@ -14,7 +14,8 @@ template <typename READ> std::string REFUSAL(READ read) {
     try {
         read();
     } catch (const DATAERROR& error) {
-        return error.what();
+        return (error.fault == OVERRUN::CUTSHORT ? "cut short at byte " : "damaged at byte ") +
+               std::to_string(error.position);
     }
     return "nothing refused";
 }

@@ -23,7 +23,7 @@ std::optional<GAMEFILE> READGAMEFILE(const std::string& path, std::optional<GAME
         REPORTFAILURE(path + ": " +
                       (*kind == GAMEFILEKIND::MAP ? "not a map file" : "not a database"));
     } catch (const GAMEFILEERROR& fault) {
-        REPORTFAILURE(path + ": " + fault.what());
+        REPORTFAILURE(path + ": " + GAMEFILEREFUSAL(fault));
     }
     return std::nullopt;
 }

@@ -49,6 +49,20 @@ std::string NAMESNOTHING(const std::string& selector, const std::string& reason)
     return selector + " names nothing: " + reason;
 }
 
+std::string GAMEFILEREFUSAL(const GAMEFILEERROR& error) {
+    switch (error.fault) {
+    case GAMEFILEFAULT::LARGE:
+        return "larger than any game file";
+    case GAMEFILEFAULT::FOREIGN:
+        return "not a map file or database of a game";
+    case GAMEFILEFAULT::CUTSHORT:
+        return "cut short at byte " + std::to_string(error.position);
+    case GAMEFILEFAULT::DAMAGED:
+        break;
+    }
+    return "damaged at byte " + std::to_string(error.position);
+}
+
 namespace {
 
 std::string ENTRYWORDS(ENTRYKIND kind, std::int32_t id) {

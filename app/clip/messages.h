@@ -24,6 +24,8 @@ std::string NOTAGAMEFOLDER(const std::string& folder);
 extern const char* const SELECTORFORMS;
 std::string NOTASELECTOR(const std::string& text);
 std::string NAMESNOTHING(const std::string& selector, const std::string& reason);
+// Why the bytes are no game file that can be read: "cut short at byte 12".
+std::string GAMEFILEREFUSAL(const GAMEFILEERROR& error);
 // What the selector's file lacks: "there is no troop 2", "event 1 has no page
 // 3".
 std::string ABSENCE(const SELECTOR& selector, ABSENT absent);

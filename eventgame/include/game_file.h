@@ -11,6 +11,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <optional>
 #include <vector>
 
@@ -19,8 +20,23 @@ namespace PAGEWRIGHT {
 // No game file is larger; a larger one is refused before it is read.
 constexpr std::size_t MAXGAMEFILEBYTES = std::size_t{64} << 20;
 
-// What a file that is no game file, or one cut short or damaged, gets.
-using GAMEFILEERROR = KESTREL::DATAERROR;
+// Why bytes are no game file that can be read.
+enum class GAMEFILEFAULT : std::uint8_t {
+    LARGE,   // larger than MAXGAMEFILEBYTES
+    FOREIGN, // neither kind of file
+    CUTSHORT,
+    DAMAGED,
+};
+
+class GAMEFILEERROR : public std::exception {
+public:
+    explicit GAMEFILEERROR(GAMEFILEFAULT fault, std::int64_t position = 0)
+        : fault(fault), position(position) {}
+
+    GAMEFILEFAULT fault;
+    // Of a file cut short or damaged, the byte where the refused read began.
+    std::int64_t position;
+};
 
 enum class GAMEFILEKIND : std::uint8_t { MAP, DATABASE };
 
@@ -85,8 +101,7 @@ constexpr std::size_t NAMEDLISTS = static_cast<std::size_t>(NAMEDLIST::MAPEVENTS
 // look-up holds. The work and the memory grow linearly with the file.
 class GAMEFILE {
 public:
-    // Throws GAMEFILEERROR for bytes that are neither kind of file, or a file
-    // of either kind that is cut short or damaged.
+    // Throws GAMEFILEERROR.
     explicit GAMEFILE(KESTREL::BYTESTRING bytes);
 
     GAMEFILEKIND KIND() const { return kind_; }
@@ -120,6 +135,7 @@ private:
     std::array<std::vector<GAMEENTRY>, ENTRYKINDS> entries_;
     std::array<std::vector<NAMEDENTRY>, NAMEDLISTS> names_;
 
+    void READ();
     void READDATABASE(const std::array<std::optional<KESTREL::SPAN>, NAMEDLISTS>& lists);
     void READNAMES(NAMEDLIST list, KESTREL::SPAN span);
     void READEVENTLIST(ENTRYKIND kind, KESTREL::SPAN span);

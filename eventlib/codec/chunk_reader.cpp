@@ -1,7 +1,6 @@
 #include "codec/chunk_reader.h"
 
 #include <algorithm>
-#include <string>
 
 namespace KESTREL {
 namespace {
@@ -116,8 +115,7 @@ void CHUNKREADER::SKIP(const CHUNK& chunk) {
 }
 
 void CHUNKREADER::FAULTAT(std::int64_t position) const {
-    throw DATAERROR((overrun_ == OVERRUN::CUTSHORT ? "cut short at byte " : "damaged at byte ") +
-                    std::to_string(position));
+    throw DATAERROR(overrun_, position);
 }
 
 void CHUNKREADER::CHECKEDRUN(std::int32_t length) {

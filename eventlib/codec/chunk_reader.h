@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <exception>
 
 namespace KESTREL {
 
@@ -22,9 +23,19 @@ namespace KESTREL {
 //
 // CUTSHORT and DAMAGED, for game files, whose lengths nest exactly: what would
 // be read past the run's end, a chunk's payload that would end past it and a
-// length or count below zero throw DATAERROR "cut short at byte N" or "damaged
-// at byte N", where N is where the read began.
+// length or count below zero throw DATAERROR: the data is cut short or damaged
+// at the byte where the read began.
 enum class OVERRUN : std::uint8_t { ZEROS, CUTSHORT, DAMAGED };
+
+// Bytes that their reader refuses: whether they are cut short or damaged, and
+// the byte where the refused read began.
+class DATAERROR : public std::exception {
+public:
+    DATAERROR(OVERRUN fault, std::int64_t position) : fault(fault), position(position) {}
+
+    OVERRUN fault;
+    std::int64_t position;
+};
 
 // A chunk as its header gives it: its id, where the header (the id, then the
 // length) begins, and where its payload begins and how long it says it is.

@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -26,12 +25,6 @@ using BYTEVIEW = std::string_view;
 struct SPAN {
     std::uint32_t offset = 0;
     std::uint32_t size = 0;
-};
-
-// Bytes that their reader refuses, with what is wrong and where.
-class DATAERROR : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
 };
 
 // The ids a monster group's kept chunks can have: 0 up to one below this.
