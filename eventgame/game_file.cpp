@@ -14,56 +14,39 @@ using namespace KESTREL;
 
 namespace {
 
-// Where each kind of entry holds what ENTRYFACTS gives; ENDCHUNK where it has
-// no such chunk, since no chunk of a list has id 0.
+// Where each kind of entry is listed and where it holds what ENTRYFACTS
+// gives; ENDCHUNK where it has no such chunk, since no chunk of a list has id
+// 0.
 struct ENTRYLAYOUT {
+    IDKIND list;
     std::int32_t name, x, y, trigger, commands, pages, page_commands;
 };
 
 constexpr ENTRYLAYOUT ENTRYLAYOUTS[ENTRYKINDS] = {
-    {MAPEVENTCHUNK::NAME, MAPEVENTCHUNK::X, MAPEVENTCHUNK::Y, ENDCHUNK, ENDCHUNK,
+    {IDKIND::MAPEVENT, MAPEVENTCHUNK::NAME, MAPEVENTCHUNK::X, MAPEVENTCHUNK::Y, ENDCHUNK, ENDCHUNK,
      MAPEVENTCHUNK::PAGES, MAPPAGECHUNK::COMMANDS},
-    {MONSTERGROUPCHUNK::NAME, ENDCHUNK, ENDCHUNK, ENDCHUNK, ENDCHUNK, MONSTERGROUPCHUNK::PAGES,
-     BATTLEPAGECHUNK::COMMANDS},
-    {COMMONEVENTCHUNK::NAME, ENDCHUNK, ENDCHUNK, COMMONEVENTCHUNK::TRIGGER,
+    {IDKIND::TROOP, MONSTERGROUPCHUNK::NAME, ENDCHUNK, ENDCHUNK, ENDCHUNK, ENDCHUNK,
+     MONSTERGROUPCHUNK::PAGES, BATTLEPAGECHUNK::COMMANDS},
+    {IDKIND::COMMONEVENT, COMMONEVENTCHUNK::NAME, ENDCHUNK, ENDCHUNK, COMMONEVENTCHUNK::TRIGGER,
      COMMONEVENTCHUNK::COMMANDS, ENDCHUNK, ENDCHUNK},
 };
 
-// The database's lists at its top level; the battle commands' list lies
-// inside a chunk of its own.
-struct LISTCHUNK {
-    NAMEDLIST list;
-    std::int32_t chunk;
-};
+using LISTSPANS = std::array<std::optional<SPAN>, IDKINDS>;
 
-constexpr LISTCHUNK TOPLEVELLISTS[] = {
-    {NAMEDLIST::ACTORS, DATABASECHUNK::ACTORS},
-    {NAMEDLIST::SKILLS, DATABASECHUNK::SKILLS},
-    {NAMEDLIST::ITEMS, DATABASECHUNK::ITEMS},
-    {NAMEDLIST::ENEMIES, DATABASECHUNK::ENEMIES},
-    {NAMEDLIST::TROOPS, DATABASECHUNK::TROOPS},
-    {NAMEDLIST::TERRAINS, DATABASECHUNK::TERRAINS},
-    {NAMEDLIST::ATTRIBUTES, DATABASECHUNK::ATTRIBUTES},
-    {NAMEDLIST::STATES, DATABASECHUNK::STATES},
-    {NAMEDLIST::ANIMATIONS, DATABASECHUNK::ANIMATIONS},
-    {NAMEDLIST::TILESETS, DATABASECHUNK::TILESETS},
-    {NAMEDLIST::SWITCHES, DATABASECHUNK::SWITCHES},
-    {NAMEDLIST::VARIABLES, DATABASECHUNK::VARIABLES},
-    {NAMEDLIST::COMMONEVENTS, DATABASECHUNK::COMMONEVENTS},
-    {NAMEDLIST::CLASSES, DATABASECHUNK::CLASSES},
-    {NAMEDLIST::BATTLERANIMATIONS, DATABASECHUNK::BATTLERANIMATIONS},
-};
-
-using LISTSPANS = std::array<std::optional<SPAN>, NAMEDLISTS>;
-
-constexpr std::size_t INDEX(NAMEDLIST list) {
-    return static_cast<std::size_t>(list);
+constexpr std::size_t INDEX(IDKIND kind) {
+    return static_cast<std::size_t>(kind);
 }
 
-NAMEDLIST NAMEDLISTOF(ENTRYKIND kind) {
-    if (kind == ENTRYKIND::TROOP) return NAMEDLIST::TROOPS;
-    if (kind == ENTRYKIND::COMMONEVENT) return NAMEDLIST::COMMONEVENTS;
-    return NAMEDLIST::MAPEVENTS;
+constexpr const ENTRYLAYOUT& LAYOUTOF(ENTRYKIND kind) {
+    return ENTRYLAYOUTS[static_cast<std::size_t>(kind)];
+}
+
+// The kind of the events that the list holds, where it holds events.
+std::optional<ENTRYKIND> EVENTSIN(IDKIND list) {
+    for (std::size_t kind = 0; kind < ENTRYKINDS; ++kind) {
+        if (ENTRYLAYOUTS[kind].list == list) return static_cast<ENTRYKIND>(kind);
+    }
+    return std::nullopt;
 }
 
 std::vector<GAMEPAGE> READPAGES(BYTEVIEW file, SPAN list, std::int32_t commands_chunk) {
@@ -81,11 +64,13 @@ std::vector<GAMEPAGE> READPAGES(BYTEVIEW file, SPAN list, std::int32_t commands_
     return pages;
 }
 
-std::optional<SPAN> BATTLECOMMANDLIST(BYTEVIEW file, SPAN settings) {
+// The payload of the last chunk of the id among the chunks of `outer`, which
+// no chunk id 0 ends.
+std::optional<SPAN> NESTEDLIST(BYTEVIEW file, SPAN outer, std::int32_t id) {
     std::optional<SPAN> list;
-    CHUNKREADER reader(file, settings, OVERRUN::DAMAGED);
+    CHUNKREADER reader(file, outer, OVERRUN::DAMAGED);
     for (CHUNK chunk; reader.MORE() && reader.NEXTCHUNK(chunk); reader.SKIP(chunk)) {
-        if (chunk.id == BATTLECOMMANDSCHUNK::LIST) list = chunk.PAYLOAD();
+        if (chunk.id == id) list = chunk.PAYLOAD();
     }
     return list;
 }
@@ -142,7 +127,7 @@ void GAMEFILE::READ() {
     const auto end = static_cast<std::uint32_t>(bytes_.size());
     const auto start = static_cast<std::uint32_t>(header.POSITION());
     CHUNKREADER top(bytes_, {start, end - start}, OVERRUN::CUTSHORT);
-    std::optional<SPAN> events;
+    const LISTHOME home = kind_ == GAMEFILEKIND::MAP ? LISTHOME::MAPFILE : LISTHOME::DATABASE;
     LISTSPANS lists;
     bool closed = false;
     for (CHUNK chunk; top.MORE(); top.SKIP(chunk)) {
@@ -150,41 +135,35 @@ void GAMEFILE::READ() {
             closed = true;
             break;
         }
-        if (chunk.id == MAPFILECHUNK::EVENTS) events = chunk.PAYLOAD();
-        if (chunk.id == DATABASECHUNK::BATTLECOMMANDS) {
-            lists[INDEX(NAMEDLIST::BATTLECOMMANDS)] = BATTLECOMMANDLIST(bytes_, chunk.PAYLOAD());
-        }
-        for (const LISTCHUNK& entry : TOPLEVELLISTS) {
-            if (entry.chunk == chunk.id) lists[INDEX(entry.list)] = chunk.PAYLOAD();
+        for (const IDLIST& list : IDLISTS) {
+            if (list.home != home || list.chunk != chunk.id) continue;
+            lists[INDEX(list.kind)] =
+                list.nested ? NESTEDLIST(bytes_, chunk.PAYLOAD(), list.nested) : chunk.PAYLOAD();
         }
     }
     // A map ends in chunk id 0; a database has no end of its own, but no
     // database lacks its common events, the last list that every one has.
-    if (kind_ == GAMEFILEKIND::MAP) {
-        if (!closed) top.FAULTAT(end);
-        if (events) READEVENTLIST(ENTRYKIND::MAPEVENT, *events);
-    } else {
-        if (!lists[INDEX(NAMEDLIST::COMMONEVENTS)]) top.FAULTAT(end);
-        READDATABASE(lists);
+    if (kind_ == GAMEFILEKIND::MAP ? !closed : !lists[INDEX(IDKIND::COMMONEVENT)]) {
+        top.FAULTAT(end);
     }
+    READLISTS(lists);
 }
 
-void GAMEFILE::READDATABASE(const LISTSPANS& lists) {
-    for (std::size_t index = 0; index < NAMEDLISTS; ++index) {
-        if (!lists[index]) continue;
-        const auto list = static_cast<NAMEDLIST>(index);
-        if (list == NAMEDLIST::TROOPS) {
-            READEVENTLIST(ENTRYKIND::TROOP, *lists[index]);
-        } else if (list == NAMEDLIST::COMMONEVENTS) {
-            READEVENTLIST(ENTRYKIND::COMMONEVENT, *lists[index]);
+// In the order of the kinds, which is the database's.
+void GAMEFILE::READLISTS(const LISTSPANS& lists) {
+    for (const IDLIST& list : IDLISTS) {
+        const std::optional<SPAN>& span = lists[INDEX(list.kind)];
+        if (!span) continue;
+        if (const std::optional<ENTRYKIND> events = EVENTSIN(list.kind)) {
+            READEVENTLIST(*events, *span);
         } else {
-            READNAMES(list, *lists[index]);
+            READNAMES(list.kind, *span);
         }
     }
 }
 
-void GAMEFILE::READNAMES(NAMEDLIST list, SPAN span) {
-    std::vector<NAMEDENTRY>& names = names_[INDEX(list)];
+void GAMEFILE::READNAMES(IDKIND kind, SPAN span) {
+    std::vector<NAMEDENTRY>& names = names_[INDEX(kind)];
     ENTRYLIST entries(bytes_, span);
     for (std::int32_t id; entries.NEXTENTRY(id);) {
         NAMEDENTRY named{id, {}};
@@ -206,14 +185,14 @@ void GAMEFILE::READEVENTLIST(ENTRYKIND kind, SPAN span) {
         entries.push_back({id, list.ENTRYBODY()});
     }
     ORDERBYID(entries);
-    std::vector<NAMEDENTRY>& names = names_[INDEX(NAMEDLISTOF(kind))];
+    std::vector<NAMEDENTRY>& names = names_[INDEX(LAYOUTOF(kind).list)];
     for (const GAMEENTRY& entry : entries) {
         names.push_back({entry.id, FACTSOF(kind, entry).name});
     }
 }
 
 ENTRYFACTS GAMEFILE::FACTSOF(ENTRYKIND kind, const GAMEENTRY& entry) const {
-    const ENTRYLAYOUT& layout = ENTRYLAYOUTS[static_cast<std::size_t>(kind)];
+    const ENTRYLAYOUT& layout = LAYOUTOF(kind);
     ENTRYFACTS facts;
     CHUNKREADER reader(bytes_, entry.body, OVERRUN::DAMAGED);
     for (CHUNK chunk; reader.NEXTCHUNK(chunk); reader.SKIP(chunk)) {
@@ -238,8 +217,8 @@ const GAMEENTRY* GAMEFILE::ENTRYOF(ENTRYKIND kind, std::int32_t id) const {
     return FIRSTWITHID(ENTRIES(kind), id);
 }
 
-std::optional<BYTEVIEW> GAMEFILE::NAMEOF(NAMEDLIST list, std::int32_t id) const {
-    const NAMEDENTRY* named = FIRSTWITHID(names_[INDEX(list)], id);
+std::optional<BYTEVIEW> GAMEFILE::NAMEOF(IDKIND kind, std::int32_t id) const {
+    const NAMEDENTRY* named = FIRSTWITHID(names_[INDEX(kind)], id);
     if (!named) return std::nullopt;
     return BYTESOF(named->name);
 }

@@ -7,10 +7,11 @@
 namespace PAGEWRIGHT {
 namespace {
 
-constexpr std::string_view MAPWORD = "map";
-constexpr std::string_view EVENTWORD = "event";
-constexpr std::string_view TROOPWORD = "troop";
-constexpr std::string_view COMMONWORD = "common";
+// A list's word and an entry's number name the entry, "troop4".
+constexpr std::string_view MAPWORD = IDLISTOF(IDKIND::MAP).word;
+constexpr std::string_view EVENTWORD = IDLISTOF(IDKIND::MAPEVENT).word;
+constexpr std::string_view TROOPWORD = IDLISTOF(IDKIND::TROOP).word;
+constexpr std::string_view COMMONWORD = IDLISTOF(IDKIND::COMMONEVENT).word;
 constexpr std::string_view PAGEWORD = "page";
 constexpr std::string_view COMMANDSWORD = "commands";
 

@@ -3,10 +3,9 @@
 //   {N:STYLE}  parameter N (from 0) in a style:
 //              int         a decimal number
 //              tenths      tenths of a second, as seconds with one decimal
-//              switch, variable, item, actor, skill, troop, enemy, state,
-//              animation, tileset, terrain, attribute, common, battlecommand,
-//              class, event, map
-//                          an id of that kind: [0003], or [0003:Name]
+//              a list's word in IDLISTS (id_lists.h), such as switch,
+//              variable or event
+//                          an id of that list: [0003], or [0003:Name]
 //              target      Hero, Boat, Ship, Airship, This Event, or an
 //                          event's id
 //              A|B|C       the word of the value 0, 1, 2...; a word may be

@@ -19,30 +19,6 @@ constexpr const char* TARGETWORDS[] = {"Hero", "Boat", "Ship", "Airship", "This 
 constexpr std::int32_t FIRSTNAMEDTARGET =
     KESTREL::OWNEVENTTARGET + 1 - static_cast<std::int32_t>(std::size(TARGETWORDS));
 
-struct IDKINDWORD {
-    const char* word;
-    IDKIND kind;
-};
-constexpr IDKINDWORD IDKINDWORDS[] = {
-    {"switch", IDKIND::SWITCH},
-    {"variable", IDKIND::VARIABLE},
-    {"item", IDKIND::ITEM},
-    {"actor", IDKIND::ACTOR},
-    {"skill", IDKIND::SKILL},
-    {"troop", IDKIND::TROOP},
-    {"enemy", IDKIND::ENEMY},
-    {"state", IDKIND::STATE},
-    {"animation", IDKIND::ANIMATION},
-    {"tileset", IDKIND::TILESET},
-    {"terrain", IDKIND::TERRAIN},
-    {"attribute", IDKIND::ATTRIBUTE},
-    {"common", IDKIND::COMMONEVENT},
-    {"battlecommand", IDKIND::BATTLECOMMAND},
-    {"class", IDKIND::CLASS},
-    {"event", IDKIND::MAPEVENT},
-    {"map", IDKIND::MAP},
-};
-
 // What a variable's id and a variable's variable are written as.
 constexpr const char* VARIABLELEAD = "V";
 constexpr const char* REFERENCELEAD = "V[V";
@@ -82,10 +58,10 @@ void NUMBERSTYLEOF(std::string_view pattern, std::string_view style, PART& part)
         part.style = NUMBERSTYLE::TARGET;
         return;
     }
-    for (const IDKINDWORD& entry : IDKINDWORDS) {
-        if (style == entry.word) {
+    for (const IDLIST& list : IDLISTS) {
+        if (style == list.word) {
             part.style = NUMBERSTYLE::ID;
-            part.id = entry.kind;
+            part.id = list.kind;
             return;
         }
     }

@@ -47,9 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
     }
-    for (std::size_t list = 0; list < NAMEDLISTS; ++list) {
+    for (const IDLIST& list : IDLISTS) {
         for (const std::int32_t id : {1, std::numeric_limits<std::int32_t>::max()}) {
-            file->NAMEOF(static_cast<NAMEDLIST>(list), id);
+            file->NAMEOF(list.kind, id);
         }
     }
     return 0;

@@ -95,7 +95,7 @@ void ADDDATABASETEXTS(BYTEVIEW file, TEXTS& texts) {
             CHUNKREADER terms(file, chunk.PAYLOAD(), OVERRUN::DAMAGED);
             for (CHUNK term; terms.NEXTCHUNK(term); terms.SKIP(term))
                 add(term.PAYLOAD());
-        } else if (chunk.id == DATABASECHUNK::SKILLS) {
+        } else if (chunk.id == IDLISTOF(IDKIND::SKILL).chunk) {
             ENTRYLIST skills(file, chunk.PAYLOAD());
             for (std::int32_t id = 0; skills.NEXTENTRY(id);) {
                 for (CHUNK field; skills.NEXTCHUNK(field);) {
@@ -118,9 +118,9 @@ TEXTS GAMETEXTS(const std::filesystem::path& game) {
         const std::string bytes = FILEBYTES(entry.path());
         if (ISDATABASEFILE(name)) ADDDATABASETEXTS(bytes, texts);
         const GAMEFILE file(bytes);
-        for (std::size_t list = 0; list < NAMEDLISTS; ++list) {
+        for (const IDLIST& list : IDLISTS) {
             for (std::int32_t id = 1;; ++id) {
-                const std::optional<BYTEVIEW> named = file.NAMEOF(NAMEDLIST(list), id);
+                const std::optional<BYTEVIEW> named = file.NAMEOF(list.kind, id);
                 if (!named) break;
                 texts.bytes.emplace_back(*named);
             }

@@ -62,16 +62,24 @@ TEST(GameFiles, TakingGivesTheContentsTheFilesHold) {
 
 TEST(GameFiles, NamesAreTheFilesListsOwn) {
     const GAMEFILE database(SAMPLEDATABASE());
-    EXPECT_EQ(database.NAMEOF(NAMEDLIST::SWITCHES, 1), BYTEVIEW(SAMPLESWITCHNAME));
-    EXPECT_EQ(database.NAMEOF(NAMEDLIST::VARIABLES, 1), BYTEVIEW(SAMPLEVARIABLENAME));
-    EXPECT_EQ(database.NAMEOF(NAMEDLIST::TROOPS, 1), BYTEVIEW("Gate \xE9"));
-    EXPECT_EQ(database.NAMEOF(NAMEDLIST::COMMONEVENTS, 1), BYTEVIEW("Gate \xE9"));
-    EXPECT_EQ(database.NAMEOF(NAMEDLIST::SWITCHES, 2), std::nullopt);
-    EXPECT_EQ(database.NAMEOF(NAMEDLIST::SWITCHES, 0), std::nullopt);
-    EXPECT_EQ(database.NAMEOF(NAMEDLIST::ITEMS, 1), std::nullopt);
+    EXPECT_EQ(database.NAMEOF(IDKIND::SWITCH, 1), BYTEVIEW(SAMPLESWITCHNAME));
+    EXPECT_EQ(database.NAMEOF(IDKIND::VARIABLE, 1), BYTEVIEW(SAMPLEVARIABLENAME));
+    EXPECT_EQ(database.NAMEOF(IDKIND::TROOP, 1), BYTEVIEW("Gate \xE9"));
+    EXPECT_EQ(database.NAMEOF(IDKIND::COMMONEVENT, 1), BYTEVIEW("Gate \xE9"));
+    EXPECT_EQ(database.NAMEOF(IDKIND::SWITCH, 2), std::nullopt);
+    EXPECT_EQ(database.NAMEOF(IDKIND::SWITCH, 0), std::nullopt);
+    EXPECT_EQ(database.NAMEOF(IDKIND::ITEM, 1), std::nullopt);
     const GAMEFILE map(SAMPLEMAPFILE());
-    EXPECT_EQ(map.NAMEOF(NAMEDLIST::MAPEVENTS, 1), BYTEVIEW("Gate \xE9"));
-    EXPECT_EQ(map.NAMEOF(NAMEDLIST::SWITCHES, 1), std::nullopt);
+    EXPECT_EQ(map.NAMEOF(IDKIND::MAPEVENT, 1), BYTEVIEW("Gate \xE9"));
+    EXPECT_EQ(map.NAMEOF(IDKIND::SWITCH, 1), std::nullopt);
+
+    // The battle commands' list lies among the battle screen's settings.
+    const IDLIST& commands = IDLISTOF(IDKIND::BATTLECOMMAND);
+    const GAMEFILE later(
+        KINDNAMED(DATABASEKINDNAME) + GAMECHUNK(IDLISTOF(IDKIND::COMMONEVENT).chunk, GAMELIST({})) +
+        GAMECHUNK(commands.chunk, GAMECHUNK(commands.nested + 1, "\x01") +
+                                      GAMECHUNK(commands.nested, SAMPLENAMEDLIST("Attack"))));
+    EXPECT_EQ(later.NAMEOF(IDKIND::BATTLECOMMAND, 1), BYTEVIEW("Attack"));
 }
 
 // An id listed twice is its first entry, the one that its selector takes.

@@ -1,6 +1,6 @@
 // The names that a listing from a game puts beside ids: the database's names
 // of switches, variables, items and the rest, and a map file's names of its
-// own events. The game's files hold no names of maps.
+// own events. Maps are named by the map tree, which is not read.
 #ifndef PAGEWRIGHT_CLIP_GAME_NAMES_H
 #define PAGEWRIGHT_CLIP_GAME_NAMES_H
 

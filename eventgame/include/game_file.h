@@ -6,6 +6,7 @@
 #define PAGEWRIGHT_EVENTGAME_GAME_FILE_H
 
 #include "event_codes.h"
+#include "id_lists.h"
 #include "kestrel_internal.h"
 
 #include <array>
@@ -73,30 +74,6 @@ struct ENTRYFACTS {
     std::vector<GAMEPAGE> pages;                  // of a map event or monster group
 };
 
-// The lists whose entries have names: the database's, and a map file's list
-// of its events.
-enum class NAMEDLIST : std::uint8_t {
-    ACTORS,
-    SKILLS,
-    ITEMS,
-    ENEMIES,
-    TROOPS,
-    TERRAINS,
-    ATTRIBUTES,
-    STATES,
-    ANIMATIONS,
-    TILESETS,
-    SWITCHES,
-    VARIABLES,
-    COMMONEVENTS,
-    BATTLECOMMANDS,
-    CLASSES,
-    BATTLERANIMATIONS,
-    MAPEVENTS,
-};
-// How many, counted from the last.
-constexpr std::size_t NAMEDLISTS = static_cast<std::size_t>(NAMEDLIST::MAPEVENTS) + 1;
-
 // A map file or a database, read whole when it is made, so that every later
 // look-up holds. The work and the memory grow linearly with the file.
 class GAMEFILE {
@@ -119,10 +96,10 @@ public:
     const GAMEENTRY* ENTRYOF(ENTRYKIND kind, std::int32_t id) const;
     ENTRYFACTS FACTSOF(ENTRYKIND kind, const GAMEENTRY& entry) const;
 
-    // The name the file gives the id in the list (empty for an entry without
-    // one); nothing for an id the list does not reach, and for a list the
-    // file does not hold.
-    std::optional<KESTREL::BYTEVIEW> NAMEOF(NAMEDLIST list, std::int32_t id) const;
+    // The name the file gives the id in the kind's list (empty for an entry
+    // without one); nothing for an id the list does not reach, and for a list
+    // the file does not hold.
+    std::optional<KESTREL::BYTEVIEW> NAMEOF(IDKIND kind, std::int32_t id) const;
 
 private:
     struct NAMEDENTRY {
@@ -133,11 +110,11 @@ private:
     KESTREL::BYTESTRING bytes_;
     GAMEFILEKIND kind_{};
     std::array<std::vector<GAMEENTRY>, ENTRYKINDS> entries_;
-    std::array<std::vector<NAMEDENTRY>, NAMEDLISTS> names_;
+    std::array<std::vector<NAMEDENTRY>, IDKINDS> names_;
 
     void READ();
-    void READDATABASE(const std::array<std::optional<KESTREL::SPAN>, NAMEDLISTS>& lists);
-    void READNAMES(NAMEDLIST list, KESTREL::SPAN span);
+    void READLISTS(const std::array<std::optional<KESTREL::SPAN>, IDKINDS>& lists);
+    void READNAMES(IDKIND kind, KESTREL::SPAN span);
     void READEVENTLIST(ENTRYKIND kind, KESTREL::SPAN span);
 };
 

@@ -6,6 +6,7 @@
 #define PAGEWRIGHT_EVENTLISTING_EVENT_LISTING_H
 
 #include "codepage.h"
+#include "id_lists.h"
 #include "kestrel_internal.h"
 
 #include <cstddef>
@@ -16,35 +17,6 @@
 #include <vector>
 
 namespace PAGEWRIGHT {
-
-// The kinds of things that the editor numbers and the database names.
-enum class IDKIND : std::uint8_t {
-    SWITCH,
-    VARIABLE,
-    ITEM,
-    ACTOR,
-    SKILL,
-    TROOP,
-    ENEMY,
-    STATE,
-    ANIMATION,
-    TILESET,
-    TERRAIN,
-    ATTRIBUTE,
-    COMMONEVENT,
-    BATTLECOMMAND,
-    CLASS,
-    MAPEVENT,
-    MAP,
-};
-
-// Where a listing takes the names of ids from: the game's database, as text.
-// Null for an id the database does not name.
-class IDNAMES {
-public:
-    virtual ~IDNAMES() = default;
-    virtual const std::string* NAMEOF(IDKIND kind, std::int32_t id) const = 0;
-};
 
 // A name or text as a listing quotes it: between double quotes, with a
 // backslash before a quote or backslash inside, \xHH for a byte that the code
