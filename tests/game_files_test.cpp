@@ -1,6 +1,7 @@
 // Game files made of the sample contents, such files cut short, damaged or
 // foreign, and the selectors that name their contents.
 #include "game_fixtures.h"
+#include "game_names.h"
 #include "hex.h"
 
 #include <gtest/gtest.h>
@@ -80,6 +81,20 @@ TEST(GameFiles, NamesAreTheFilesListsOwn) {
         GAMECHUNK(commands.chunk, GAMECHUNK(commands.nested + 1, "\x01") +
                                       GAMECHUNK(commands.nested, SAMPLENAMEDLIST("Attack"))));
     EXPECT_EQ(later.NAMEOF(IDKIND::BATTLECOMMAND, 1), BYTEVIEW("Attack"));
+}
+
+// Each kind is named by the file that holds its list, as text of the code
+// page.
+TEST(GameFiles, GameNamesComeFromTheFileOfTheirList) {
+    const GAMEFILE database(SAMPLEDATABASE());
+    const GAMEFILE map(SAMPLEMAPFILE());
+    const std::unique_ptr<CODEPAGE> codepage = CODEPAGE::OPEN(1252);
+    const GAMENAMES names(&database, &map, *codepage);
+    EXPECT_EQ(*names.NAMEOF(IDKIND::SWITCH, 1), SAMPLESWITCHNAME);
+    EXPECT_EQ(*names.NAMEOF(IDKIND::MAPEVENT, 1), "Gate \u00E9");
+    EXPECT_EQ(names.NAMEOF(IDKIND::MAP, 1), nullptr);
+    EXPECT_EQ(names.NAMEOF(IDKIND::SWITCH, 2), nullptr);
+    EXPECT_EQ(GAMENAMES(nullptr, &map, *codepage).NAMEOF(IDKIND::SWITCH, 1), nullptr);
 }
 
 // An id listed twice is its first entry, the one that its selector takes.

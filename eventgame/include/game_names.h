@@ -1,11 +1,12 @@
-// The names that a listing from a game puts beside ids: the database's names
-// of switches, variables, items and the rest, and a map file's names of its
-// own events. Maps are named by the map tree, which is not read.
-#ifndef PAGEWRIGHT_CLIP_GAME_NAMES_H
-#define PAGEWRIGHT_CLIP_GAME_NAMES_H
+// The names a game gives ids, as text: the database's names of switches,
+// variables, items and the rest, and a map file's names of its own events.
+// Maps are named by the map tree, which is not read.
+#ifndef PAGEWRIGHT_EVENTGAME_GAME_NAMES_H
+#define PAGEWRIGHT_EVENTGAME_GAME_NAMES_H
 
-#include "event_listing.h"
+#include "codepage.h"
 #include "game_file.h"
+#include "id_lists.h"
 
 #include <cstdint>
 #include <map>
