@@ -4,8 +4,8 @@ namespace PAGEWRIGHT {
 
 using namespace KESTREL;
 
-BYTESTRING ENTRYCONTENT(const GAMEFILE& file, ENTRYKIND kind, const GAMEENTRY& entry) {
-    return FRAMEDCONTENT(SELECTEDFORMAT(SELECTOR{kind}), entry.id, file.BYTESOF(entry.body));
+BYTESTRING ENTRYCONTENT(const GAMEFILE& file, const GAMEENTRY& entry) {
+    return FRAMEDCONTENT(SELECTEDFORMAT(SELECTOR{entry.kind}), entry.id, file.BYTESOF(entry.body));
 }
 
 std::optional<BYTESTRING> TAKECONTENT(const GAMEFILE& file, const SELECTOR& selector,
@@ -15,8 +15,8 @@ std::optional<BYTESTRING> TAKECONTENT(const GAMEFILE& file, const SELECTOR& sele
         absent = ABSENT::ENTRY;
         return std::nullopt;
     }
-    if (selector.page == 0 && !selector.commands) return ENTRYCONTENT(file, selector.kind, *entry);
-    const ENTRYFACTS facts = file.FACTSOF(selector.kind, *entry);
+    if (selector.page == 0 && !selector.commands) return ENTRYCONTENT(file, *entry);
+    const ENTRYFACTS facts = file.FACTSOF(*entry);
     const CLIPBOARDCONTENTTYPE format = SELECTEDFORMAT(selector);
     if (selector.kind == ENTRYKIND::COMMONEVENT) {
         return FRAMEDCONTENT(format, 0, file.BYTESOF(facts.commands));

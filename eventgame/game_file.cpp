@@ -93,12 +93,14 @@ template <typename ENTRY> void ORDERBYID(std::vector<ENTRY>& entries) {
                   entries.end());
 }
 
-template <typename ENTRY>
-const ENTRY* FIRSTWITHID(const std::vector<ENTRY>& entries, std::int32_t id) {
-    const auto found =
-        std::lower_bound(entries.begin(), entries.end(), id,
-                         [](const ENTRY& entry, std::int32_t key) { return entry.id < key; });
-    return found != entries.end() && found->id == id ? &*found : nullptr;
+// In entries in id order, or of kinds in the order of their kinds and then in
+// id order.
+template <typename ENTRY, typename KEY, typename KEYOF>
+const ENTRY* FIRSTWITH(const std::vector<ENTRY>& entries, KEY key, KEYOF key_of) {
+    const auto found = std::lower_bound(
+        entries.begin(), entries.end(), key,
+        [&](const ENTRY& entry, const KEY& sought) { return key_of(entry) < sought; });
+    return found != entries.end() && key_of(*found) == key ? &*found : nullptr;
 }
 
 } // namespace
@@ -160,6 +162,9 @@ void GAMEFILE::READLISTS(const LISTSPANS& lists) {
             READNAMES(list.kind, *span);
         }
     }
+    // Each kind's entries are in id order already.
+    std::stable_sort(entries_.begin(), entries_.end(),
+                     [](const GAMEENTRY& a, const GAMEENTRY& b) { return a.kind < b.kind; });
 }
 
 void GAMEFILE::READNAMES(IDKIND kind, SPAN span) {
@@ -177,22 +182,23 @@ void GAMEFILE::READNAMES(IDKIND kind, SPAN span) {
 
 // Reading every entry's facts once checks what later look-ups read.
 void GAMEFILE::READEVENTLIST(ENTRYKIND kind, SPAN span) {
-    std::vector<GAMEENTRY>& entries = entries_[static_cast<std::size_t>(kind)];
+    std::vector<GAMEENTRY> entries;
     ENTRYLIST list(bytes_, span);
     for (std::int32_t id; list.NEXTENTRY(id);) {
         for (CHUNK chunk; list.NEXTCHUNK(chunk);) {
         }
-        entries.push_back({id, list.ENTRYBODY()});
+        entries.push_back({kind, id, list.ENTRYBODY()});
     }
     ORDERBYID(entries);
     std::vector<NAMEDENTRY>& names = names_[INDEX(LAYOUTOF(kind).list)];
     for (const GAMEENTRY& entry : entries) {
-        names.push_back({entry.id, FACTSOF(kind, entry).name});
+        names.push_back({entry.id, FACTSOF(entry).name});
     }
+    entries_.insert(entries_.end(), entries.begin(), entries.end());
 }
 
-ENTRYFACTS GAMEFILE::FACTSOF(ENTRYKIND kind, const GAMEENTRY& entry) const {
-    const ENTRYLAYOUT& layout = LAYOUTOF(kind);
+ENTRYFACTS GAMEFILE::FACTSOF(const GAMEENTRY& entry) const {
+    const ENTRYLAYOUT& layout = LAYOUTOF(entry.kind);
     ENTRYFACTS facts;
     CHUNKREADER reader(bytes_, entry.body, OVERRUN::DAMAGED);
     for (CHUNK chunk; reader.NEXTCHUNK(chunk); reader.SKIP(chunk)) {
@@ -214,11 +220,13 @@ ENTRYFACTS GAMEFILE::FACTSOF(ENTRYKIND kind, const GAMEENTRY& entry) const {
 }
 
 const GAMEENTRY* GAMEFILE::ENTRYOF(ENTRYKIND kind, std::int32_t id) const {
-    return FIRSTWITHID(ENTRIES(kind), id);
+    return FIRSTWITH(entries_, std::pair(kind, id),
+                     [](const GAMEENTRY& entry) { return std::pair(entry.kind, entry.id); });
 }
 
 std::optional<BYTEVIEW> GAMEFILE::NAMEOF(IDKIND kind, std::int32_t id) const {
-    const NAMEDENTRY* named = FIRSTWITHID(names_[INDEX(kind)], id);
+    const NAMEDENTRY* named =
+        FIRSTWITH(names_[INDEX(kind)], id, [](const NAMEDENTRY& entry) { return entry.id; });
     if (!named) return std::nullopt;
     return BYTESOF(named->name);
 }

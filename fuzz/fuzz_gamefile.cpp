@@ -32,19 +32,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const GAMEFILEERROR&) {
         return 0;
     }
-    for (const ENTRYKIND kind : {ENTRYKIND::MAPEVENT, ENTRYKIND::TROOP, ENTRYKIND::COMMONEVENT}) {
-        for (const GAMEENTRY& entry : file->ENTRIES(kind)) {
-            SELECTOR selector{kind, 1, entry.id};
+    for (const GAMEENTRY& entry : file->ENTRIES()) {
+        SELECTOR selector{entry.kind, 1, entry.id};
+        TAKEANDDECODE(*file, selector);
+        selector.commands = entry.kind == ENTRYKIND::COMMONEVENT;
+        if (selector.commands) TAKEANDDECODE(*file, selector);
+        for (const GAMEPAGE& page : file->FACTSOF(entry).pages) {
+            selector.page = page.number;
+            selector.commands = false;
             TAKEANDDECODE(*file, selector);
-            selector.commands = kind == ENTRYKIND::COMMONEVENT;
-            if (selector.commands) TAKEANDDECODE(*file, selector);
-            for (const GAMEPAGE& page : file->FACTSOF(kind, entry).pages) {
-                selector.page = page.number;
-                selector.commands = false;
-                TAKEANDDECODE(*file, selector);
-                selector.commands = true;
-                TAKEANDDECODE(*file, selector);
-            }
+            selector.commands = true;
+            TAKEANDDECODE(*file, selector);
         }
     }
     for (const IDLIST& list : IDLISTS) {

@@ -125,16 +125,13 @@ TEXTS GAMETEXTS(const std::filesystem::path& game) {
                 texts.bytes.emplace_back(*named);
             }
         }
-        for (const ENTRYKIND kind :
-             {ENTRYKIND::MAPEVENT, ENTRYKIND::TROOP, ENTRYKIND::COMMONEVENT}) {
-            for (const GAMEENTRY& event : file.ENTRIES(kind)) {
-                const EVENTTREE tree = DECODE(SELECTEDFORMAT(SELECTOR{kind, 0, event.id, 0, false}),
-                                              ENTRYCONTENT(file, kind, event));
-                for (std::int32_t p = 0; p < tree->page_count; ++p) {
-                    for (std::int32_t c = 0; c < tree->pages[p].command_count; ++c) {
-                        const char* text = tree->pages[p].commands[c].string_parameter;
-                        if (text && *text) texts.bytes.emplace_back(text);
-                    }
+        for (const GAMEENTRY& event : file.ENTRIES()) {
+            const EVENTTREE tree =
+                DECODE(SELECTEDFORMAT(SELECTOR{event.kind}), ENTRYCONTENT(file, event));
+            for (std::int32_t p = 0; p < tree->page_count; ++p) {
+                for (std::int32_t c = 0; c < tree->pages[p].command_count; ++c) {
+                    const char* text = tree->pages[p].commands[c].string_parameter;
+                    if (text && *text) texts.bytes.emplace_back(text);
                 }
             }
         }

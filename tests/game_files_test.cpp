@@ -54,7 +54,7 @@ TEST(GameFiles, TakingGivesTheContentsTheFilesHold) {
     EXPECT_EQ(TAKEN(map, "troop1"), "no event");
     EXPECT_EQ(TAKEN(database, "troop1/page3/commands"), "no page");
 
-    const ENTRYFACTS facts = map.FACTSOF(ENTRYKIND::MAPEVENT, map.ENTRIES(ENTRYKIND::MAPEVENT)[0]);
+    const ENTRYFACTS facts = map.FACTSOF(map.ENTRIES()[0]);
     EXPECT_EQ(map.BYTESOF(facts.name), "Gate \xE9");
     EXPECT_EQ(facts.x, 12);
     EXPECT_EQ(facts.y, 300);
@@ -97,17 +97,23 @@ TEST(GameFiles, GameNamesComeFromTheFileOfTheirList) {
     EXPECT_EQ(GAMENAMES(nullptr, &map, *codepage).NAMEOF(IDKIND::SWITCH, 1), nullptr);
 }
 
-// An id listed twice is its first entry, the one that its selector takes.
+// An id listed twice is its first entry, the one that its selector takes; a
+// database gives its monster groups before its common events.
 TEST(GameFiles, EventsComeInIdOrderEachIdOnce) {
     const std::string body = SAMPLEBODY(CB_MAPEVENT);
     const std::string nothing(1, '\0');
     const GAMEFILE map(
         MAPFILEWITHEVENTS(GAMELIST({{7, body}, {2, body}, {5, body}, {2, nothing}})));
     std::vector<std::int32_t> ids;
-    for (const GAMEENTRY& entry : map.ENTRIES(ENTRYKIND::MAPEVENT))
+    for (const GAMEENTRY& entry : map.ENTRIES())
         ids.push_back(entry.id);
     EXPECT_EQ(ids, (std::vector<std::int32_t>{2, 5, 7}));
-    EXPECT_EQ(map.BYTESOF(map.ENTRIES(ENTRYKIND::MAPEVENT)[0].body), body);
+    EXPECT_EQ(map.BYTESOF(map.ENTRIES()[0].body), body);
+    const GAMEFILE database(SAMPLEDATABASE());
+    std::vector<ENTRYKIND> kinds;
+    for (const GAMEENTRY& entry : database.ENTRIES())
+        kinds.push_back(entry.kind);
+    EXPECT_EQ(kinds, (std::vector<ENTRYKIND>{ENTRYKIND::TROOP, ENTRYKIND::COMMONEVENT}));
 }
 
 TEST(GameFiles, CutShortDamagedAndForeignFilesAreRefused) {

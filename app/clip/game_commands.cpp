@@ -47,13 +47,13 @@ std::string PAGECOUNT(ENTRYKIND kind, const ENTRYFACTS& facts) {
 // One line per entry: its selector, its quoted name, its position, its
 // trigger or "-" for a monster group, which has neither, and its page count,
 // each after a tab, which a quoted name never holds.
-void APPENDENTRYLINES(std::string& lines, const GAMEFILE& file, ENTRYKIND kind, std::int32_t map,
+void APPENDENTRYLINES(std::string& lines, const GAMEFILE& file, std::int32_t map,
                       const CODEPAGE& codepage) {
-    for (const GAMEENTRY& entry : file.ENTRIES(kind)) {
-        const SELECTOR selector{kind, map, entry.id};
-        const ENTRYFACTS facts = file.FACTSOF(kind, entry);
+    for (const GAMEENTRY& entry : file.ENTRIES()) {
+        const SELECTOR selector{entry.kind, map, entry.id};
+        const ENTRYFACTS facts = file.FACTSOF(entry);
         lines += SELECTORTEXT(selector) + '\t' + QUOTEDTEXT(file.BYTESOF(facts.name), codepage) +
-                 '\t' + PLACEOF(kind, facts) + '\t' + PAGECOUNT(kind, facts) + '\n';
+                 '\t' + PLACEOF(entry.kind, facts) + '\t' + PAGECOUNT(entry.kind, facts) + '\n';
     }
 }
 
@@ -73,10 +73,9 @@ int EVENTSCOMMAND(const ARGUMENTS& arguments) {
     for (const auto& [number, path] : folder->MAPPATHS()) {
         const std::optional<GAMEFILE> map = READGAMEFILE(path, GAMEFILEKIND::MAP);
         if (!map) return 1;
-        APPENDENTRYLINES(lines, *map, ENTRYKIND::MAPEVENT, number, *codepage);
+        APPENDENTRYLINES(lines, *map, number, *codepage);
     }
-    APPENDENTRYLINES(lines, *database, ENTRYKIND::TROOP, 0, *codepage);
-    APPENDENTRYLINES(lines, *database, ENTRYKIND::COMMONEVENT, 0, *codepage);
+    APPENDENTRYLINES(lines, *database, 0, *codepage);
     return WRITEOUTPUT(nullptr, lines);
 }
 

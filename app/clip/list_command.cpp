@@ -29,16 +29,13 @@ bool NAMESAFORMAT(const char* text) {
 std::string LISTINGOFFILE(const GAMEFILE& file, std::int32_t map, const CODEPAGE& codepage,
                           const IDNAMES& names) {
     std::string listing;
-    // A file holds none of the kinds of the other kind of file.
-    for (const ENTRYKIND kind : {ENTRYKIND::MAPEVENT, ENTRYKIND::TROOP, ENTRYKIND::COMMONEVENT}) {
-        for (const GAMEENTRY& entry : file.ENTRIES(kind)) {
-            const SELECTOR selector{kind, map, entry.id};
-            const CLIPBOARDCONTENTTYPE format = SELECTEDFORMAT(selector);
-            const EVENTTREE tree(DECODECONTENT(format, ENTRYCONTENT(file, kind, entry)));
-            if (!listing.empty()) listing += '\n';
-            listing += std::string(NOTEMARK) + ' ' + SELECTORTEXT(selector) + '\n' +
-                       LISTEVENT(format, *tree, codepage, &names);
-        }
+    for (const GAMEENTRY& entry : file.ENTRIES()) {
+        const SELECTOR selector{entry.kind, map, entry.id};
+        const CLIPBOARDCONTENTTYPE format = SELECTEDFORMAT(selector);
+        const EVENTTREE tree(DECODECONTENT(format, ENTRYCONTENT(file, entry)));
+        if (!listing.empty()) listing += '\n';
+        listing += std::string(NOTEMARK) + ' ' + SELECTORTEXT(selector) + '\n' +
+                   LISTEVENT(format, *tree, codepage, &names);
     }
     return listing;
 }

@@ -41,14 +41,15 @@ public:
 
 enum class GAMEFILEKIND : std::uint8_t { MAP, DATABASE };
 
-// The three kinds of events a game file lists.
+// The three kinds of events a game file lists, in the order they are given.
 enum class ENTRYKIND : std::uint8_t { MAPEVENT, TROOP, COMMONEVENT };
 // How many, counted from the last.
 constexpr std::size_t ENTRYKINDS = static_cast<std::size_t>(ENTRYKIND::COMMONEVENT) + 1;
 
-// An event as its file lists it: its id, and its chunks up to and with the
-// closing chunk id 0.
+// An event as its file lists it: its kind and id, and its chunks up to and
+// with the closing chunk id 0.
 struct GAMEENTRY {
+    ENTRYKIND kind = ENTRYKIND::MAPEVENT;
     std::int32_t id = 0;
     KESTREL::SPAN body;
 };
@@ -86,15 +87,12 @@ public:
         return KESTREL::BYTEVIEW(bytes_).substr(span.offset, span.size);
     }
 
-    // The events of the kind in id order: a map file's map events, a
-    // database's monster groups and common events; none of a kind the file
-    // does not hold.
-    const std::vector<GAMEENTRY>& ENTRIES(ENTRYKIND kind) const {
-        return entries_[static_cast<std::size_t>(kind)];
-    }
+    // The file's events, by kind and then by id: a map file's map events, or
+    // a database's monster groups and then its common events.
+    const std::vector<GAMEENTRY>& ENTRIES() const { return entries_; }
     // The first entry of the kind with the id, or null.
     const GAMEENTRY* ENTRYOF(ENTRYKIND kind, std::int32_t id) const;
-    ENTRYFACTS FACTSOF(ENTRYKIND kind, const GAMEENTRY& entry) const;
+    ENTRYFACTS FACTSOF(const GAMEENTRY& entry) const;
 
     // The name the file gives the id in the kind's list (empty for an entry
     // without one); nothing for an id the list does not reach, and for a list
@@ -109,7 +107,7 @@ private:
 
     KESTREL::BYTESTRING bytes_;
     GAMEFILEKIND kind_{};
-    std::array<std::vector<GAMEENTRY>, ENTRYKINDS> entries_;
+    std::vector<GAMEENTRY> entries_;
     std::array<std::vector<NAMEDENTRY>, IDKINDS> names_;
 
     void READ();

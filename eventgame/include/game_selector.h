@@ -41,7 +41,7 @@ std::optional<KESTREL::BYTESTRING> TAKECONTENT(const GAMEFILE& file, const SELEC
                                                ABSENT& absent);
 
 // An entry's whole content, as TAKECONTENT gives it for the entry's selector.
-KESTREL::BYTESTRING ENTRYCONTENT(const GAMEFILE& file, ENTRYKIND kind, const GAMEENTRY& entry);
+KESTREL::BYTESTRING ENTRYCONTENT(const GAMEFILE& file, const GAMEENTRY& entry);
 
 } // namespace PAGEWRIGHT
 
