@@ -19,13 +19,14 @@ std::optional<BYTESTRING> TAKECONTENT(const GAMEFILE& file, const SELECTOR& sele
     const ENTRYFACTS facts = file.FACTSOF(*entry);
     const CLIPBOARDCONTENTTYPE format = SELECTEDFORMAT(selector);
     if (selector.kind == ENTRYKIND::COMMONEVENT) {
-        return FRAMEDCONTENT(format, 0, file.BYTESOF(facts.commands));
+        return FRAMEDCONTENT(format, 0, file.BYTESOF(facts.commands.list.PAYLOAD()));
     }
     // The page's number goes into a page's framing; commands have none.
     for (const GAMEPAGE& page : facts.pages) {
         if (page.number != selector.page) continue;
-        return FRAMEDCONTENT(format, page.number,
-                             file.BYTESOF(selector.commands ? page.commands : page.body));
+        return FRAMEDCONTENT(
+            format, page.number,
+            file.BYTESOF(selector.commands ? page.commands.list.PAYLOAD() : page.body));
     }
     absent = ABSENT::PAGE;
     return std::nullopt;

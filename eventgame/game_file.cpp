@@ -14,24 +14,21 @@ using namespace KESTREL;
 
 namespace {
 
-// Where each kind of entry is listed and where it holds what ENTRYFACTS
-// gives; ENDCHUNK where it has no such chunk, since no chunk of a list has id
-// 0.
+// Where each kind of entry holds what ENTRYFACTS gives; ENDCHUNK where it has
+// no such chunk, since no chunk of a list has id 0.
 struct ENTRYLAYOUT {
-    IDKIND list;
-    std::int32_t name, x, y, trigger, commands, pages, page_commands;
+    std::int32_t name, x, y, trigger, commands, command_size, pages, page_commands,
+        page_command_size;
 };
 
 constexpr ENTRYLAYOUT ENTRYLAYOUTS[ENTRYKINDS] = {
-    {IDKIND::MAPEVENT, MAPEVENTCHUNK::NAME, MAPEVENTCHUNK::X, MAPEVENTCHUNK::Y, ENDCHUNK, ENDCHUNK,
-     MAPEVENTCHUNK::PAGES, MAPPAGECHUNK::COMMANDS},
-    {IDKIND::TROOP, MONSTERGROUPCHUNK::NAME, ENDCHUNK, ENDCHUNK, ENDCHUNK, ENDCHUNK,
-     MONSTERGROUPCHUNK::PAGES, BATTLEPAGECHUNK::COMMANDS},
-    {IDKIND::COMMONEVENT, COMMONEVENTCHUNK::NAME, ENDCHUNK, ENDCHUNK, COMMONEVENTCHUNK::TRIGGER,
-     COMMONEVENTCHUNK::COMMANDS, ENDCHUNK, ENDCHUNK},
+    {MAPEVENTCHUNK::NAME, MAPEVENTCHUNK::X, MAPEVENTCHUNK::Y, ENDCHUNK, ENDCHUNK, ENDCHUNK,
+     MAPEVENTCHUNK::PAGES, MAPPAGECHUNK::COMMANDS, MAPPAGECHUNK::COMMANDSIZE},
+    {MONSTERGROUPCHUNK::NAME, ENDCHUNK, ENDCHUNK, ENDCHUNK, ENDCHUNK, ENDCHUNK,
+     MONSTERGROUPCHUNK::PAGES, BATTLEPAGECHUNK::COMMANDS, BATTLEPAGECHUNK::COMMANDSIZE},
+    {COMMONEVENTCHUNK::NAME, ENDCHUNK, ENDCHUNK, COMMONEVENTCHUNK::TRIGGER,
+     COMMONEVENTCHUNK::COMMANDS, COMMONEVENTCHUNK::COMMANDSIZE, ENDCHUNK, ENDCHUNK, ENDCHUNK},
 };
-
-using LISTSPANS = std::array<std::optional<SPAN>, IDKINDS>;
 
 constexpr std::size_t INDEX(IDKIND kind) {
     return static_cast<std::size_t>(kind);
@@ -43,20 +40,28 @@ constexpr const ENTRYLAYOUT& LAYOUTOF(ENTRYKIND kind) {
 
 // The kind of the events that the list holds, where it holds events.
 std::optional<ENTRYKIND> EVENTSIN(IDKIND list) {
-    for (std::size_t kind = 0; kind < ENTRYKINDS; ++kind) {
-        if (ENTRYLAYOUTS[kind].list == list) return static_cast<ENTRYKIND>(kind);
+    for (std::size_t index = 0; index < ENTRYKINDS; ++index) {
+        const auto kind = static_cast<ENTRYKIND>(index);
+        if (EVENTLIST(kind) == list) return kind;
     }
     return std::nullopt;
 }
 
-std::vector<GAMEPAGE> READPAGES(BYTEVIEW file, SPAN list, std::int32_t commands_chunk) {
+// Keeps the chunk where it is one of the command list's.
+void ADDCOMMANDCHUNK(COMMANDCHUNKS& commands, const CHUNK& chunk, std::int32_t list,
+                     std::int32_t size) {
+    if (chunk.id == list) commands.list = chunk;
+    if (chunk.id == size) commands.size = chunk;
+}
+
+std::vector<GAMEPAGE> READPAGES(BYTEVIEW file, SPAN list, const ENTRYLAYOUT& layout) {
     std::vector<GAMEPAGE> pages;
     ENTRYLIST entries(file, list);
     for (std::int32_t number; entries.NEXTENTRY(number);) {
         GAMEPAGE page;
         page.number = number;
         for (CHUNK chunk; entries.NEXTCHUNK(chunk);) {
-            if (chunk.id == commands_chunk) page.commands = chunk.PAYLOAD();
+            ADDCOMMANDCHUNK(page.commands, chunk, layout.page_commands, layout.page_command_size);
         }
         page.body = entries.ENTRYBODY();
         pages.push_back(page);
@@ -64,15 +69,15 @@ std::vector<GAMEPAGE> READPAGES(BYTEVIEW file, SPAN list, std::int32_t commands_
     return pages;
 }
 
-// The payload of the last chunk of the id among the chunks of `outer`, which
-// no chunk id 0 ends.
-std::optional<SPAN> NESTEDLIST(BYTEVIEW file, SPAN outer, std::int32_t id) {
-    std::optional<SPAN> list;
+// The last chunk of the id among the chunks of `outer`, which no chunk id 0
+// ends; nothing when there is none.
+std::optional<CHUNK> NESTEDCHUNK(BYTEVIEW file, SPAN outer, std::int32_t id) {
+    std::optional<CHUNK> nested;
     CHUNKREADER reader(file, outer, OVERRUN::DAMAGED);
     for (CHUNK chunk; reader.MORE() && reader.NEXTCHUNK(chunk); reader.SKIP(chunk)) {
-        if (chunk.id == id) list = chunk.PAYLOAD();
+        if (chunk.id == id) nested = chunk;
     }
-    return list;
+    return nested;
 }
 
 // The value of the number chunk whose payload the reader stands at, which the
@@ -130,7 +135,6 @@ void GAMEFILE::READ() {
     const auto start = static_cast<std::uint32_t>(header.POSITION());
     CHUNKREADER top(bytes_, {start, end - start}, OVERRUN::CUTSHORT);
     const LISTHOME home = kind_ == GAMEFILEKIND::MAP ? LISTHOME::MAPFILE : LISTHOME::DATABASE;
-    LISTSPANS lists;
     bool closed = false;
     for (CHUNK chunk; top.MORE(); top.SKIP(chunk)) {
         if (!top.NEXTCHUNK(chunk)) {
@@ -139,27 +143,35 @@ void GAMEFILE::READ() {
         }
         for (const IDLIST& list : IDLISTS) {
             if (list.home != home || list.chunk != chunk.id) continue;
-            lists[INDEX(list.kind)] =
-                list.nested ? NESTEDLIST(bytes_, chunk.PAYLOAD(), list.nested) : chunk.PAYLOAD();
+            std::vector<CHUNK>& chunks = lists_[INDEX(list.kind)];
+            chunks = {chunk};
+            if (!list.nested) continue;
+            const std::optional<CHUNK> nested = NESTEDCHUNK(bytes_, chunk.PAYLOAD(), list.nested);
+            if (nested) {
+                chunks.push_back(*nested);
+            } else {
+                chunks.clear();
+            }
         }
     }
     // A map ends in chunk id 0; a database has no end of its own, but no
     // database lacks its common events, the last list that every one has.
-    if (kind_ == GAMEFILEKIND::MAP ? !closed : !lists[INDEX(IDKIND::COMMONEVENT)]) {
+    if (kind_ == GAMEFILEKIND::MAP ? !closed : LISTCHUNKS(IDKIND::COMMONEVENT).empty()) {
         top.FAULTAT(end);
     }
-    READLISTS(lists);
+    READLISTS();
 }
 
 // In the order of the kinds, which is the database's.
-void GAMEFILE::READLISTS(const LISTSPANS& lists) {
+void GAMEFILE::READLISTS() {
     for (const IDLIST& list : IDLISTS) {
-        const std::optional<SPAN>& span = lists[INDEX(list.kind)];
-        if (!span) continue;
+        const std::vector<CHUNK>& chunks = LISTCHUNKS(list.kind);
+        if (chunks.empty()) continue;
+        const SPAN span = chunks.back().PAYLOAD();
         if (const std::optional<ENTRYKIND> events = EVENTSIN(list.kind)) {
-            READEVENTLIST(*events, *span);
+            READEVENTLIST(*events, span);
         } else {
-            READNAMES(list.kind, *span);
+            READNAMES(list.kind, span);
         }
     }
     // Each kind's entries are in id order already.
@@ -190,7 +202,7 @@ void GAMEFILE::READEVENTLIST(ENTRYKIND kind, SPAN span) {
         entries.push_back({kind, id, list.ENTRYBODY()});
     }
     ORDERBYID(entries);
-    std::vector<NAMEDENTRY>& names = names_[INDEX(LAYOUTOF(kind).list)];
+    std::vector<NAMEDENTRY>& names = names_[INDEX(EVENTLIST(kind))];
     for (const GAMEENTRY& entry : entries) {
         names.push_back({entry.id, FACTSOF(entry).name});
     }
@@ -210,10 +222,11 @@ ENTRYFACTS GAMEFILE::FACTSOF(const GAMEENTRY& entry) const {
             facts.y = NUMBERIN(reader, chunk);
         } else if (chunk.id == layout.trigger) {
             facts.trigger = NUMBERIN(reader, chunk);
-        } else if (chunk.id == layout.commands) {
-            facts.commands = chunk.PAYLOAD();
         } else if (chunk.id == layout.pages) {
-            facts.pages = READPAGES(bytes_, chunk.PAYLOAD(), layout.page_commands);
+            facts.page_list = chunk;
+            facts.pages = READPAGES(bytes_, chunk.PAYLOAD(), layout);
+        } else {
+            ADDCOMMANDCHUNK(facts.commands, chunk, layout.commands, layout.command_size);
         }
     }
     return facts;

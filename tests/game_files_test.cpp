@@ -2,6 +2,7 @@
 // foreign, and the selectors that name their contents.
 #include "game_fixtures.h"
 #include "game_names.h"
+#include "game_places.h"
 #include "hex.h"
 
 #include <gtest/gtest.h>
@@ -81,6 +82,27 @@ TEST(GameFiles, NamesAreTheFilesListsOwn) {
         GAMECHUNK(commands.chunk, GAMECHUNK(commands.nested + 1, "\x01") +
                                       GAMECHUNK(commands.nested, SAMPLENAMEDLIST("Attack"))));
     EXPECT_EQ(later.NAMEOF(IDKIND::BATTLECOMMAND, 1), BYTEVIEW("Attack"));
+}
+
+// What a writer that replaces a part and rewrites the lengths around it
+// needs: the chunks that enclose each part, and a command list's size chunk.
+TEST(GameFiles, EachPartSaysWhereTheChunksAroundItLie) {
+    const GAMEFILE map(SAMPLEMAPFILE());
+    const GAMEFILE database(SAMPLEDATABASE());
+    EXPECT_EQ(MISPLACED(map), "");
+    EXPECT_EQ(MISPLACED(database), "");
+    const std::vector<CHUNK>& events = map.LISTCHUNKS(IDKIND::MAPEVENT);
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].id, IDLISTOF(IDKIND::MAPEVENT).chunk);
+    EXPECT_EQ(events[0].header, static_cast<std::int64_t>(1 + MAPFILEKINDNAME.size()));
+    const ENTRYFACTS facts = map.FACTSOF(map.ENTRIES()[0]);
+    EXPECT_EQ(facts.page_list.id, MAPEVENTCHUNK::PAGES);
+    EXPECT_EQ(facts.pages[0].commands.list.id, MAPPAGECHUNK::COMMANDS);
+    EXPECT_EQ(facts.pages[0].commands.size.id, MAPPAGECHUNK::COMMANDSIZE);
+    const ENTRYFACTS common = database.FACTSOF(*database.ENTRYOF(ENTRYKIND::COMMONEVENT, 1));
+    EXPECT_EQ(common.commands.size.id, COMMONEVENTCHUNK::COMMANDSIZE);
+    EXPECT_EQ(common.page_list.id, ENDCHUNK);
+    EXPECT_TRUE(database.LISTCHUNKS(IDKIND::MAPEVENT).empty());
 }
 
 // Each kind is named by the file that holds its list, as text of the code

@@ -2,9 +2,14 @@
 // events; the database (RPG_RT.ldb) holds the monster groups, the common
 // events and the names of everything the editor numbers. Their events come
 // out as clipboard contents, each body byte for byte as the file holds it.
+//
+// Where an event, a page or a command list lies is known down to the chunks
+// that enclose it, each with where its header and its payload lie, so that a
+// writer can replace it and rewrite the lengths around it.
 #ifndef PAGEWRIGHT_EVENTGAME_GAME_FILE_H
 #define PAGEWRIGHT_EVENTGAME_GAME_FILE_H
 
+#include "codec/chunk_reader.h"
 #include "event_codes.h"
 #include "id_lists.h"
 #include "kestrel_internal.h"
@@ -46,6 +51,19 @@ enum class ENTRYKIND : std::uint8_t { MAPEVENT, TROOP, COMMONEVENT };
 // How many, counted from the last.
 constexpr std::size_t ENTRYKINDS = static_cast<std::size_t>(ENTRYKIND::COMMONEVENT) + 1;
 
+// The list that holds the events of the kind.
+constexpr IDKIND EVENTLIST(ENTRYKIND kind) {
+    switch (kind) {
+    case ENTRYKIND::MAPEVENT:
+        return IDKIND::MAPEVENT;
+    case ENTRYKIND::TROOP:
+        return IDKIND::TROOP;
+    case ENTRYKIND::COMMONEVENT:
+        break;
+    }
+    return IDKIND::COMMONEVENT;
+}
+
 // An event as its file lists it: its kind and id, and its chunks up to and
 // with the closing chunk id 0.
 struct GAMEENTRY {
@@ -54,13 +72,20 @@ struct GAMEENTRY {
     KESTREL::SPAN body;
 };
 
+// A command list as an entry or a page holds it: the chunk of the commands,
+// and the chunk of their size in bytes, which a writer of the commands
+// rewrites with them. Each is the empty chunk of id 0 where there is none.
+struct COMMANDCHUNKS {
+    KESTREL::CHUNK list;
+    KESTREL::CHUNK size;
+};
+
 // A page of a map event or monster group: its number as the page list gives
-// it, its chunks up to and with the closing chunk id 0, and its command list
-// (empty where the page has none).
+// it, its chunks up to and with the closing chunk id 0, and its commands.
 struct GAMEPAGE {
     std::int32_t number = 0;
     KESTREL::SPAN body;
-    KESTREL::SPAN commands;
+    COMMANDCHUNKS commands;
 };
 
 // What an entry's chunks say of it, as far as anything here needs. What an
@@ -71,8 +96,11 @@ struct ENTRYFACTS {
     std::int32_t x = 0;                           // of a map event
     std::int32_t y = 0;                           // of a map event
     std::int32_t trigger = KESTREL::COMMONCALLED; // of a common event, as stored
-    KESTREL::SPAN commands;                       // of a common event
-    std::vector<GAMEPAGE> pages;                  // of a map event or monster group
+    COMMANDCHUNKS commands;                       // of a common event
+    // Of a map event or monster group: the chunk of its page list (the empty
+    // chunk of id 0 where there is none) and the pages.
+    KESTREL::CHUNK page_list;
+    std::vector<GAMEPAGE> pages;
 };
 
 // A map file or a database, read whole when it is made, so that every later
@@ -92,7 +120,14 @@ public:
     const std::vector<GAMEENTRY>& ENTRIES() const { return entries_; }
     // The first entry of the kind with the id, or null.
     const GAMEENTRY* ENTRYOF(ENTRYKIND kind, std::int32_t id) const;
+    // Read from the entry's chunks, which takes time in proportion to them.
     ENTRYFACTS FACTSOF(const GAMEENTRY& entry) const;
+    // The chunks that enclose the kind's list, outermost first: the chunk of
+    // the file's top level that holds it, and the list's own chunk inside it
+    // where it lies nested. None for a list the file does not hold.
+    const std::vector<KESTREL::CHUNK>& LISTCHUNKS(IDKIND kind) const {
+        return lists_[static_cast<std::size_t>(kind)];
+    }
 
     // The name the file gives the id in the kind's list (empty for an entry
     // without one); nothing for an id the list does not reach, and for a list
@@ -109,9 +144,10 @@ private:
     GAMEFILEKIND kind_{};
     std::vector<GAMEENTRY> entries_;
     std::array<std::vector<NAMEDENTRY>, IDKINDS> names_;
+    std::array<std::vector<KESTREL::CHUNK>, IDKINDS> lists_;
 
     void READ();
-    void READLISTS(const std::array<std::optional<KESTREL::SPAN>, IDKINDS>& lists);
+    void READLISTS();
     void READNAMES(IDKIND kind, KESTREL::SPAN span);
     void READEVENTLIST(ENTRYKIND kind, KESTREL::SPAN span);
 };
