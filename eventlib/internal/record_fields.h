@@ -1,12 +1,12 @@
-// Every field of the event records, named and typed once. The readable forms
-// of a tree (its JSON, its dump, its listing) all go by these descriptions:
-// a field's name is its name in kestrel.h, and its default is the value a
-// default record holds.
+// Every field of the event records, named and typed once: one table of rows
+// a record. The readable forms of a tree (its JSON, its dump, its listing) all
+// go by these rows: a field's name is its name in kestrel.h, and its default
+// is the value a default record holds.
 //
-// RECORDFIELDS<RECORD>::VISIT(visitor) hands the visitor each field of the
-// record, in the order in which the readable forms write them: the record's
-// own values first, then the records and arrays it owns. Each call names the
-// field and gives its member; the call says how the field is held:
+// RECORDFIELDS<RECORD>::ROWS holds the record's rows in the order in which the
+// readable forms write them: the record's own values first, then the records
+// and arrays it owns. A row names the field, gives its member and says how the
+// field is held:
 //   NUMBER     a 32-bit number
 //   CODE       a number that says what the record is, so written even at its
 //              default
@@ -18,118 +18,220 @@
 //   NUMBERS    the owned parameter array and the member that counts it
 //   KEPTCHUNKS a monster group's kept chunks, null when there are none
 // Tags and counts are not fields of their own: an array's count is its length.
+//
+// RECORDFIELDS<RECORD>::VISIT(visitor) hands the visitor each row in turn as a
+// call of the same name, with the field's name and member (and for an array
+// the member that counts it).
 #ifndef PAGEWRIGHT_RECORD_FIELDS_H
 #define PAGEWRIGHT_RECORD_FIELDS_H
 
 #include "kestrel.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <tuple>
+
 namespace KESTREL {
+
+enum class HELD : std::uint8_t {
+    NUMBER,
+    CODE,
+    FLAG,
+    NAME,
+    KIND,
+    CHILD,
+    RECORDS,
+    NUMBERS,
+    KEPTCHUNKS,
+};
+
+// One row: a field, its member and, for an array, the member that counts it.
+template <HELD HOW, typename MEMBER, typename COUNT = std::nullptr_t> struct FIELDROW {
+    static constexpr HELD HELDAS = HOW;
+    const char* name;
+    MEMBER member;
+    COUNT count = nullptr;
+};
 
 template <typename RECORD> struct RECORDFIELDS;
 
-template <> struct RECORDFIELDS<CONDITION> {
+// The base of every record's table: what makes its rows, and the walk over
+// them.
+template <typename RECORD> struct FIELDTABLE {
+    template <typename VISITOR> static void VISIT(VISITOR& visit) {
+        std::apply([&visit](const auto&... rows) { (VISITROW(rows, visit), ...); },
+                   RECORDFIELDS<RECORD>::ROWS);
+    }
+
+protected:
+    using NUMBERMEMBER = std::int32_t RECORD::*;
+
+    static constexpr FIELDROW<HELD::NUMBER, NUMBERMEMBER> NUMBER(const char* name,
+                                                                 NUMBERMEMBER member) {
+        return {name, member};
+    }
+    static constexpr FIELDROW<HELD::CODE, NUMBERMEMBER> CODE(const char* name,
+                                                             NUMBERMEMBER member) {
+        return {name, member};
+    }
+    static constexpr FIELDROW<HELD::FLAG, std::uint8_t RECORD::*>
+    FLAG(const char* name, std::uint8_t RECORD::*member) {
+        return {name, member};
+    }
+    static constexpr FIELDROW<HELD::NAME, char * RECORD::*> NAME(const char* name,
+                                                                 char* RECORD::*member) {
+        return {name, member};
+    }
+    static constexpr FIELDROW<HELD::KIND, NUMBERMEMBER> KIND(const char* name,
+                                                             NUMBERMEMBER member) {
+        return {name, member};
+    }
+    template <typename OWNED>
+    static constexpr FIELDROW<HELD::CHILD, OWNED * RECORD::*> CHILD(const char* name,
+                                                                    OWNED* RECORD::*member) {
+        return {name, member};
+    }
+    template <typename ELEMENT>
+    static constexpr FIELDROW<HELD::RECORDS, ELEMENT * RECORD::*, NUMBERMEMBER>
+    RECORDS(const char* name, ELEMENT* RECORD::*array, NUMBERMEMBER count) {
+        return {name, array, count};
+    }
+    static constexpr FIELDROW<HELD::NUMBERS, std::int32_t * RECORD::*, NUMBERMEMBER>
+    NUMBERS(const char* name, std::int32_t* RECORD::*array, NUMBERMEMBER count) {
+        return {name, array, count};
+    }
+    static constexpr FIELDROW<HELD::KEPTCHUNKS, EXTRACHUNKS * RECORD::*>
+    KEPTCHUNKS(const char* name, EXTRACHUNKS* RECORD::*member) {
+        return {name, member};
+    }
+
+private:
+    template <typename ROW, typename VISITOR> static void VISITROW(const ROW& row, VISITOR& visit) {
+        if constexpr (ROW::HELDAS == HELD::NUMBER) {
+            visit.NUMBER(row.name, row.member);
+        } else if constexpr (ROW::HELDAS == HELD::CODE) {
+            visit.CODE(row.name, row.member);
+        } else if constexpr (ROW::HELDAS == HELD::FLAG) {
+            visit.FLAG(row.name, row.member);
+        } else if constexpr (ROW::HELDAS == HELD::NAME) {
+            visit.NAME(row.name, row.member);
+        } else if constexpr (ROW::HELDAS == HELD::KIND) {
+            visit.KIND(row.name, row.member);
+        } else if constexpr (ROW::HELDAS == HELD::CHILD) {
+            visit.CHILD(row.name, row.member);
+        } else if constexpr (ROW::HELDAS == HELD::RECORDS) {
+            visit.RECORDS(row.name, row.member, row.count);
+        } else if constexpr (ROW::HELDAS == HELD::NUMBERS) {
+            visit.NUMBERS(row.name, row.member, row.count);
+        } else {
+            visit.KEPTCHUNKS(row.name, row.member);
+        }
+    }
+};
+
+template <> struct RECORDFIELDS<CONDITION> : FIELDTABLE<CONDITION> {
     static constexpr const char* RECORDNAME = "CONDITION";
-    template <typename VISITOR> static void VISIT(VISITOR& visit) {
-        visit.NUMBER("flags", &CONDITION::flags);
-        visit.NUMBER("switch_a_id", &CONDITION::switch_a_id);
-        visit.NUMBER("switch_b_id", &CONDITION::switch_b_id);
-        visit.NUMBER("variable_id", &CONDITION::variable_id);
-        visit.NUMBER("variable_value", &CONDITION::variable_value);
-        visit.NUMBER("variable_compare", &CONDITION::variable_compare);
-        visit.NUMBER("item_id", &CONDITION::item_id);
-        visit.NUMBER("actor_id", &CONDITION::actor_id);
-        visit.NUMBER("timer_seconds", &CONDITION::timer_seconds);
-        visit.NUMBER("timer_2_seconds", &CONDITION::timer_2_seconds);
-        visit.NUMBER("turn_a", &CONDITION::turn_a);
-        visit.NUMBER("turn_b", &CONDITION::turn_b);
-        visit.NUMBER("turn_enemy_id", &CONDITION::turn_enemy_id);
-        visit.NUMBER("turn_enemy_a", &CONDITION::turn_enemy_a);
-        visit.NUMBER("turn_enemy_b", &CONDITION::turn_enemy_b);
-        visit.NUMBER("turn_actor_id", &CONDITION::turn_actor_id);
-        visit.NUMBER("turn_actor_a", &CONDITION::turn_actor_a);
-        visit.NUMBER("turn_actor_b", &CONDITION::turn_actor_b);
-        visit.NUMBER("fatigue_min", &CONDITION::fatigue_min);
-        visit.NUMBER("fatigue_max", &CONDITION::fatigue_max);
-        visit.NUMBER("enemy_hp_id", &CONDITION::enemy_hp_id);
-        visit.NUMBER("enemy_hp_min", &CONDITION::enemy_hp_min);
-        visit.NUMBER("enemy_hp_max", &CONDITION::enemy_hp_max);
-        visit.NUMBER("actor_hp_id", &CONDITION::actor_hp_id);
-        visit.NUMBER("actor_hp_min", &CONDITION::actor_hp_min);
-        visit.NUMBER("actor_hp_max", &CONDITION::actor_hp_max);
-        visit.NUMBER("command_actor_id", &CONDITION::command_actor_id);
-        visit.NUMBER("command_id", &CONDITION::command_id);
-    }
+    static constexpr auto ROWS = std::tuple{
+        NUMBER("flags", &CONDITION::flags),
+        NUMBER("switch_a_id", &CONDITION::switch_a_id),
+        NUMBER("switch_b_id", &CONDITION::switch_b_id),
+        NUMBER("variable_id", &CONDITION::variable_id),
+        NUMBER("variable_value", &CONDITION::variable_value),
+        NUMBER("variable_compare", &CONDITION::variable_compare),
+        NUMBER("item_id", &CONDITION::item_id),
+        NUMBER("actor_id", &CONDITION::actor_id),
+        NUMBER("timer_seconds", &CONDITION::timer_seconds),
+        NUMBER("timer_2_seconds", &CONDITION::timer_2_seconds),
+        NUMBER("turn_a", &CONDITION::turn_a),
+        NUMBER("turn_b", &CONDITION::turn_b),
+        NUMBER("turn_enemy_id", &CONDITION::turn_enemy_id),
+        NUMBER("turn_enemy_a", &CONDITION::turn_enemy_a),
+        NUMBER("turn_enemy_b", &CONDITION::turn_enemy_b),
+        NUMBER("turn_actor_id", &CONDITION::turn_actor_id),
+        NUMBER("turn_actor_a", &CONDITION::turn_actor_a),
+        NUMBER("turn_actor_b", &CONDITION::turn_actor_b),
+        NUMBER("fatigue_min", &CONDITION::fatigue_min),
+        NUMBER("fatigue_max", &CONDITION::fatigue_max),
+        NUMBER("enemy_hp_id", &CONDITION::enemy_hp_id),
+        NUMBER("enemy_hp_min", &CONDITION::enemy_hp_min),
+        NUMBER("enemy_hp_max", &CONDITION::enemy_hp_max),
+        NUMBER("actor_hp_id", &CONDITION::actor_hp_id),
+        NUMBER("actor_hp_min", &CONDITION::actor_hp_min),
+        NUMBER("actor_hp_max", &CONDITION::actor_hp_max),
+        NUMBER("command_actor_id", &CONDITION::command_actor_id),
+        NUMBER("command_id", &CONDITION::command_id),
+    };
 };
 
-template <> struct RECORDFIELDS<MOVECOMMAND> {
+template <> struct RECORDFIELDS<MOVECOMMAND> : FIELDTABLE<MOVECOMMAND> {
     static constexpr const char* RECORDNAME = "MOVECOMMAND";
-    template <typename VISITOR> static void VISIT(VISITOR& visit) {
-        visit.CODE("code", &MOVECOMMAND::code);
-        visit.NUMBER("switch_id", &MOVECOMMAND::switch_id);
-        visit.NAME("graphic_name", &MOVECOMMAND::graphic_name);
-        visit.NUMBER("graphic_index", &MOVECOMMAND::graphic_index);
-        visit.NAME("sound_name", &MOVECOMMAND::sound_name);
-        visit.NUMBER("volume", &MOVECOMMAND::volume);
-        visit.NUMBER("tempo", &MOVECOMMAND::tempo);
-        visit.NUMBER("balance", &MOVECOMMAND::balance);
-    }
+    static constexpr auto ROWS = std::tuple{
+        CODE("code", &MOVECOMMAND::code),
+        NUMBER("switch_id", &MOVECOMMAND::switch_id),
+        NAME("graphic_name", &MOVECOMMAND::graphic_name),
+        NUMBER("graphic_index", &MOVECOMMAND::graphic_index),
+        NAME("sound_name", &MOVECOMMAND::sound_name),
+        NUMBER("volume", &MOVECOMMAND::volume),
+        NUMBER("tempo", &MOVECOMMAND::tempo),
+        NUMBER("balance", &MOVECOMMAND::balance),
+    };
 };
 
-template <> struct RECORDFIELDS<MOVEROUTE> {
+template <> struct RECORDFIELDS<MOVEROUTE> : FIELDTABLE<MOVEROUTE> {
     static constexpr const char* RECORDNAME = "MOVEROUTE";
-    template <typename VISITOR> static void VISIT(VISITOR& visit) {
-        visit.NUMBER("target", &MOVEROUTE::target);
-        visit.NUMBER("frequency", &MOVEROUTE::frequency);
-        visit.FLAG("repeat", &MOVEROUTE::repeat);
-        visit.FLAG("skippable", &MOVEROUTE::skippable);
-        visit.RECORDS("commands", &MOVEROUTE::commands, &MOVEROUTE::command_count);
-    }
+    static constexpr auto ROWS = std::tuple{
+        NUMBER("target", &MOVEROUTE::target),
+        NUMBER("frequency", &MOVEROUTE::frequency),
+        FLAG("repeat", &MOVEROUTE::repeat),
+        FLAG("skippable", &MOVEROUTE::skippable),
+        RECORDS("commands", &MOVEROUTE::commands, &MOVEROUTE::command_count),
+    };
 };
 
-template <> struct RECORDFIELDS<EVENTCOMMAND> {
+template <> struct RECORDFIELDS<EVENTCOMMAND> : FIELDTABLE<EVENTCOMMAND> {
     static constexpr const char* RECORDNAME = "EVENTCOMMAND";
-    template <typename VISITOR> static void VISIT(VISITOR& visit) {
-        visit.CODE("code", &EVENTCOMMAND::code);
-        visit.NUMBER("indent", &EVENTCOMMAND::indent);
-        visit.NAME("string_parameter", &EVENTCOMMAND::string_parameter);
-        visit.NUMBERS("parameters", &EVENTCOMMAND::parameters, &EVENTCOMMAND::parameter_count);
-        visit.CHILD("move_route", &EVENTCOMMAND::move_route);
-    }
+    static constexpr auto ROWS = std::tuple{
+        CODE("code", &EVENTCOMMAND::code),
+        NUMBER("indent", &EVENTCOMMAND::indent),
+        NAME("string_parameter", &EVENTCOMMAND::string_parameter),
+        NUMBERS("parameters", &EVENTCOMMAND::parameters, &EVENTCOMMAND::parameter_count),
+        CHILD("move_route", &EVENTCOMMAND::move_route),
+    };
 };
 
-template <> struct RECORDFIELDS<EVENTPAGE> {
+template <> struct RECORDFIELDS<EVENTPAGE> : FIELDTABLE<EVENTPAGE> {
     static constexpr const char* RECORDNAME = "EVENTPAGE";
-    template <typename VISITOR> static void VISIT(VISITOR& visit) {
-        visit.NUMBER("number", &EVENTPAGE::number);
-        visit.NAME("graphic_name", &EVENTPAGE::graphic_name);
-        visit.NUMBER("graphic_index", &EVENTPAGE::graphic_index);
-        visit.FLAG("transparent", &EVENTPAGE::transparent);
-        visit.NUMBER("graphic_direction", &EVENTPAGE::graphic_direction);
-        visit.NUMBER("graphic_pattern", &EVENTPAGE::graphic_pattern);
-        visit.NUMBER("trigger", &EVENTPAGE::trigger);
-        visit.FLAG("overlap_forbidden", &EVENTPAGE::overlap_forbidden);
-        visit.NUMBER("move_type", &EVENTPAGE::move_type);
-        visit.NUMBER("move_speed", &EVENTPAGE::move_speed);
-        visit.NUMBER("move_frequency", &EVENTPAGE::move_frequency);
-        visit.NUMBER("animation_type", &EVENTPAGE::animation_type);
-        visit.NUMBER("layer", &EVENTPAGE::layer);
-        visit.CHILD("condition", &EVENTPAGE::condition);
-        visit.CHILD("move_route", &EVENTPAGE::move_route);
-        visit.RECORDS("commands", &EVENTPAGE::commands, &EVENTPAGE::command_count);
-    }
+    static constexpr auto ROWS = std::tuple{
+        NUMBER("number", &EVENTPAGE::number),
+        NAME("graphic_name", &EVENTPAGE::graphic_name),
+        NUMBER("graphic_index", &EVENTPAGE::graphic_index),
+        FLAG("transparent", &EVENTPAGE::transparent),
+        NUMBER("graphic_direction", &EVENTPAGE::graphic_direction),
+        NUMBER("graphic_pattern", &EVENTPAGE::graphic_pattern),
+        NUMBER("trigger", &EVENTPAGE::trigger),
+        FLAG("overlap_forbidden", &EVENTPAGE::overlap_forbidden),
+        NUMBER("move_type", &EVENTPAGE::move_type),
+        NUMBER("move_speed", &EVENTPAGE::move_speed),
+        NUMBER("move_frequency", &EVENTPAGE::move_frequency),
+        NUMBER("animation_type", &EVENTPAGE::animation_type),
+        NUMBER("layer", &EVENTPAGE::layer),
+        CHILD("condition", &EVENTPAGE::condition),
+        CHILD("move_route", &EVENTPAGE::move_route),
+        RECORDS("commands", &EVENTPAGE::commands, &EVENTPAGE::command_count),
+    };
 };
 
-template <> struct RECORDFIELDS<EVENT> {
+template <> struct RECORDFIELDS<EVENT> : FIELDTABLE<EVENT> {
     static constexpr const char* RECORDNAME = "EVENT";
-    template <typename VISITOR> static void VISIT(VISITOR& visit) {
-        visit.KIND("kind", &EVENT::kind);
-        visit.NUMBER("id", &EVENT::id);
-        visit.NUMBER("x", &EVENT::x);
-        visit.NUMBER("y", &EVENT::y);
-        visit.NAME("name", &EVENT::name);
-        visit.KEPTCHUNKS("extra_chunks", &EVENT::extra_chunks);
-        visit.RECORDS("pages", &EVENT::pages, &EVENT::page_count);
-    }
+    static constexpr auto ROWS = std::tuple{
+        KIND("kind", &EVENT::kind),
+        NUMBER("id", &EVENT::id),
+        NUMBER("x", &EVENT::x),
+        NUMBER("y", &EVENT::y),
+        NAME("name", &EVENT::name),
+        KEPTCHUNKS("extra_chunks", &EVENT::extra_chunks),
+        RECORDS("pages", &EVENT::pages, &EVENT::page_count),
+    };
 };
 
 // The default of a field: what a default record holds.
