@@ -13,22 +13,6 @@
 namespace KESTREL {
 namespace {
 
-// Only the last flag byte counts; one that the data cut short reads as 0.
-void READMAPFLAGS(CHUNKREADER& reader, const CHUNK& chunk, CONDITION& condition) {
-    const BYTEVIEW bytes = reader.BYTES(chunk.length);
-    if (chunk.length > 0 && bytes.size() == static_cast<std::size_t>(chunk.length)) {
-        condition.flags |= static_cast<std::uint8_t>(bytes.back()) & MAPFLAGBITS;
-    }
-}
-
-BYTESTRING MAPFLAGBYTE(std::int32_t flags) {
-    return BYTESTRING(1, static_cast<char>(flags & MAPFLAGBITS));
-}
-
-// The flag byte holds the seven map bits where flags has them.
-constexpr CONDITIONFORMAT MAPCONDITION{MAPCONDITIONCHUNK::FLAGS, READMAPFLAGS, MAPFLAGBYTE,
-                                       &CONDITIONFIELD::map_id};
-
 // The page's number chunks, in the order they are written. Flags (transparent,
 // overlap forbidden) are written as 0 or 1 and keep bit 0 of what is read.
 struct PAGENUMBERFIELD {
@@ -99,7 +83,7 @@ void READMAPPAGEBODY(CHUNKREADER& reader, EVENTPAGE& page) {
     for (CHUNK chunk; reader.NEXTCHUNK(chunk);) {
         switch (chunk.id) {
         case MAPPAGECHUNK::CONDITION:
-            READCONDITIONCHUNK(reader, chunk, page, MAPCONDITION);
+            READCONDITIONCHUNK<EK_MAP>(reader, chunk, page);
             break;
         case MAPPAGECHUNK::GRAPHICNAME:
             REPLACENAME(page.graphic_name, READNAME(reader, chunk.length));
@@ -140,8 +124,8 @@ void READMAPPAGE(CHUNKREADER& reader, EVENT& event, std::int32_t number) {
 
 void WRITEMAPPAGE(BYTESTRING& out, const EVENTPAGE& page, std::uint8_t with_number) {
     if (with_number) APPENDNUMBER(out, page.number);
-    WRITECONDITIONCHUNK(out, page.condition ? *page.condition : CONDITION{}, MAPCONDITION,
-                        MAPPAGECHUNK::CONDITION);
+    WRITECONDITIONCHUNK<EK_MAP>(out, page.condition ? *page.condition : CONDITION{},
+                                MAPPAGECHUNK::CONDITION);
     if (page.graphic_name) {
         APPENDDATACHUNK(out, NAMEVIEW(page.graphic_name), WITHLENGTH, MAPPAGECHUNK::GRAPHICNAME);
     }

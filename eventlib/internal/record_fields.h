@@ -22,9 +22,16 @@
 // RECORDFIELDS<RECORD>::VISIT(visitor) hands the visitor each row in turn as a
 // call of the same name, with the field's name and member (and for an array
 // the member that counts it).
+//
+// A row also says where the field lies in each kind of event data that
+// carries it (CHUNKIDS), and the chunk lists of the codec read and write the
+// fields by these rows alone (formats/chunk_lists.h): a field added to a
+// record is one row.
 #ifndef PAGEWRIGHT_RECORD_FIELDS_H
 #define PAGEWRIGHT_RECORD_FIELDS_H
 
+#include "../formats/chunk_ids.h"
+#include "event_codes.h"
 #include "kestrel.h"
 
 #include <cstddef>
@@ -45,12 +52,68 @@ enum class HELD : std::uint8_t {
     KEPTCHUNKS,
 };
 
-// One row: a field, its member and, for an array, the member that counts it.
+// The id of a field that a kind of event data has no place for: id 0 ends
+// every chunk list, so no field has it.
+constexpr std::int32_t NOCHUNK = ENDCHUNK;
+
+// A value for each kind of event data that has chunks: an EVENT is a map
+// event, a monster group or a common event; an EVENTPAGE and its CONDITION
+// belong to a map page, a battle page or a common event.
+template <typename VALUE> struct BYKIND {
+    VALUE map{};
+    VALUE battle{};
+    VALUE common{};
+
+    constexpr VALUE OF(EVENTKIND kind) const {
+        return kind == EK_MAP      ? map
+               : kind == EK_BATTLE ? battle
+               : kind == EK_COMMON ? common
+                                   : VALUE{};
+    }
+};
+
+// The chunk that holds a field in each kind, NOCHUNK where it has none.
+using CHUNKIDS = BYKIND<std::int32_t>;
+
+// How a kind holds a field that is not a plain chunk of how the field is held,
+// named so that the chunk lists do what it says instead. Each is a rule of
+// that kind's data that no row can state:
+enum class CODING : std::uint8_t {
+    PLAIN,
+    // A map condition's flags: one byte of the seven map bits, of which only
+    // the last byte of the chunk counts.
+    MAPFLAGBYTE,
+    // A battle condition's flags: a word whose bits stand in an order of
+    // their own.
+    BATTLEFLAGWORD,
+};
+using CODINGS = BYKIND<CODING>;
+
+// A guard of no flag bit: the field is written whatever the flags hold.
+constexpr std::int32_t NOGUARD = 0;
+
+// One row: a field, its member and, for an array, the member that counts it;
+// its chunk in each kind, how a kind codes it where it is not plain, and for a
+// CONDITION's field the flag bit without which it is not written.
 template <HELD HOW, typename MEMBER, typename COUNT = std::nullptr_t> struct FIELDROW {
     static constexpr HELD HELDAS = HOW;
     const char* name;
     MEMBER member;
     COUNT count = nullptr;
+    CHUNKIDS ids = {};
+    CODINGS coded = {};
+    std::int32_t guard = NOGUARD;
+
+    constexpr FIELDROW CODED(CODINGS codings) const {
+        FIELDROW row = *this;
+        row.coded = codings;
+        return row;
+    }
+    constexpr FIELDROW GUARD(std::int32_t flag) const {
+        FIELDROW row = *this;
+        row.guard = flag;
+        return row;
+    }
 };
 
 template <typename RECORD> struct RECORDFIELDS;
@@ -66,9 +129,9 @@ template <typename RECORD> struct FIELDTABLE {
 protected:
     using NUMBERMEMBER = std::int32_t RECORD::*;
 
-    static constexpr FIELDROW<HELD::NUMBER, NUMBERMEMBER> NUMBER(const char* name,
-                                                                 NUMBERMEMBER member) {
-        return {name, member};
+    static constexpr FIELDROW<HELD::NUMBER, NUMBERMEMBER>
+    NUMBER(const char* name, NUMBERMEMBER member, CHUNKIDS ids = {}) {
+        return {name, member, nullptr, ids};
     }
     static constexpr FIELDROW<HELD::CODE, NUMBERMEMBER> CODE(const char* name,
                                                              NUMBERMEMBER member) {
@@ -129,37 +192,68 @@ private:
     }
 };
 
+// A map page's and a battle page's condition chunks. enemy_hp_id and
+// turn_enemy_id are held as a battle page encodes them.
 template <> struct RECORDFIELDS<CONDITION> : FIELDTABLE<CONDITION> {
+private:
+    using MAP = MAPCONDITIONCHUNK;
+    using BATTLE = BATTLECONDITIONCHUNK;
+
+public:
     static constexpr const char* RECORDNAME = "CONDITION";
     static constexpr auto ROWS = std::tuple{
-        NUMBER("flags", &CONDITION::flags),
-        NUMBER("switch_a_id", &CONDITION::switch_a_id),
-        NUMBER("switch_b_id", &CONDITION::switch_b_id),
-        NUMBER("variable_id", &CONDITION::variable_id),
-        NUMBER("variable_value", &CONDITION::variable_value),
-        NUMBER("variable_compare", &CONDITION::variable_compare),
-        NUMBER("item_id", &CONDITION::item_id),
-        NUMBER("actor_id", &CONDITION::actor_id),
-        NUMBER("timer_seconds", &CONDITION::timer_seconds),
-        NUMBER("timer_2_seconds", &CONDITION::timer_2_seconds),
-        NUMBER("turn_a", &CONDITION::turn_a),
-        NUMBER("turn_b", &CONDITION::turn_b),
-        NUMBER("turn_enemy_id", &CONDITION::turn_enemy_id),
-        NUMBER("turn_enemy_a", &CONDITION::turn_enemy_a),
-        NUMBER("turn_enemy_b", &CONDITION::turn_enemy_b),
-        NUMBER("turn_actor_id", &CONDITION::turn_actor_id),
-        NUMBER("turn_actor_a", &CONDITION::turn_actor_a),
-        NUMBER("turn_actor_b", &CONDITION::turn_actor_b),
-        NUMBER("fatigue_min", &CONDITION::fatigue_min),
-        NUMBER("fatigue_max", &CONDITION::fatigue_max),
-        NUMBER("enemy_hp_id", &CONDITION::enemy_hp_id),
-        NUMBER("enemy_hp_min", &CONDITION::enemy_hp_min),
-        NUMBER("enemy_hp_max", &CONDITION::enemy_hp_max),
-        NUMBER("actor_hp_id", &CONDITION::actor_hp_id),
-        NUMBER("actor_hp_min", &CONDITION::actor_hp_min),
-        NUMBER("actor_hp_max", &CONDITION::actor_hp_max),
-        NUMBER("command_actor_id", &CONDITION::command_actor_id),
-        NUMBER("command_id", &CONDITION::command_id),
+        NUMBER("flags", &CONDITION::flags, {MAP::FLAGS, BATTLE::FLAGS})
+            .CODED({CODING::MAPFLAGBYTE, CODING::BATTLEFLAGWORD}),
+        NUMBER("switch_a_id", &CONDITION::switch_a_id, {MAP::SWITCHA, BATTLE::SWITCHA})
+            .GUARD(CF_SWITCH_A),
+        NUMBER("switch_b_id", &CONDITION::switch_b_id, {MAP::SWITCHB, BATTLE::SWITCHB})
+            .GUARD(CF_SWITCH_B),
+        NUMBER("variable_id", &CONDITION::variable_id, {MAP::VARIABLEID, BATTLE::VARIABLEID})
+            .GUARD(CF_VARIABLE),
+        NUMBER("variable_value", &CONDITION::variable_value,
+               {MAP::VARIABLEVALUE, BATTLE::VARIABLEVALUE})
+            .GUARD(CF_VARIABLE),
+        NUMBER("variable_compare", &CONDITION::variable_compare, {MAP::VARIABLECOMPARE})
+            .GUARD(CF_VARIABLE),
+        NUMBER("item_id", &CONDITION::item_id, {MAP::ITEMID}).GUARD(CF_ITEM),
+        NUMBER("actor_id", &CONDITION::actor_id, {MAP::ACTORID}).GUARD(CF_ACTOR),
+        NUMBER("timer_seconds", &CONDITION::timer_seconds, {MAP::TIMERSECONDS}).GUARD(CF_TIMER),
+        NUMBER("timer_2_seconds", &CONDITION::timer_2_seconds, {MAP::TIMER2SECONDS})
+            .GUARD(CF_TIMER_2),
+        NUMBER("turn_a", &CONDITION::turn_a, {NOCHUNK, BATTLE::TURNA}).GUARD(CF_TURN),
+        NUMBER("turn_b", &CONDITION::turn_b, {NOCHUNK, BATTLE::TURNB}).GUARD(CF_TURN),
+        NUMBER("turn_enemy_id", &CONDITION::turn_enemy_id, {NOCHUNK, BATTLE::TURNENEMYID})
+            .GUARD(CF_TURN_ENEMY),
+        NUMBER("turn_enemy_a", &CONDITION::turn_enemy_a, {NOCHUNK, BATTLE::TURNENEMYA})
+            .GUARD(CF_TURN_ENEMY),
+        NUMBER("turn_enemy_b", &CONDITION::turn_enemy_b, {NOCHUNK, BATTLE::TURNENEMYB})
+            .GUARD(CF_TURN_ENEMY),
+        NUMBER("turn_actor_id", &CONDITION::turn_actor_id, {NOCHUNK, BATTLE::TURNACTORID})
+            .GUARD(CF_TURN_ACTOR),
+        NUMBER("turn_actor_a", &CONDITION::turn_actor_a, {NOCHUNK, BATTLE::TURNACTORA})
+            .GUARD(CF_TURN_ACTOR),
+        NUMBER("turn_actor_b", &CONDITION::turn_actor_b, {NOCHUNK, BATTLE::TURNACTORB})
+            .GUARD(CF_TURN_ACTOR),
+        NUMBER("fatigue_min", &CONDITION::fatigue_min, {NOCHUNK, BATTLE::FATIGUEMIN})
+            .GUARD(CF_FATIGUE),
+        NUMBER("fatigue_max", &CONDITION::fatigue_max, {NOCHUNK, BATTLE::FATIGUEMAX})
+            .GUARD(CF_FATIGUE),
+        NUMBER("enemy_hp_id", &CONDITION::enemy_hp_id, {NOCHUNK, BATTLE::ENEMYHPID})
+            .GUARD(CF_ENEMY_HP),
+        NUMBER("enemy_hp_min", &CONDITION::enemy_hp_min, {NOCHUNK, BATTLE::ENEMYHPMIN})
+            .GUARD(CF_ENEMY_HP),
+        NUMBER("enemy_hp_max", &CONDITION::enemy_hp_max, {NOCHUNK, BATTLE::ENEMYHPMAX})
+            .GUARD(CF_ENEMY_HP),
+        NUMBER("actor_hp_id", &CONDITION::actor_hp_id, {NOCHUNK, BATTLE::ACTORHPID})
+            .GUARD(CF_ACTOR_HP),
+        NUMBER("actor_hp_min", &CONDITION::actor_hp_min, {NOCHUNK, BATTLE::ACTORHPMIN})
+            .GUARD(CF_ACTOR_HP),
+        NUMBER("actor_hp_max", &CONDITION::actor_hp_max, {NOCHUNK, BATTLE::ACTORHPMAX})
+            .GUARD(CF_ACTOR_HP),
+        NUMBER("command_actor_id", &CONDITION::command_actor_id, {NOCHUNK, BATTLE::COMMANDACTORID})
+            .GUARD(CF_COMMAND_ACTOR),
+        NUMBER("command_id", &CONDITION::command_id, {NOCHUNK, BATTLE::COMMANDID})
+            .GUARD(CF_COMMAND_ACTOR),
     };
 };
 

@@ -1,0 +1,63 @@
+#include "formats/field_codings.h"
+
+#include "event_codes.h"
+
+#include <iterator>
+
+namespace KESTREL {
+namespace {
+
+// The battle page's flag word numbers its bits its own way: bit i of the word
+// is the flags bit beside it.
+constexpr std::int32_t FLAGWORDBITS[] = {
+    CF_SWITCH_A, CF_SWITCH_B, CF_VARIABLE,   CF_TURN,       CF_FATIGUE,
+    CF_ENEMY_HP, CF_ACTOR_HP, CF_TURN_ENEMY, CF_TURN_ACTOR, CF_COMMAND_ACTOR,
+};
+
+std::int32_t FLAGSFROMWORD(std::uint32_t word) {
+    std::int32_t flags = 0;
+    for (std::size_t bit = 0; bit < std::size(FLAGWORDBITS); ++bit) {
+        if (word & (1u << bit)) flags |= FLAGWORDBITS[bit];
+    }
+    return flags;
+}
+
+std::uint32_t WORDFROMFLAGS(std::int32_t flags) {
+    std::uint32_t word = 0;
+    for (std::size_t bit = 0; bit < std::size(FLAGWORDBITS); ++bit) {
+        if (flags & FLAGWORDBITS[bit]) word |= 1u << bit;
+    }
+    return word;
+}
+
+} // namespace
+
+// A flag byte that the data cut short reads as 0.
+void READMAPFLAGS(CHUNKREADER& reader, const CHUNK& chunk, std::int32_t& flags) {
+    const BYTEVIEW bytes = reader.BYTES(chunk.length);
+    if (chunk.length > 0 && bytes.size() == static_cast<std::size_t>(chunk.length)) {
+        flags |= static_cast<std::uint8_t>(bytes.back()) & MAPFLAGBITS;
+    }
+}
+
+BYTESTRING MAPFLAGBYTE(std::int32_t flags) {
+    return BYTESTRING(1, static_cast<char>(flags & MAPFLAGBITS));
+}
+
+// The word's bytes come least significant first; a fifth byte and every fourth
+// after it fold back onto the low byte.
+void READBATTLEFLAGS(CHUNKREADER& reader, const CHUNK& chunk, std::int32_t& flags) {
+    const BYTEVIEW bytes = reader.BYTES(chunk.length);
+    std::uint32_t word = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        word |= std::uint32_t{static_cast<std::uint8_t>(bytes[i])} << (8 * i % 32);
+    }
+    flags = FLAGSFROMWORD(word);
+}
+
+BYTESTRING BATTLEFLAGWORD(std::int32_t flags) {
+    const std::uint32_t word = WORDFROMFLAGS(flags);
+    return BYTESTRING{static_cast<char>(word & 0xFF), static_cast<char>(word >> 8)};
+}
+
+} // namespace KESTREL

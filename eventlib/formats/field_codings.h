@@ -1,0 +1,25 @@
+// The fields that a kind of event data holds in a way of its own, each named
+// by a CODING of its row (record_fields.h): what the chunk lists read and
+// write for them instead of a plain chunk.
+#ifndef PAGEWRIGHT_FORMATS_FIELD_CODINGS_H
+#define PAGEWRIGHT_FORMATS_FIELD_CODINGS_H
+
+#include "codec/chunk_reader.h"
+
+#include <cstdint>
+
+namespace KESTREL {
+
+// MAPFLAGBYTE: only the last byte of the chunk counts, and only its seven map
+// bits; they are added to the flags.
+void READMAPFLAGS(CHUNKREADER& reader, const CHUNK& chunk, std::int32_t& flags);
+BYTESTRING MAPFLAGBYTE(std::int32_t flags);
+
+// BATTLEFLAGWORD: the flags are replaced by those of the word, which is
+// written in two bytes, also when its high byte is 0.
+void READBATTLEFLAGS(CHUNKREADER& reader, const CHUNK& chunk, std::int32_t& flags);
+BYTESTRING BATTLEFLAGWORD(std::int32_t flags);
+
+} // namespace KESTREL
+
+#endif
