@@ -1,8 +1,7 @@
 // Map and battle event pages: their bytes, the slot a page lands in, and what
 // each kind keeps of the other.
-#include "formats/battlepage.h"
-#include "formats/mappage.h"
 #include "formats/page_reading.h"
+#include "formats/pages.h"
 #include "hex.h"
 #include "trees.h"
 

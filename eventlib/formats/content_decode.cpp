@@ -1,10 +1,9 @@
 #include "event_codes.h"
-#include "formats/battlepage.h"
 #include "formats/chunk_ids.h"
 #include "formats/commandlist.h"
 #include "formats/fields.h"
-#include "formats/mappage.h"
 #include "formats/page_reading.h"
+#include "formats/pages.h"
 #include "kestrel_internal.h"
 
 namespace KESTREL {

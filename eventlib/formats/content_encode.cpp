@@ -1,11 +1,10 @@
 #include "codec/encoding.h"
 #include "event_codes.h"
 #include "event_formats.h"
-#include "formats/battlepage.h"
 #include "formats/chunk_ids.h"
 #include "formats/commandlist.h"
 #include "formats/fields.h"
-#include "formats/mappage.h"
+#include "formats/pages.h"
 #include "kestrel_internal.h"
 #include "records/readable.h"
 

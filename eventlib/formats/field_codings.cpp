@@ -60,4 +60,14 @@ BYTESTRING BATTLEFLAGWORD(std::int32_t flags) {
     return BYTESTRING{static_cast<char>(word & 0xFF), static_cast<char>(word >> 8)};
 }
 
+void STARTOWNROUTE(MOVEROUTE& route, const EVENTPAGE& page) {
+    route.target = OWNEVENTTARGET;
+    route.frequency = page.move_frequency;
+    route.repeat = 1;
+}
+
+bool OWNROUTEWRITTEN(const EVENTPAGE& page) {
+    return page.move_type == CUSTOMMOVETYPE;
+}
+
 } // namespace KESTREL

@@ -20,6 +20,12 @@ BYTESTRING MAPFLAGBYTE(std::int32_t flags);
 void READBATTLEFLAGS(CHUNKREADER& reader, const CHUNK& chunk, std::int32_t& flags);
 BYTESTRING BATTLEFLAGWORD(std::int32_t flags);
 
+// OWNROUTE: a fresh route of the page's own moves the event itself, at the
+// page's move frequency as read so far, and repeats unless its chunk says
+// otherwise; it is written only for the page's own move type.
+void STARTOWNROUTE(MOVEROUTE& route, const EVENTPAGE& page);
+bool OWNROUTEWRITTEN(const EVENTPAGE& page);
+
 } // namespace KESTREL
 
 #endif

@@ -86,15 +86,24 @@ enum class CODING : std::uint8_t {
     // A battle condition's flags: a word whose bits stand in an order of
     // their own.
     BATTLEFLAGWORD,
+    // A map page's own route: it moves the event itself at the page's move
+    // frequency, and is written only for the page's own move type.
+    OWNROUTE,
 };
 using CODINGS = BYKIND<CODING>;
 
 // A guard of no flag bit: the field is written whatever the flags hold.
 constexpr std::int32_t NOGUARD = 0;
 
+// Whether an absent name or record is left out, or written as the empty name
+// or a default record.
+enum class ABSENT : std::uint8_t { LEFTOUT, WRITTEN };
+
 // One row: a field, its member and, for an array, the member that counts it;
-// its chunk in each kind, how a kind codes it where it is not plain, and for a
-// CONDITION's field the flag bit without which it is not written.
+// its chunk in each kind, how a kind codes it where it is not plain, for a
+// CONDITION's field the flag bit without which it is not written, for a list
+// of records the chunk before it that holds its byte size, and what is
+// written for an absent name or record.
 template <HELD HOW, typename MEMBER, typename COUNT = std::nullptr_t> struct FIELDROW {
     static constexpr HELD HELDAS = HOW;
     const char* name;
@@ -103,15 +112,18 @@ template <HELD HOW, typename MEMBER, typename COUNT = std::nullptr_t> struct FIE
     CHUNKIDS ids = {};
     CODINGS coded = {};
     std::int32_t guard = NOGUARD;
+    CHUNKIDS size_ids = {};
+    ABSENT absent = ABSENT::LEFTOUT;
 
-    constexpr FIELDROW CODED(CODINGS codings) const {
+    constexpr FIELDROW CODED(CODINGS codings) const { return WITH(&FIELDROW::coded, codings); }
+    constexpr FIELDROW GUARD(std::int32_t flag) const { return WITH(&FIELDROW::guard, flag); }
+    constexpr FIELDROW SIZEDBY(CHUNKIDS sizes) const { return WITH(&FIELDROW::size_ids, sizes); }
+    constexpr FIELDROW ALWAYSWRITTEN() const { return WITH(&FIELDROW::absent, ABSENT::WRITTEN); }
+
+private:
+    template <typename VALUE> constexpr FIELDROW WITH(VALUE FIELDROW::*member, VALUE value) const {
         FIELDROW row = *this;
-        row.coded = codings;
-        return row;
-    }
-    constexpr FIELDROW GUARD(std::int32_t flag) const {
-        FIELDROW row = *this;
-        row.guard = flag;
+        row.*member = value;
         return row;
     }
 };
@@ -138,26 +150,26 @@ protected:
         return {name, member};
     }
     static constexpr FIELDROW<HELD::FLAG, std::uint8_t RECORD::*>
-    FLAG(const char* name, std::uint8_t RECORD::*member) {
-        return {name, member};
+    FLAG(const char* name, std::uint8_t RECORD::*member, CHUNKIDS ids = {}) {
+        return {name, member, nullptr, ids};
     }
-    static constexpr FIELDROW<HELD::NAME, char * RECORD::*> NAME(const char* name,
-                                                                 char* RECORD::*member) {
-        return {name, member};
+    static constexpr FIELDROW<HELD::NAME, char * RECORD::*>
+    NAME(const char* name, char* RECORD::*member, CHUNKIDS ids = {}) {
+        return {name, member, nullptr, ids};
     }
     static constexpr FIELDROW<HELD::KIND, NUMBERMEMBER> KIND(const char* name,
                                                              NUMBERMEMBER member) {
         return {name, member};
     }
     template <typename OWNED>
-    static constexpr FIELDROW<HELD::CHILD, OWNED * RECORD::*> CHILD(const char* name,
-                                                                    OWNED* RECORD::*member) {
-        return {name, member};
+    static constexpr FIELDROW<HELD::CHILD, OWNED * RECORD::*>
+    CHILD(const char* name, OWNED* RECORD::*member, CHUNKIDS ids = {}) {
+        return {name, member, nullptr, ids};
     }
     template <typename ELEMENT>
     static constexpr FIELDROW<HELD::RECORDS, ELEMENT * RECORD::*, NUMBERMEMBER>
-    RECORDS(const char* name, ELEMENT* RECORD::*array, NUMBERMEMBER count) {
-        return {name, array, count};
+    RECORDS(const char* name, ELEMENT* RECORD::*array, NUMBERMEMBER count, CHUNKIDS ids = {}) {
+        return {name, array, count, ids};
     }
     static constexpr FIELDROW<HELD::NUMBERS, std::int32_t * RECORD::*, NUMBERMEMBER>
     NUMBERS(const char* name, std::int32_t* RECORD::*array, NUMBERMEMBER count) {
@@ -271,14 +283,22 @@ template <> struct RECORDFIELDS<MOVECOMMAND> : FIELDTABLE<MOVECOMMAND> {
     };
 };
 
+// A set-move-route command's route, whose numbers are its command's
+// parameters, or a map page's own route chunk. The own route's target and
+// frequency are no chunks of it: see OWNROUTE.
 template <> struct RECORDFIELDS<MOVEROUTE> : FIELDTABLE<MOVEROUTE> {
+private:
+    using MAP = PAGEROUTECHUNK;
+
+public:
     static constexpr const char* RECORDNAME = "MOVEROUTE";
     static constexpr auto ROWS = std::tuple{
         NUMBER("target", &MOVEROUTE::target),
         NUMBER("frequency", &MOVEROUTE::frequency),
-        FLAG("repeat", &MOVEROUTE::repeat),
-        FLAG("skippable", &MOVEROUTE::skippable),
-        RECORDS("commands", &MOVEROUTE::commands, &MOVEROUTE::command_count),
+        FLAG("repeat", &MOVEROUTE::repeat, {MAP::REPEAT}),
+        FLAG("skippable", &MOVEROUTE::skippable, {MAP::SKIPPABLE}),
+        RECORDS("commands", &MOVEROUTE::commands, &MOVEROUTE::command_count, {MAP::ROUTE})
+            .SIZEDBY({MAP::ROUTESIZE}),
     };
 };
 
@@ -293,25 +313,36 @@ template <> struct RECORDFIELDS<EVENTCOMMAND> : FIELDTABLE<EVENTCOMMAND> {
     };
 };
 
+// A map page or a battle page. The number is no chunk of the page: a page
+// list leads each page with it, and a lone page's content holds it in its
+// 4-byte field.
 template <> struct RECORDFIELDS<EVENTPAGE> : FIELDTABLE<EVENTPAGE> {
+private:
+    using MAP = MAPPAGECHUNK;
+    using BATTLE = BATTLEPAGECHUNK;
+
+public:
     static constexpr const char* RECORDNAME = "EVENTPAGE";
     static constexpr auto ROWS = std::tuple{
         NUMBER("number", &EVENTPAGE::number),
-        NAME("graphic_name", &EVENTPAGE::graphic_name),
-        NUMBER("graphic_index", &EVENTPAGE::graphic_index),
-        FLAG("transparent", &EVENTPAGE::transparent),
-        NUMBER("graphic_direction", &EVENTPAGE::graphic_direction),
-        NUMBER("graphic_pattern", &EVENTPAGE::graphic_pattern),
-        NUMBER("trigger", &EVENTPAGE::trigger),
-        FLAG("overlap_forbidden", &EVENTPAGE::overlap_forbidden),
-        NUMBER("move_type", &EVENTPAGE::move_type),
-        NUMBER("move_speed", &EVENTPAGE::move_speed),
-        NUMBER("move_frequency", &EVENTPAGE::move_frequency),
-        NUMBER("animation_type", &EVENTPAGE::animation_type),
-        NUMBER("layer", &EVENTPAGE::layer),
-        CHILD("condition", &EVENTPAGE::condition),
-        CHILD("move_route", &EVENTPAGE::move_route),
-        RECORDS("commands", &EVENTPAGE::commands, &EVENTPAGE::command_count),
+        NAME("graphic_name", &EVENTPAGE::graphic_name, {MAP::GRAPHICNAME}),
+        NUMBER("graphic_index", &EVENTPAGE::graphic_index, {MAP::GRAPHICINDEX}),
+        FLAG("transparent", &EVENTPAGE::transparent, {MAP::TRANSPARENT}),
+        NUMBER("graphic_direction", &EVENTPAGE::graphic_direction, {MAP::GRAPHICDIRECTION}),
+        NUMBER("graphic_pattern", &EVENTPAGE::graphic_pattern, {MAP::GRAPHICPATTERN}),
+        NUMBER("trigger", &EVENTPAGE::trigger, {MAP::TRIGGER}),
+        FLAG("overlap_forbidden", &EVENTPAGE::overlap_forbidden, {MAP::OVERLAPFORBIDDEN}),
+        NUMBER("move_type", &EVENTPAGE::move_type, {MAP::MOVETYPE}),
+        NUMBER("move_speed", &EVENTPAGE::move_speed, {MAP::MOVESPEED}),
+        NUMBER("move_frequency", &EVENTPAGE::move_frequency, {MAP::MOVEFREQUENCY}),
+        NUMBER("animation_type", &EVENTPAGE::animation_type, {MAP::ANIMATIONTYPE}),
+        NUMBER("layer", &EVENTPAGE::layer, {MAP::LAYER}),
+        CHILD("condition", &EVENTPAGE::condition, {MAP::CONDITION, BATTLE::CONDITION})
+            .ALWAYSWRITTEN(),
+        CHILD("move_route", &EVENTPAGE::move_route, {MAP::MOVEROUTE}).CODED({CODING::OWNROUTE}),
+        RECORDS("commands", &EVENTPAGE::commands, &EVENTPAGE::command_count,
+                {MAP::COMMANDS, BATTLE::COMMANDS})
+            .SIZEDBY({MAP::COMMANDSIZE, BATTLE::COMMANDSIZE}),
     };
 };
 
