@@ -18,13 +18,13 @@ const char* const DEFAULTBATTLECONDITION = "02 05 01 02 00 00 00";
 
 std::string MAPPAGE(const EVENTPAGE& page, std::uint8_t with_number = 0) {
     BYTESTRING out;
-    WRITEMAPPAGE(out, page, with_number);
+    WRITEPAGE<EK_MAP>(out, page, with_number);
     return TOHEX(out);
 }
 
 std::string BATTLEPAGE(const EVENTPAGE& page) {
     BYTESTRING out;
-    WRITEBATTLEPAGE(out, page, 0);
+    WRITEPAGE<EK_BATTLE>(out, page, 0);
     return TOHEX(out);
 }
 
@@ -44,13 +44,13 @@ std::string BATTLECONDITION(const EVENTPAGE& page) {
 
 std::int64_t READMAP(EVENT& event, const std::string& bytes, std::int32_t number = 1) {
     CHUNKREADER reader(bytes);
-    READMAPPAGE(reader, event, number);
+    READPAGE<EK_MAP>(reader, event, number);
     return reader.POSITION();
 }
 
 std::int64_t READBATTLE(EVENT& event, const std::string& bytes, std::int32_t number = 1) {
     CHUNKREADER reader(bytes);
-    READBATTLEPAGE(reader, event, number);
+    READPAGE<EK_BATTLE>(reader, event, number);
     return reader.POSITION();
 }
 

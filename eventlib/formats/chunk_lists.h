@@ -14,11 +14,13 @@
 #include "formats/commandlist.h"
 #include "formats/field_codings.h"
 #include "formats/fields.h"
+#include "formats/pages.h"
 #include "record_fields.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <tuple>
 #include <type_traits>
 #include <utility>
@@ -26,13 +28,15 @@
 namespace KESTREL {
 
 // The chunk list of one kind of event data that holds the fields of RECORDS:
-// PARTS are the records read into, HELDPARTS those written.
+// PARTS are the records read into, HELDPARTS those written. Most lists hold
+// one record's fields; a common event's holds its page's and its condition's
+// too.
 template <EVENTKIND KIND, typename... RECORDS> struct CHUNKLIST {
     using PARTS = std::tuple<RECORDS*...>;
     using HELDPARTS = std::tuple<const RECORDS*...>;
 
     // Reads chunks up to chunk id 0 or the end of the run. A chunk that no row
-    // claims is skipped.
+    // claims is skipped, or kept where a row keeps such chunks.
     static void READ(CHUNKREADER& reader, const PARTS& parts);
 
     // Writes the fields, then chunk id 0.
@@ -44,6 +48,7 @@ private:
     template <std::size_t... K>
     static bool READCLAIMED(CHUNKREADER& reader, const CHUNK& chunk, const PARTS& parts,
                             std::index_sequence<K...>);
+    template <std::size_t K> static void WRITECLAIM(BYTESTRING& out, const HELDPARTS& parts);
     template <std::size_t... K>
     static void WRITEALL(BYTESTRING& out, const HELDPARTS& parts, std::index_sequence<K...>);
 };
@@ -76,19 +81,26 @@ void WRITECHILD(BYTESTRING& out, const CHILD* child, std::int32_t id) {
     APPENDDATACHUNK(out, fields, WITHLENGTH, id);
 }
 
-// A list of records is read onto the records already held.
-inline void READRECORDS(CHUNKREADER& reader, const CHUNK& chunk, EVENTPAGE& page) {
+// Each record owns at most one list of records: a page its commands, a route
+// its moves, an event its pages. Commands and moves are read onto those held.
+template <EVENTKIND> void READRECORDS(CHUNKREADER& reader, const CHUNK& chunk, EVENTPAGE& page) {
     READCOMMANDLIST(reader, page, chunk.length);
 }
-inline void READRECORDS(CHUNKREADER& reader, const CHUNK& chunk, MOVEROUTE& route) {
+template <EVENTKIND> void READRECORDS(CHUNKREADER& reader, const CHUNK& chunk, MOVEROUTE& route) {
     READMOVEROUTE(reader, route, chunk.length, RAWFORM);
 }
+template <EVENTKIND KIND> void READRECORDS(CHUNKREADER& reader, const CHUNK& chunk, EVENT& event) {
+    READPAGELIST<KIND>(reader, chunk, event);
+}
 
-inline void WRITERECORDS(BYTESTRING& out, const EVENTPAGE& page) {
+template <EVENTKIND> void WRITERECORDS(BYTESTRING& out, const EVENTPAGE& page) {
     WRITECOMMANDLIST(out, page);
 }
-inline void WRITERECORDS(BYTESTRING& out, const MOVEROUTE& route) {
+template <EVENTKIND> void WRITERECORDS(BYTESTRING& out, const MOVEROUTE& route) {
     WRITEMOVEROUTE(out, route, RAWFORM);
+}
+template <EVENTKIND KIND> void WRITERECORDS(BYTESTRING& out, const EVENT& event) {
+    WRITEPAGELIST<KIND>(out, event);
 }
 
 // A number chunk's value is the number at its payload, whatever length the
@@ -104,6 +116,10 @@ void READFIELD(CHUNKREADER& reader, const CHUNK& chunk, const PARTS& parts) {
         READMAPFLAGS(reader, chunk, field);
     } else if constexpr (coding == CODING::BATTLEFLAGWORD) {
         READBATTLEFLAGS(reader, chunk, field);
+    } else if constexpr (coding == CODING::COMMONTRIGGER) {
+        READCOMMONTRIGGER(reader, field);
+    } else if constexpr (coding == CODING::COMMONSWITCHFLAG) {
+        READCOMMONSWITCHFLAG(reader, *std::get<EVENTPAGE*>(parts), field);
     } else if constexpr (held == HELD::NUMBER) {
         field = reader.NUMBER();
     } else if constexpr (held == HELD::FLAG) {
@@ -114,14 +130,24 @@ void READFIELD(CHUNKREADER& reader, const CHUNK& chunk, const PARTS& parts) {
         READCHILD<KIND, coding>(reader, chunk, record, field);
     } else {
         static_assert(held == HELD::RECORDS, "no other field is a chunk of its own");
-        READRECORDS(reader, chunk, record);
+        READRECORDS<KIND>(reader, chunk, record);
     }
 }
 
 // The chunk before a list of records that holds the list's byte size, which
 // the list's own length already gives.
-template <typename PARTS> void READLISTSIZE(CHUNKREADER& reader, const CHUNK&, const PARTS&) {
+inline void READLISTSIZE(CHUNKREADER& reader) {
     reader.NUMBER();
+}
+
+// A chunk kept as it is. Ids from 256 on have no entry, but still make the
+// record keep chunks.
+inline void KEEPCHUNK(CHUNKREADER& reader, const CHUNK& chunk, EXTRACHUNKS*& kept) {
+    if (kept == nullptr) kept = new EXTRACHUNKS;
+    const BYTEVIEW payload = reader.BYTES(chunk.length);
+    if (static_cast<std::uint32_t>(chunk.id) < static_cast<std::uint32_t>(KEPTCHUNKIDS)) {
+        kept->entries[chunk.id].assign(payload);
+    }
 }
 
 // A field with a guard is written only when its record's flags hold it; a flag
@@ -138,9 +164,13 @@ void WRITEFIELD(BYTESTRING& out, const HELDPARTS& parts) {
     }
     const auto& field = record.*row.member;
     if constexpr (coding == CODING::MAPFLAGBYTE) {
-        APPENDDATACHUNK(out, MAPFLAGBYTE(field), WITHLENGTH, id);
+        WRITEMAPFLAGS(out, field, id);
     } else if constexpr (coding == CODING::BATTLEFLAGWORD) {
-        APPENDDATACHUNK(out, BATTLEFLAGWORD(field), WITHLENGTH, id);
+        WRITEBATTLEFLAGS(out, field, id);
+    } else if constexpr (coding == CODING::COMMONTRIGGER) {
+        WRITECOMMONTRIGGER(out, field, id);
+    } else if constexpr (coding == CODING::COMMONSWITCHFLAG) {
+        WRITECOMMONSWITCHFLAG(out, field, id);
     } else if constexpr (held == HELD::NUMBER) {
         APPENDNUMBERCHUNK(out, field, WITHLENGTH, id);
     } else if constexpr (held == HELD::FLAG) {
@@ -155,8 +185,9 @@ void WRITEFIELD(BYTESTRING& out, const HELDPARTS& parts) {
         }
         WRITECHILD<KIND, row.absent>(out, field, id);
     } else {
+        static_assert(held == HELD::RECORDS, "no other field is a chunk of its own");
         BYTESTRING list;
-        WRITERECORDS(list, record);
+        WRITERECORDS<KIND>(list, record);
         constexpr std::int32_t size_id = row.size_ids.OF(KIND);
         if constexpr (size_id != NOCHUNK) {
             APPENDNUMBERCHUNK(out, static_cast<std::int32_t>(list.size()), WITHLENGTH, size_id);
@@ -165,60 +196,78 @@ void WRITEFIELD(BYTESTRING& out, const HELDPARTS& parts) {
     }
 }
 
-template <EVENTKIND KIND, typename RECORD, std::size_t I> constexpr std::int32_t CHUNKIDOF() {
-    return ROWOF<RECORD, I>().ids.OF(KIND);
-}
+// What a row claims of a chunk list: its own chunk, the chunk of its list's
+// byte size, or the rest, every chunk that no other row claims.
+enum class CLAIMED : std::uint8_t { OWN, SIZE, REST };
 
-template <EVENTKIND KIND, typename RECORD, std::size_t I> constexpr std::int32_t SIZEIDOF() {
-    return ROWOF<RECORD, I>().size_ids.OF(KIND);
-}
-
-// A chunk id that a row of a chunk list claims: the row, as the place of its
-// record among the list's records and its place in the record's table;
-// whether the chunk is the row's size chunk; and for the row's own chunk, the
-// id from which on it is written, which is its size chunk's where it has one.
+// A claim of a row, with the row as the place of its record among the list's
+// records and its place in the record's table. `written_from` orders the
+// writing: a row's own chunk is written from its size chunk on, where it has
+// one, and the rest is written where its row stands, before the row after it.
 struct CLAIM {
+    CLAIMED what = CLAIMED::OWN;
     std::int32_t id = NOCHUNK;
     std::size_t record = 0;
     std::size_t row = 0;
-    bool size = false;
     std::int32_t written_from = NOCHUNK;
 };
 
+// A row's claims, by its chunk and its size chunk for the kind.
+struct ROWCHUNKS {
+    std::int32_t id = NOCHUNK;
+    std::int32_t size_id = NOCHUNK;
+
+    constexpr std::size_t CLAIMS() const {
+        return (id != NOCHUNK ? 1 : 0) + (size_id != NOCHUNK ? 1 : 0);
+    }
+};
+
 template <EVENTKIND KIND, typename RECORD, std::size_t... I>
-constexpr std::size_t CLAIMCOUNTOF(std::index_sequence<I...>) {
-    return (((CHUNKIDOF<KIND, RECORD, I>() != NOCHUNK ? 1 : 0) +
-             (SIZEIDOF<KIND, RECORD, I>() != NOCHUNK ? 1 : 0)) +
-            ... + 0);
+constexpr std::array<ROWCHUNKS, sizeof...(I)> ROWCHUNKSOF(std::index_sequence<I...>) {
+    return {ROWCHUNKS{ROWOF<RECORD, I>().ids.OF(KIND), ROWOF<RECORD, I>().size_ids.OF(KIND)}...};
 }
 
-template <typename CLAIMS>
-constexpr void ADDCLAIM(CLAIMS& claims, std::size_t& count, std::size_t record, std::size_t row,
-                        std::int32_t id, std::int32_t size_id) {
-    if (size_id != NOCHUNK) claims[count++] = {size_id, record, row, true, NOCHUNK};
-    if (id != NOCHUNK) {
-        claims[count++] = {id, record, row, false, size_id != NOCHUNK ? size_id : id};
+template <EVENTKIND KIND, typename RECORD> constexpr std::size_t CLAIMCOUNTOF() {
+    std::size_t count = 0;
+    for (const ROWCHUNKS& row : ROWCHUNKSOF<KIND, RECORD>(ROWINDICES<RECORD>{}))
+        count += row.CLAIMS();
+    return count;
+}
+
+template <EVENTKIND KIND, typename RECORD, typename CLAIMS>
+constexpr void ADDCLAIMS(CLAIMS& claims, std::size_t& count, std::size_t record) {
+    const auto rows = ROWCHUNKSOF<KIND, RECORD>(ROWINDICES<RECORD>{});
+    const std::size_t first = count;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const ROWCHUNKS& chunks = rows[row];
+        if (chunks.size_id != NOCHUNK) {
+            claims[count++] = {CLAIMED::SIZE, chunks.size_id, record, row, NOCHUNK};
+        }
+        if (chunks.id == UNCLAIMEDCHUNKS) {
+            claims[count++] = {CLAIMED::REST, NOCHUNK, record, row, NOCHUNK};
+        } else if (chunks.id != NOCHUNK) {
+            const std::int32_t from = chunks.size_id != NOCHUNK ? chunks.size_id : chunks.id;
+            claims[count++] = {CLAIMED::OWN, chunks.id, record, row, from};
+        }
+    }
+    std::int32_t next = std::numeric_limits<std::int32_t>::max();
+    for (std::size_t i = count; i > first; --i) {
+        CLAIM& claim = claims[i - 1];
+        if (claim.what == CLAIMED::OWN) next = claim.written_from;
+        if (claim.what == CLAIMED::REST) claim.written_from = next;
     }
 }
 
-template <EVENTKIND KIND, typename RECORD, typename CLAIMS, std::size_t... I>
-constexpr void ADDCLAIMS(CLAIMS& claims, std::size_t& count, std::size_t record,
-                         std::index_sequence<I...>) {
-    (ADDCLAIM(claims, count, record, I, CHUNKIDOF<KIND, RECORD, I>(), SIZEIDOF<KIND, RECORD, I>()),
-     ...);
-}
-
 // What the rows of a chunk list claim, in the order of the rows, and the
-// claims that write, in the order of writing: ascending chunk id.
+// claims that write, in the order of writing.
 template <EVENTKIND KIND, typename... RECORDS> struct CHUNKCLAIMS {
-    static constexpr std::size_t COUNT =
-        (CLAIMCOUNTOF<KIND, RECORDS>(ROWINDICES<RECORDS>{}) + ... + 0);
+    static constexpr std::size_t COUNT = (CLAIMCOUNTOF<KIND, RECORDS>() + ... + 0);
 
     template <std::size_t... R>
     static constexpr std::array<CLAIM, COUNT> COLLECT(std::index_sequence<R...>) {
         std::array<CLAIM, COUNT> claims{};
         std::size_t count = 0;
-        (ADDCLAIMS<KIND, RECORDS>(claims, count, R, ROWINDICES<RECORDS>{}), ...);
+        (ADDCLAIMS<KIND, RECORDS>(claims, count, R), ...);
         return claims;
     }
 
@@ -227,7 +276,7 @@ template <EVENTKIND KIND, typename... RECORDS> struct CHUNKCLAIMS {
     static constexpr std::size_t WRITERCOUNT() {
         std::size_t count = 0;
         for (const CLAIM& claim : ALL)
-            count += claim.size ? 0 : 1;
+            count += claim.what == CLAIMED::SIZE ? 0 : 1;
         return count;
     }
 
@@ -235,7 +284,7 @@ template <EVENTKIND KIND, typename... RECORDS> struct CHUNKCLAIMS {
         std::array<CLAIM, WRITERCOUNT()> claims{};
         std::size_t count = 0;
         for (const CLAIM& claim : ALL) {
-            if (!claim.size) claims[count++] = claim;
+            if (claim.what != CLAIMED::SIZE) claims[count++] = claim;
         }
         for (std::size_t i = 1; i < claims.size(); ++i) {
             for (std::size_t j = i; j > 0 && claims[j - 1].written_from > claims[j].written_from;
@@ -248,10 +297,30 @@ template <EVENTKIND KIND, typename... RECORDS> struct CHUNKCLAIMS {
         return claims;
     }
 
+    // The row that takes the rest, or COUNT where no row does.
+    static constexpr std::size_t REST() {
+        for (std::size_t i = 0; i < ALL.size(); ++i) {
+            if (ALL[i].what == CLAIMED::REST) return i;
+        }
+        return COUNT;
+    }
+
+    // Whether a chunk id below KEPTCHUNKIDS is claimed, so that kept chunks of
+    // that id are not written.
+    static constexpr std::array<bool, KEPTCHUNKIDS> CLAIMEDIDS() {
+        std::array<bool, KEPTCHUNKIDS> claimed{};
+        claimed[ENDCHUNK] = true;
+        for (const CLAIM& claim : ALL) {
+            if (claim.what != CLAIMED::REST && claim.id < KEPTCHUNKIDS) claimed[claim.id] = true;
+        }
+        return claimed;
+    }
+
     static constexpr bool EACHIDONCE() {
         for (std::size_t i = 0; i < ALL.size(); ++i) {
             for (std::size_t j = i + 1; j < ALL.size(); ++j) {
-                if (ALL[i].id == ALL[j].id) return false;
+                const bool rest = ALL[i].what == CLAIMED::REST || ALL[j].what == CLAIMED::REST;
+                if (ALL[i].id == ALL[j].id && !rest) return false;
             }
         }
         return true;
@@ -263,10 +332,12 @@ template <std::size_t K>
 void CHUNKLIST<KIND, RECORDS...>::READCLAIM(CHUNKREADER& reader, const CHUNK& chunk,
                                             const PARTS& parts) {
     constexpr CLAIM claim = CHUNKCLAIMS<KIND, RECORDS...>::ALL[K];
-    if constexpr (claim.size) {
-        READLISTSIZE(reader, chunk, parts);
+    using RECORD = std::tuple_element_t<claim.record, std::tuple<RECORDS...>>;
+    if constexpr (claim.what == CLAIMED::SIZE) {
+        READLISTSIZE(reader);
+    } else if constexpr (claim.what == CLAIMED::REST) {
+        KEEPCHUNK(reader, chunk, std::get<RECORD*>(parts)->*ROWOF<RECORD, claim.row>().member);
     } else {
-        using RECORD = std::tuple_element_t<claim.record, std::tuple<RECORDS...>>;
         READFIELD<KIND, PARTS, RECORD, claim.row>(reader, chunk, parts);
     }
 }
@@ -275,7 +346,8 @@ template <EVENTKIND KIND, typename... RECORDS>
 template <std::size_t... K>
 bool CHUNKLIST<KIND, RECORDS...>::READCLAIMED(CHUNKREADER& reader, const CHUNK& chunk,
                                               const PARTS& parts, std::index_sequence<K...>) {
-    return ((chunk.id == CHUNKCLAIMS<KIND, RECORDS...>::ALL[K].id &&
+    using CLAIMS = CHUNKCLAIMS<KIND, RECORDS...>;
+    return ((CLAIMS::ALL[K].what != CLAIMED::REST && chunk.id == CLAIMS::ALL[K].id &&
              (READCLAIM<K>(reader, chunk, parts), true)) ||
             ...);
 }
@@ -285,9 +357,34 @@ void CHUNKLIST<KIND, RECORDS...>::READ(CHUNKREADER& reader, const PARTS& parts) 
     using CLAIMS = CHUNKCLAIMS<KIND, RECORDS...>;
     static_assert(CLAIMS::EACHIDONCE(), "two rows of a chunk list claim one chunk id");
     for (CHUNK chunk; reader.NEXTCHUNK(chunk);) {
-        if (!READCLAIMED(reader, chunk, parts, std::make_index_sequence<CLAIMS::COUNT>{})) {
+        if (READCLAIMED(reader, chunk, parts, std::make_index_sequence<CLAIMS::COUNT>{})) continue;
+        if constexpr (CLAIMS::REST() != CLAIMS::COUNT) {
+            READCLAIM<CLAIMS::REST()>(reader, chunk, parts);
+        } else {
             reader.SKIP(chunk);
         }
+    }
+}
+
+// Kept chunks are written in ascending id, but for those of ids that rows
+// claim, which the rows write.
+template <EVENTKIND KIND, typename... RECORDS>
+template <std::size_t K>
+void CHUNKLIST<KIND, RECORDS...>::WRITECLAIM(BYTESTRING& out, const HELDPARTS& parts) {
+    using CLAIMS = CHUNKCLAIMS<KIND, RECORDS...>;
+    constexpr CLAIM claim = CLAIMS::WRITEORDER()[K];
+    using RECORD = std::tuple_element_t<claim.record, std::tuple<RECORDS...>>;
+    if constexpr (claim.what == CLAIMED::REST) {
+        static constexpr auto CLAIMEDIDS = CLAIMS::CLAIMEDIDS();
+        const EXTRACHUNKS* kept =
+            std::get<const RECORD*>(parts)->*ROWOF<RECORD, claim.row>().member;
+        if (kept == nullptr) return;
+        for (std::int32_t id = 0; id < KEPTCHUNKIDS; ++id) {
+            const BYTESTRING& payload = kept->entries[id];
+            if (!CLAIMEDIDS[id] && !payload.empty()) APPENDDATACHUNK(out, payload, WITHLENGTH, id);
+        }
+    } else {
+        WRITEFIELD<KIND, HELDPARTS, RECORD, claim.row>(out, parts);
     }
 }
 
@@ -295,10 +392,7 @@ template <EVENTKIND KIND, typename... RECORDS>
 template <std::size_t... K>
 void CHUNKLIST<KIND, RECORDS...>::WRITEALL(BYTESTRING& out, const HELDPARTS& parts,
                                            std::index_sequence<K...>) {
-    constexpr auto ORDER = CHUNKCLAIMS<KIND, RECORDS...>::WRITEORDER();
-    (WRITEFIELD<KIND, HELDPARTS, std::tuple_element_t<ORDER[K].record, std::tuple<RECORDS...>>,
-                ORDER[K].row>(out, parts),
-     ...);
+    (WRITECLAIM<K>(out, parts), ...);
 }
 
 template <EVENTKIND KIND, typename... RECORDS>

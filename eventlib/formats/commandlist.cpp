@@ -211,14 +211,6 @@ void WRITECOMMANDLIST(BYTESTRING& out, const EVENTPAGE& page) {
     WRITECOMMANDS(out, page.commands, page.command_count, 0);
 }
 
-void WRITECOMMANDCHUNKS(BYTESTRING& out, const EVENTPAGE& page, std::int32_t size_id,
-                        std::int32_t list_id) {
-    BYTESTRING commands;
-    WRITECOMMANDLIST(commands, page);
-    APPENDNUMBERCHUNK(out, static_cast<std::int32_t>(commands.size()), WITHLENGTH, size_id);
-    APPENDDATACHUNK(out, commands, WITHLENGTH, list_id);
-}
-
 void WRITECOMMANDS(BYTESTRING& out, const EVENTCOMMAND* commands, std::int32_t count,
                    std::uint32_t indent_reduction) {
     for (std::int32_t i = 0; i < count; ++i)

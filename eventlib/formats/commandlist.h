@@ -26,11 +26,6 @@ void READMOVEROUTE(CHUNKREADER& reader, MOVEROUTE& route, std::int32_t length,
 // Every command of the page, then the end command 00 00 00 00.
 void WRITECOMMANDLIST(BYTESTRING& out, const EVENTPAGE& page);
 
-// The page's command list as two chunks: its byte count as chunk `size_id`,
-// then the list itself as chunk `list_id`.
-void WRITECOMMANDCHUNKS(BYTESTRING& out, const EVENTPAGE& page, std::int32_t size_id,
-                        std::int32_t list_id);
-
 // The commands as a whole list, each indent lowered by `indent_reduction`.
 void WRITECOMMANDS(BYTESTRING& out, const EVENTCOMMAND* commands, std::int32_t count,
                    std::uint32_t indent_reduction);

@@ -1,16 +1,11 @@
-#include "event_codes.h"
-#include "formats/chunk_ids.h"
+#include "formats/chunk_lists.h"
 #include "formats/commandlist.h"
-#include "formats/fields.h"
 #include "formats/page_reading.h"
 #include "formats/pages.h"
 #include "kestrel_internal.h"
 
 namespace KESTREL {
 namespace {
-
-// Every page of a page list takes at least its number and its closing chunk id.
-constexpr std::int64_t LEASTPAGEBYTES = 2;
 
 using PAGEREADER = void (*)(CHUNKREADER& reader, EVENT& event, std::int32_t number);
 
@@ -24,41 +19,10 @@ EVENTPAGE& GIVESINGLEPAGE(EVENT& event) {
     return event.pages[0];
 }
 
-// A count of 0 or less gives no pages; the page bodies that follow are still
-// read, and land in no slot. A later page list replaces an earlier one.
-void READPAGELIST(CHUNKREADER& reader, const CHUNK& chunk, EVENT& event, PAGEREADER read_page) {
-    const RUN list(reader, chunk.length);
-    const std::int32_t count = reader.COUNT(LEASTPAGEBYTES);
-    DESTROYOBJECT(event.pages, 1, event.page_count);
-    event.pages = nullptr;
-    event.page_count = 0;
-    if (count > 0) GIVEPAGES(event, count);
-    while (reader.MORE()) {
-        read_page(reader, event, PAGENUMBERINDATA);
-    }
-}
-
 void DECODEMAPEVENT(CHUNKREADER& reader, EVENT& event, std::int32_t) {
     event.kind = EK_MAP;
     reader.BYTE(); // the lead byte, which carries nothing
-    for (CHUNK chunk; reader.NEXTCHUNK(chunk);) {
-        switch (chunk.id) {
-        case MAPEVENTCHUNK::NAME:
-            REPLACENAME(event.name, READNAME(reader, chunk.length));
-            break;
-        case MAPEVENTCHUNK::X:
-            event.x = reader.NUMBER();
-            break;
-        case MAPEVENTCHUNK::Y:
-            event.y = reader.NUMBER();
-            break;
-        case MAPEVENTCHUNK::PAGES:
-            READPAGELIST(reader, chunk, event, READMAPPAGE);
-            break;
-        default:
-            reader.SKIP(chunk);
-        }
-    }
+    CHUNKLIST<EK_MAP, EVENT>::READ(reader, {&event});
 }
 
 // The 4-byte page number field of a lone page. The page readers take -1 as
@@ -72,11 +36,11 @@ void DECODELONEPAGE(CHUNKREADER& reader, EVENT& event, EVENTKIND kind, PAGEREADE
 }
 
 void DECODEMAPEVENTPAGE(CHUNKREADER& reader, EVENT& event, std::int32_t) {
-    DECODELONEPAGE(reader, event, EK_MAP, READMAPPAGE);
+    DECODELONEPAGE(reader, event, EK_MAP, READPAGE<EK_MAP>);
 }
 
 void DECODEBATTLEEVENTPAGE(CHUNKREADER& reader, EVENT& event, std::int32_t) {
-    DECODELONEPAGE(reader, event, EK_BATTLE, READBATTLEPAGE);
+    DECODELONEPAGE(reader, event, EK_BATTLE, READPAGE<EK_BATTLE>);
 }
 
 EVENTPAGE& GIVECOMMANDPAGE(EVENT& event) {
@@ -91,86 +55,18 @@ void DECODEEVENTCOMMANDS(CHUNKREADER& reader, EVENT& event, std::int32_t length)
     READCOMMANDLIST(reader, GIVECOMMANDPAGE(event), length);
 }
 
-// Chunks other than the name and the page list are kept as they are, so that
-// the group can be written back with them.
-void KEEPCHUNK(CHUNKREADER& reader, const CHUNK& chunk, EVENT& event) {
-    if (event.extra_chunks == nullptr) event.extra_chunks = new EXTRACHUNKS;
-    const BYTEVIEW payload = reader.BYTES(chunk.length);
-    if (static_cast<std::uint32_t>(chunk.id) < static_cast<std::uint32_t>(KEPTCHUNKIDS)) {
-        event.extra_chunks->entries[chunk.id].assign(payload);
-    }
-}
-
 void DECODEMONSTERGROUP(CHUNKREADER& reader, EVENT& event, std::int32_t) {
     event.kind = EK_BATTLE;
     event.id = reader.LONG();
-    for (CHUNK chunk; reader.NEXTCHUNK(chunk);) {
-        switch (chunk.id) {
-        case MONSTERGROUPCHUNK::NAME:
-            REPLACENAME(event.name, READNAME(reader, chunk.length));
-            break;
-        case MONSTERGROUPCHUNK::PAGES:
-            READPAGELIST(reader, chunk, event, READBATTLEPAGE);
-            break;
-        default:
-            KEEPCHUNK(reader, chunk, event);
-        }
-    }
-}
-
-void READCOMMONTRIGGER(CHUNKREADER& reader, EVENTPAGE& page) {
-    switch (reader.NUMBER()) {
-    case COMMONAUTOSTART:
-        page.trigger = COMMONAUTOSTART;
-        break;
-    case COMMONPARALLEL:
-        page.trigger = COMMONPARALLEL;
-        break;
-    case COMMONCALLED:
-        page.trigger = COMMONCALLEDTRIGGER;
-        break;
-    default:
-        break;
-    }
-}
-
-// The switch flag only counts for a common event that starts by itself, as
-// the trigger read so far says.
-void READCOMMONSWITCHFLAG(CHUNKREADER& reader, EVENTPAGE& page) {
-    const std::int32_t value = reader.NUMBER();
-    if (page.trigger == COMMONAUTOSTART || page.trigger == COMMONPARALLEL) {
-        page.condition->flags = value != 0 ? CF_SWITCH_A : 0;
-    }
+    CHUNKLIST<EK_BATTLE, EVENT>::READ(reader, {&event});
 }
 
 void DECODECOMMONEVENT(CHUNKREADER& reader, EVENT& event, std::int32_t) {
     event.kind = EK_COMMON;
     event.id = reader.LONG();
     EVENTPAGE& page = GIVECOMMANDPAGE(event);
-    for (CHUNK chunk; reader.NEXTCHUNK(chunk);) {
-        switch (chunk.id) {
-        case COMMONEVENTCHUNK::NAME:
-            REPLACENAME(event.name, READNAME(reader, chunk.length));
-            break;
-        case COMMONEVENTCHUNK::TRIGGER:
-            READCOMMONTRIGGER(reader, page);
-            break;
-        case COMMONEVENTCHUNK::SWITCHFLAG:
-            READCOMMONSWITCHFLAG(reader, page);
-            break;
-        case COMMONEVENTCHUNK::SWITCHID:
-            page.condition->switch_a_id = reader.NUMBER();
-            break;
-        case COMMONEVENTCHUNK::COMMANDSIZE:
-            reader.NUMBER();
-            break;
-        case COMMONEVENTCHUNK::COMMANDS:
-            READCOMMANDLIST(reader, page, chunk.length);
-            break;
-        default:
-            reader.SKIP(chunk);
-        }
-    }
+    CHUNKLIST<EK_COMMON, EVENT, EVENTPAGE, CONDITION>::READ(reader,
+                                                            {&event, &page, page.condition});
 }
 
 // Each decoder reads on from just after the content's length field, which it

@@ -1,9 +1,7 @@
 #include "codec/encoding.h"
-#include "event_codes.h"
 #include "event_formats.h"
-#include "formats/chunk_ids.h"
+#include "formats/chunk_lists.h"
 #include "formats/commandlist.h"
-#include "formats/fields.h"
 #include "formats/pages.h"
 #include "kestrel_internal.h"
 #include "records/readable.h"
@@ -34,27 +32,8 @@ const EVENTPAGE& SELECTEDPAGE(const EVENT& event, std::int32_t page) {
     return event.pages[std::max(std::min(page, event.page_count), 1) - 1];
 }
 
-void WRITENAMECHUNK(BYTESTRING& body, const char* name, std::int32_t id) {
-    APPENDDATACHUNK(body, CHOOSESTRING(name == nullptr, {}, NAMEVIEW(name)), WITHLENGTH, id);
-}
-
-using PAGEWRITER = void (*)(BYTESTRING& out, const EVENTPAGE& page, std::uint8_t with_number);
-
-void WRITEPAGELIST(BYTESTRING& body, const EVENT& event, PAGEWRITER write_page, std::int32_t id) {
-    BYTESTRING list;
-    const std::int32_t count = std::max(event.page_count, 0);
-    APPENDNUMBER(list, count);
-    for (std::int32_t i = 0; i < count; ++i)
-        write_page(list, event.pages[i], 1);
-    APPENDDATACHUNK(body, list, WITHLENGTH, id);
-}
-
 void ENCODEMAPEVENT(BYTESTRING& body, const EVENT& event) {
-    WRITENAMECHUNK(body, event.name, MAPEVENTCHUNK::NAME);
-    APPENDNUMBERCHUNK(body, event.x, WITHLENGTH, MAPEVENTCHUNK::X);
-    APPENDNUMBERCHUNK(body, event.y, WITHLENGTH, MAPEVENTCHUNK::Y);
-    WRITEPAGELIST(body, event, WRITEMAPPAGE, MAPEVENTCHUNK::PAGES);
-    APPENDNUMBER(body, ENDCHUNK);
+    CHUNKLIST<EK_MAP, EVENT>::WRITE(body, {&event});
 }
 
 // The selection is written as a list of its own, its shallowest command at
@@ -78,38 +57,14 @@ void ENCODEEVENTCOMMANDS(BYTESTRING& body, const EVENTPAGE& page, std::int32_t f
     WRITECOMMANDS(body, selection, selected, shallowest);
 }
 
-void WRITEKEPTCHUNKS(BYTESTRING& body, const EXTRACHUNKS& kept) {
-    for (std::int32_t id = MONSTERGROUPCHUNK::NAME + 1; id < KEPTCHUNKIDS; ++id) {
-        const BYTESTRING& payload = kept.entries[id];
-        if (id != MONSTERGROUPCHUNK::PAGES && !payload.empty()) {
-            APPENDDATACHUNK(body, payload, WITHLENGTH, id);
-        }
-    }
-}
-
-// The page list comes after every kept chunk, whatever their ids.
 void ENCODEMONSTERGROUP(BYTESTRING& body, const EVENT& event) {
-    WRITENAMECHUNK(body, event.name, MONSTERGROUPCHUNK::NAME);
-    if (event.extra_chunks) WRITEKEPTCHUNKS(body, *event.extra_chunks);
-    WRITEPAGELIST(body, event, WRITEBATTLEPAGE, MONSTERGROUPCHUNK::PAGES);
-    APPENDNUMBER(body, ENDCHUNK);
-}
-
-std::int32_t COMMONTRIGGER(std::int32_t page_trigger) {
-    return page_trigger == COMMONAUTOSTART || page_trigger == COMMONPARALLEL ? page_trigger
-                                                                             : COMMONCALLED;
+    CHUNKLIST<EK_BATTLE, EVENT>::WRITE(body, {&event});
 }
 
 void ENCODECOMMONEVENT(BYTESTRING& body, const EVENT& event, const EVENTPAGE& page) {
-    WRITENAMECHUNK(body, event.name, COMMONEVENTCHUNK::NAME);
-    APPENDNUMBERCHUNK(body, COMMONTRIGGER(page.trigger), WITHLENGTH, COMMONEVENTCHUNK::TRIGGER);
-    if (page.condition && (page.condition->flags & CF_SWITCH_A)) {
-        APPENDNUMBERCHUNK(body, 1, WITHLENGTH, COMMONEVENTCHUNK::SWITCHFLAG);
-        APPENDNUMBERCHUNK(body, page.condition->switch_a_id, WITHLENGTH,
-                          COMMONEVENTCHUNK::SWITCHID);
-    }
-    WRITECOMMANDCHUNKS(body, page, COMMONEVENTCHUNK::COMMANDSIZE, COMMONEVENTCHUNK::COMMANDS);
-    APPENDNUMBER(body, ENDCHUNK);
+    static const CONDITION none;
+    const CONDITION* condition = page.condition ? page.condition : &none;
+    CHUNKLIST<EK_COMMON, EVENT, EVENTPAGE, CONDITION>::WRITE(body, {&event, &page, condition});
 }
 
 BYTESTRING TEXTCONTENT(const void* text) {
@@ -125,10 +80,10 @@ std::optional<BYTESTRING> ENCODEBODY(CLIPBOARDCONTENTTYPE format, const EVENT& e
         ENCODEMAPEVENT(body, event);
         break;
     case CB_MAPEVENTPAGE:
-        WRITEMAPPAGE(body, SELECTEDPAGE(event, page), 0);
+        WRITEPAGE<EK_MAP>(body, SELECTEDPAGE(event, page), 0);
         break;
     case CB_BATTLEEVENTPAGE:
-        WRITEBATTLEPAGE(body, SELECTEDPAGE(event, page), 0);
+        WRITEPAGE<EK_BATTLE>(body, SELECTEDPAGE(event, page), 0);
         break;
     case CB_EVENTCOMMANDS:
         ENCODEEVENTCOMMANDS(body, SELECTEDPAGE(event, page), first, last);

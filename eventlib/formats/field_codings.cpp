@@ -1,5 +1,6 @@
 #include "formats/field_codings.h"
 
+#include "codec/encoding.h"
 #include "event_codes.h"
 
 #include <iterator>
@@ -30,6 +31,10 @@ std::uint32_t WORDFROMFLAGS(std::int32_t flags) {
     return word;
 }
 
+bool STARTSBYITSELF(std::int32_t trigger) {
+    return trigger == COMMONAUTOSTART || trigger == COMMONPARALLEL;
+}
+
 } // namespace
 
 // A flag byte that the data cut short reads as 0.
@@ -40,8 +45,8 @@ void READMAPFLAGS(CHUNKREADER& reader, const CHUNK& chunk, std::int32_t& flags) 
     }
 }
 
-BYTESTRING MAPFLAGBYTE(std::int32_t flags) {
-    return BYTESTRING(1, static_cast<char>(flags & MAPFLAGBITS));
+void WRITEMAPFLAGS(BYTESTRING& out, std::int32_t flags, std::int32_t id) {
+    APPENDDATACHUNK(out, BYTESTRING(1, static_cast<char>(flags & MAPFLAGBITS)), WITHLENGTH, id);
 }
 
 // The word's bytes come least significant first; a fifth byte and every fourth
@@ -55,9 +60,10 @@ void READBATTLEFLAGS(CHUNKREADER& reader, const CHUNK& chunk, std::int32_t& flag
     flags = FLAGSFROMWORD(word);
 }
 
-BYTESTRING BATTLEFLAGWORD(std::int32_t flags) {
+void WRITEBATTLEFLAGS(BYTESTRING& out, std::int32_t flags, std::int32_t id) {
     const std::uint32_t word = WORDFROMFLAGS(flags);
-    return BYTESTRING{static_cast<char>(word & 0xFF), static_cast<char>(word >> 8)};
+    APPENDDATACHUNK(out, BYTESTRING{static_cast<char>(word & 0xFF), static_cast<char>(word >> 8)},
+                    WITHLENGTH, id);
 }
 
 void STARTOWNROUTE(MOVEROUTE& route, const EVENTPAGE& page) {
@@ -68,6 +74,28 @@ void STARTOWNROUTE(MOVEROUTE& route, const EVENTPAGE& page) {
 
 bool OWNROUTEWRITTEN(const EVENTPAGE& page) {
     return page.move_type == CUSTOMMOVETYPE;
+}
+
+void READCOMMONTRIGGER(CHUNKREADER& reader, std::int32_t& trigger) {
+    const std::int32_t stored = reader.NUMBER();
+    if (STARTSBYITSELF(stored)) {
+        trigger = stored;
+    } else if (stored == COMMONCALLED) {
+        trigger = COMMONCALLEDTRIGGER;
+    }
+}
+
+void WRITECOMMONTRIGGER(BYTESTRING& out, std::int32_t trigger, std::int32_t id) {
+    APPENDNUMBERCHUNK(out, STARTSBYITSELF(trigger) ? trigger : COMMONCALLED, WITHLENGTH, id);
+}
+
+void READCOMMONSWITCHFLAG(CHUNKREADER& reader, const EVENTPAGE& page, std::int32_t& flags) {
+    const std::int32_t value = reader.NUMBER();
+    if (STARTSBYITSELF(page.trigger)) flags = value != 0 ? CF_SWITCH_A : 0;
+}
+
+void WRITECOMMONSWITCHFLAG(BYTESTRING& out, std::int32_t flags, std::int32_t id) {
+    if (flags & CF_SWITCH_A) APPENDNUMBERCHUNK(out, 1, WITHLENGTH, id);
 }
 
 } // namespace KESTREL

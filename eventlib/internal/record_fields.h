@@ -25,8 +25,10 @@
 //
 // A row also says where the field lies in each kind of event data that
 // carries it (CHUNKIDS), and the chunk lists of the codec read and write the
-// fields by these rows alone (formats/chunk_lists.h): a field added to a
-// record is one row.
+// fields by these rows alone (formats/chunk_lists.h), in ascending chunk id: a
+// field added to a record is one row. A CHILD's chunk holds the child's own
+// chunk list; a RECORDS chunk holds a page list, a command list or a route's
+// moves.
 #ifndef PAGEWRIGHT_RECORD_FIELDS_H
 #define PAGEWRIGHT_RECORD_FIELDS_H
 
@@ -56,6 +58,10 @@ enum class HELD : std::uint8_t {
 // every chunk list, so no field has it.
 constexpr std::int32_t NOCHUNK = ENDCHUNK;
 
+// The place of a KEPTCHUNKS row: every chunk that no other row of the kind
+// claims, whatever its id.
+constexpr std::int32_t UNCLAIMEDCHUNKS = -1;
+
 // A value for each kind of event data that has chunks: an EVENT is a map
 // event, a monster group or a common event; an EVENTPAGE and its CONDITION
 // belong to a map page, a battle page or a common event.
@@ -75,9 +81,10 @@ template <typename VALUE> struct BYKIND {
 // The chunk that holds a field in each kind, NOCHUNK where it has none.
 using CHUNKIDS = BYKIND<std::int32_t>;
 
-// How a kind holds a field that is not a plain chunk of how the field is held,
-// named so that the chunk lists do what it says instead. Each is a rule of
-// that kind's data that no row can state:
+// A field that a kind holds otherwise than as a plain chunk of how the field
+// is held: each is a rule of that kind's data that a row cannot state, and
+// the chunk lists read and write the field by the functions of its name in
+// formats/field_codings.h instead.
 enum class CODING : std::uint8_t {
     PLAIN,
     // A map condition's flags: one byte of the seven map bits, of which only
@@ -89,6 +96,13 @@ enum class CODING : std::uint8_t {
     // A map page's own route: it moves the event itself at the page's move
     // frequency, and is written only for the page's own move type.
     OWNROUTE,
+    // A common event's trigger: its start kinds are stored as numbers of
+    // their own, and one that is none of them is not read.
+    COMMONTRIGGER,
+    // A common event's switch flag: 0 or 1 for its condition's switch A, which
+    // counts only for a common event that starts by itself, as its trigger
+    // read so far says, and is written only when set.
+    COMMONSWITCHFLAG,
 };
 using CODINGS = BYKIND<CODING>;
 
@@ -176,8 +190,8 @@ protected:
         return {name, array, count};
     }
     static constexpr FIELDROW<HELD::KEPTCHUNKS, EXTRACHUNKS * RECORD::*>
-    KEPTCHUNKS(const char* name, EXTRACHUNKS* RECORD::*member) {
-        return {name, member};
+    KEPTCHUNKS(const char* name, EXTRACHUNKS* RECORD::*member, CHUNKIDS ids = {}) {
+        return {name, member, nullptr, ids};
     }
 
 private:
@@ -204,19 +218,22 @@ private:
     }
 };
 
-// A map page's and a battle page's condition chunks. enemy_hp_id and
-// turn_enemy_id are held as a battle page encodes them.
+// A map page's or a battle page's condition chunk, or a common event's
+// switch. enemy_hp_id and turn_enemy_id are held as a battle page encodes
+// them.
 template <> struct RECORDFIELDS<CONDITION> : FIELDTABLE<CONDITION> {
 private:
     using MAP = MAPCONDITIONCHUNK;
     using BATTLE = BATTLECONDITIONCHUNK;
+    using COMMON = COMMONEVENTCHUNK;
 
 public:
     static constexpr const char* RECORDNAME = "CONDITION";
     static constexpr auto ROWS = std::tuple{
-        NUMBER("flags", &CONDITION::flags, {MAP::FLAGS, BATTLE::FLAGS})
-            .CODED({CODING::MAPFLAGBYTE, CODING::BATTLEFLAGWORD}),
-        NUMBER("switch_a_id", &CONDITION::switch_a_id, {MAP::SWITCHA, BATTLE::SWITCHA})
+        NUMBER("flags", &CONDITION::flags, {MAP::FLAGS, BATTLE::FLAGS, COMMON::SWITCHFLAG})
+            .CODED({CODING::MAPFLAGBYTE, CODING::BATTLEFLAGWORD, CODING::COMMONSWITCHFLAG}),
+        NUMBER("switch_a_id", &CONDITION::switch_a_id,
+               {MAP::SWITCHA, BATTLE::SWITCHA, COMMON::SWITCHID})
             .GUARD(CF_SWITCH_A),
         NUMBER("switch_b_id", &CONDITION::switch_b_id, {MAP::SWITCHB, BATTLE::SWITCHB})
             .GUARD(CF_SWITCH_B),
@@ -313,13 +330,14 @@ template <> struct RECORDFIELDS<EVENTCOMMAND> : FIELDTABLE<EVENTCOMMAND> {
     };
 };
 
-// A map page or a battle page. The number is no chunk of the page: a page
-// list leads each page with it, and a lone page's content holds it in its
-// 4-byte field.
+// A map page, a battle page or a common event's page. The number is no chunk
+// of the page: a page list leads each page with it, and a lone page's content
+// holds it in its 4-byte field.
 template <> struct RECORDFIELDS<EVENTPAGE> : FIELDTABLE<EVENTPAGE> {
 private:
     using MAP = MAPPAGECHUNK;
     using BATTLE = BATTLEPAGECHUNK;
+    using COMMON = COMMONEVENTCHUNK;
 
 public:
     static constexpr const char* RECORDNAME = "EVENTPAGE";
@@ -330,7 +348,8 @@ public:
         FLAG("transparent", &EVENTPAGE::transparent, {MAP::TRANSPARENT}),
         NUMBER("graphic_direction", &EVENTPAGE::graphic_direction, {MAP::GRAPHICDIRECTION}),
         NUMBER("graphic_pattern", &EVENTPAGE::graphic_pattern, {MAP::GRAPHICPATTERN}),
-        NUMBER("trigger", &EVENTPAGE::trigger, {MAP::TRIGGER}),
+        NUMBER("trigger", &EVENTPAGE::trigger, {MAP::TRIGGER, NOCHUNK, COMMON::TRIGGER})
+            .CODED({CODING::PLAIN, CODING::PLAIN, CODING::COMMONTRIGGER}),
         FLAG("overlap_forbidden", &EVENTPAGE::overlap_forbidden, {MAP::OVERLAPFORBIDDEN}),
         NUMBER("move_type", &EVENTPAGE::move_type, {MAP::MOVETYPE}),
         NUMBER("move_speed", &EVENTPAGE::move_speed, {MAP::MOVESPEED}),
@@ -341,21 +360,33 @@ public:
             .ALWAYSWRITTEN(),
         CHILD("move_route", &EVENTPAGE::move_route, {MAP::MOVEROUTE}).CODED({CODING::OWNROUTE}),
         RECORDS("commands", &EVENTPAGE::commands, &EVENTPAGE::command_count,
-                {MAP::COMMANDS, BATTLE::COMMANDS})
-            .SIZEDBY({MAP::COMMANDSIZE, BATTLE::COMMANDSIZE}),
+                {MAP::COMMANDS, BATTLE::COMMANDS, COMMON::COMMANDS})
+            .SIZEDBY({MAP::COMMANDSIZE, BATTLE::COMMANDSIZE, COMMON::COMMANDSIZE}),
     };
 };
 
+// A map event, a monster group or a common event. The kind and a group's or
+// common event's id are no chunks: the content's format and its 4-byte field
+// give them. A monster group keeps the chunks it does not know, and writes
+// them where their row stands: after its name, before its page list, whatever
+// their ids. A common event's page and condition are no chunks of their own:
+// their rows for a common event lie in the event's own chunk list.
 template <> struct RECORDFIELDS<EVENT> : FIELDTABLE<EVENT> {
+private:
+    using MAP = MAPEVENTCHUNK;
+    using BATTLE = MONSTERGROUPCHUNK;
+    using COMMON = COMMONEVENTCHUNK;
+
+public:
     static constexpr const char* RECORDNAME = "EVENT";
     static constexpr auto ROWS = std::tuple{
         KIND("kind", &EVENT::kind),
         NUMBER("id", &EVENT::id),
-        NUMBER("x", &EVENT::x),
-        NUMBER("y", &EVENT::y),
-        NAME("name", &EVENT::name),
-        KEPTCHUNKS("extra_chunks", &EVENT::extra_chunks),
-        RECORDS("pages", &EVENT::pages, &EVENT::page_count),
+        NUMBER("x", &EVENT::x, {MAP::X}),
+        NUMBER("y", &EVENT::y, {MAP::Y}),
+        NAME("name", &EVENT::name, {MAP::NAME, BATTLE::NAME, COMMON::NAME}).ALWAYSWRITTEN(),
+        KEPTCHUNKS("extra_chunks", &EVENT::extra_chunks, {NOCHUNK, UNCLAIMEDCHUNKS}),
+        RECORDS("pages", &EVENT::pages, &EVENT::page_count, {MAP::PAGES, BATTLE::PAGES}),
     };
 };
 
