@@ -47,11 +47,22 @@ begin_case() {
 }
 
 # winetool.exe ARGUMENTS..., its output in $case_dir/winetool.out with Unix
-# line ends.
+# line ends. The tool says why whenever it fails, so a put or save of the
+# clipboard that fails without a word died in Wine's loader before the tool
+# ran, as one start did on a loaded machine; those two only set up or read the
+# clipboard and are tried again.
 winetool() {
-    local rc=0
-    wine "$WINETOOL_EXE" "$@" >"$case_dir/winetool.out" 2>"$case_dir/winetool.err" || rc=$?
+    local rc attempt
+    for attempt in 1 2 3; do
+        rc=0
+        wine "$WINETOOL_EXE" "$@" >"$case_dir/winetool.out" 2>"$case_dir/winetool.err" || rc=$?
+        [ "$rc" -ne 0 ] && [ ! -s "$case_dir/winetool.err" ] || break
+        [ "$1" = put ] || [ "$1" = save ] || break
+        echo "winetool $1 exited with $rc without a word (attempt $attempt)" \
+            >>"$case_dir/winetool.retries"
+    done
     sed -i 's/\r$//' "$case_dir/winetool.out"
+    [ "$rc" -eq 0 ] || echo "winetool exited with $rc" >>"$case_dir/winetool.err"
     return $rc
 }
 
