@@ -60,6 +60,7 @@ std::vector<GAMEPAGE> READPAGES(BYTEVIEW file, SPAN list, const ENTRYLAYOUT& lay
     for (std::int32_t number; entries.NEXTENTRY(number);) {
         GAMEPAGE page;
         page.number = number;
+        page.start = entries.ENTRYSTART();
         for (CHUNK chunk; entries.NEXTCHUNK(chunk);) {
             ADDCOMMANDCHUNK(page.commands, chunk, layout.page_commands, layout.page_command_size);
         }
@@ -89,13 +90,44 @@ std::int32_t NUMBERIN(CHUNKREADER& reader, const CHUNK& chunk) {
 
 // In id order, each id once. An id listed twice, which the editor never
 // writes, counts as its first entry: every entry listed is then one that a
-// look-up by its id finds.
-template <typename ENTRY> void ORDERBYID(std::vector<ENTRY>& entries) {
+// look-up by its id finds. Whether they were so already.
+template <typename ENTRY> bool ORDERBYID(std::vector<ENTRY>& entries) {
+    const bool ordered =
+        std::adjacent_find(entries.begin(), entries.end(), [](const ENTRY& a, const ENTRY& b) {
+            return a.id >= b.id;
+        }) == entries.end();
     std::stable_sort(entries.begin(), entries.end(),
                      [](const ENTRY& a, const ENTRY& b) { return a.id < b.id; });
     entries.erase(std::unique(entries.begin(), entries.end(),
                               [](const ENTRY& a, const ENTRY& b) { return a.id == b.id; }),
                   entries.end());
+    return ordered;
+}
+
+// The entry's facts, read from its chunks in `bytes`; `closed` is where the
+// reading ended, after the closing chunk id 0.
+ENTRYFACTS FACTSIN(BYTEVIEW bytes, ENTRYKIND kind, SPAN body, std::int64_t& closed) {
+    const ENTRYLAYOUT& layout = LAYOUTOF(kind);
+    ENTRYFACTS facts;
+    CHUNKREADER reader(bytes, body, OVERRUN::DAMAGED);
+    for (CHUNK chunk; reader.NEXTCHUNK(chunk); reader.SKIP(chunk)) {
+        if (chunk.id == layout.name) {
+            facts.name = chunk.PAYLOAD();
+        } else if (chunk.id == layout.x) {
+            facts.x = NUMBERIN(reader, chunk);
+        } else if (chunk.id == layout.y) {
+            facts.y = NUMBERIN(reader, chunk);
+        } else if (chunk.id == layout.trigger) {
+            facts.trigger = NUMBERIN(reader, chunk);
+        } else if (chunk.id == layout.pages) {
+            facts.page_list = chunk;
+            facts.pages = READPAGES(bytes, chunk.PAYLOAD(), layout);
+        } else {
+            ADDCOMMANDCHUNK(facts.commands, chunk, layout.commands, layout.command_size);
+        }
+    }
+    closed = reader.POSITION();
+    return facts;
 }
 
 // In entries in id order, or of kinds in the order of their kinds and then in
@@ -110,6 +142,24 @@ const ENTRY* FIRSTWITH(const std::vector<ENTRY>& entries, KEY key, KEYOF key_of)
 
 } // namespace
 
+bool READABLEBODY(ENTRYKIND kind, bool page, BYTEVIEW body) {
+    const SPAN whole{0, static_cast<std::uint32_t>(body.size())};
+    std::int64_t closed = 0;
+    try {
+        if (page) {
+            CHUNKREADER reader(body, whole, OVERRUN::DAMAGED);
+            for (CHUNK chunk; reader.NEXTCHUNK(chunk); reader.SKIP(chunk)) {
+            }
+            closed = reader.POSITION();
+        } else {
+            FACTSIN(body, kind, whole, closed);
+        }
+    } catch (const DATAERROR&) {
+        return false;
+    }
+    return closed == static_cast<std::int64_t>(body.size());
+}
+
 GAMEFILE::GAMEFILE(BYTESTRING bytes) : bytes_(std::move(bytes)) {
     if (bytes_.size() > MAXGAMEFILEBYTES) throw GAMEFILEERROR(GAMEFILEFAULT::LARGE);
     try {
@@ -122,6 +172,7 @@ GAMEFILE::GAMEFILE(BYTESTRING bytes) : bytes_(std::move(bytes)) {
 }
 
 void GAMEFILE::READ() {
+    in_order_.fill(true);
     CHUNKREADER header(bytes_);
     const BYTEVIEW name = header.BYTES(header.NUMBER());
     if (name == MAPFILEKINDNAME) {
@@ -136,11 +187,15 @@ void GAMEFILE::READ() {
     CHUNKREADER top(bytes_, {start, end - start}, OVERRUN::CUTSHORT);
     const LISTHOME home = kind_ == GAMEFILEKIND::MAP ? LISTHOME::MAPFILE : LISTHOME::DATABASE;
     bool closed = false;
+    top_end_ = end;
     for (CHUNK chunk; top.MORE(); top.SKIP(chunk)) {
+        const std::int64_t next = top.POSITION();
         if (!top.NEXTCHUNK(chunk)) {
             closed = true;
+            top_end_ = next;
             break;
         }
+        top_.push_back(chunk);
         for (const IDLIST& list : IDLISTS) {
             if (list.home != home || list.chunk != chunk.id) continue;
             std::vector<CHUNK>& chunks = lists_[INDEX(list.kind)];
@@ -199,9 +254,9 @@ void GAMEFILE::READEVENTLIST(ENTRYKIND kind, SPAN span) {
     for (std::int32_t id; list.NEXTENTRY(id);) {
         for (CHUNK chunk; list.NEXTCHUNK(chunk);) {
         }
-        entries.push_back({kind, id, list.ENTRYBODY()});
+        entries.push_back({kind, id, list.ENTRYSTART(), list.ENTRYBODY()});
     }
-    ORDERBYID(entries);
+    in_order_[static_cast<std::size_t>(kind)] = ORDERBYID(entries);
     std::vector<NAMEDENTRY>& names = names_[INDEX(EVENTLIST(kind))];
     for (const GAMEENTRY& entry : entries) {
         names.push_back({entry.id, FACTSOF(entry).name});
@@ -210,26 +265,8 @@ void GAMEFILE::READEVENTLIST(ENTRYKIND kind, SPAN span) {
 }
 
 ENTRYFACTS GAMEFILE::FACTSOF(const GAMEENTRY& entry) const {
-    const ENTRYLAYOUT& layout = LAYOUTOF(entry.kind);
-    ENTRYFACTS facts;
-    CHUNKREADER reader(bytes_, entry.body, OVERRUN::DAMAGED);
-    for (CHUNK chunk; reader.NEXTCHUNK(chunk); reader.SKIP(chunk)) {
-        if (chunk.id == layout.name) {
-            facts.name = chunk.PAYLOAD();
-        } else if (chunk.id == layout.x) {
-            facts.x = NUMBERIN(reader, chunk);
-        } else if (chunk.id == layout.y) {
-            facts.y = NUMBERIN(reader, chunk);
-        } else if (chunk.id == layout.trigger) {
-            facts.trigger = NUMBERIN(reader, chunk);
-        } else if (chunk.id == layout.pages) {
-            facts.page_list = chunk;
-            facts.pages = READPAGES(bytes_, chunk.PAYLOAD(), layout);
-        } else {
-            ADDCOMMANDCHUNK(facts.commands, chunk, layout.commands, layout.command_size);
-        }
-    }
-    return facts;
+    std::int64_t closed = 0;
+    return FACTSIN(bytes_, entry.kind, entry.body, closed);
 }
 
 const GAMEENTRY* GAMEFILE::ENTRYOF(ENTRYKIND kind, std::int32_t id) const {
