@@ -52,6 +52,11 @@ constexpr COMMAND COMMANDS[] = {
      "put the content SELECTOR names in GAME onto the clipboard, alone, framed as the editor "
      "frames a copy",
      TAKECOMMAND},
+    {"export-texts", "GAME [-o DIR] [--codepage CP]",
+     "every text of GAME that its player reads into PO files in DIR, for translators: "
+     "RPG_RT.ldb.po, RPG_RT.ldb.common.po, RPG_RT.ldb.battle.po and one MapNNNN.po for each "
+     "map with texts",
+     EXPORTTEXTSCOMMAND},
     {"help", "", "this text", HELPCOMMAND},
 };
 
