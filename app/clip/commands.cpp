@@ -57,6 +57,11 @@ constexpr COMMAND COMMANDS[] = {
      "RPG_RT.ldb.po, RPG_RT.ldb.common.po, RPG_RT.ldb.battle.po and one MapNNNN.po for each "
      "map with texts",
      EXPORTTEXTSCOMMAND},
+    {"import-texts", "GAME DIR [-o NEWGAME] [--codepage CP]",
+     "the translations of the PO files in DIR into a copy of GAME's files in NEWGAME, by "
+     "default the new folder \"GAME (DIR)\" beside GAME; into GAME itself when NEWGAME is "
+     "GAME, each changed file kept as NAME.bak",
+     IMPORTTEXTSCOMMAND},
     {"help", "", "this text", HELPCOMMAND},
 };
 

@@ -1,4 +1,5 @@
-// The command that carries a game's texts out to PO files, for translators.
+// The commands that carry a game's texts out to PO files, for translators,
+// and their translations back into the game.
 #include "codepage_choice.h"
 #include "commands.h"
 #include "files.h"
@@ -9,6 +10,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <system_error>
 
 namespace PAGEWRIGHT {
@@ -16,6 +18,9 @@ namespace PAGEWRIGHT {
 using namespace KESTREL;
 
 namespace {
+
+constexpr const char* MAPTREEFILENAME = "RPG_RT.lmt";
+constexpr const char* GAMEINIFILENAME = "RPG_RT.ini";
 
 // A game file read for its texts.
 struct TEXTSOURCE {
@@ -83,7 +88,175 @@ void WARN(const std::string& what) {
     std::fprintf(stderr, "pagewright-clip: warning: %s\n", what.c_str());
 }
 
+// The PO files of DIR that a game's translation holds, by the names they
+// are laid out under, or nothing after saying why one cannot be read.
+using POFILES = std::map<std::string, std::unique_ptr<TRANSLATIONS>>;
+
+std::optional<POFILES> READPOFILES(const std::string& folder_path, const GAMETEXTS& game) {
+    std::error_code error;
+    const std::optional<GAMEFOLDER> folder = GAMEFOLDER::READ(folder_path, error);
+    if (!folder) {
+        REPORTFAILURE(CANNOTREAD(folder_path, error.message()));
+        return std::nullopt;
+    }
+    POFILES files;
+    for (const TEXTGROUP& group : game.groups) {
+        const std::optional<std::string> path = folder->PATHOF(group.po);
+        if (!path || files.count(group.po)) continue;
+        std::string bytes;
+        std::string reason;
+        if (!READINPUT(path->c_str(), MAXPOBYTES, bytes, reason)) {
+            REPORTFAILURE(CANNOTREAD(*path, reason));
+            return std::nullopt;
+        }
+        if (bytes.size() > MAXPOBYTES) {
+            REPORTFAILURE(CANNOTREAD(*path, "larger than any game's translation"));
+            return std::nullopt;
+        }
+        try {
+            files.emplace(group.po, std::make_unique<TRANSLATIONS>(*path, bytes));
+        } catch (const POERROR& refusal) {
+            REPORTFAILURE(*path + ":" + refusal.what());
+            return std::nullopt;
+        }
+    }
+    if (files.empty()) {
+        REPORTFAILURE(folder_path + " holds no PO file of a game's texts (" + FIELDSPOFILE + ", " +
+                      COMMONPOFILE + ", " + BATTLEPOFILE + " or MapNNNN.po)");
+        return std::nullopt;
+    }
+    return files;
+}
+
+TRANSLATIONS* FOUND(POFILES& files, const std::string& name) {
+    const auto found = files.find(name);
+    return found == files.end() ? nullptr : found->second.get();
+}
+
+// The game files that take translations, with their new bytes, or nothing
+// after saying what keeps the translations out: every error, in the order of
+// the files, before anything is written.
+std::optional<std::map<const TEXTSOURCE*, BYTESTRING>>
+TRANSLATEDFILES(const GAMETEXTS& game, POFILES& files, const CODEPAGE& codepage) {
+    TRANSLATIONS* fields = FOUND(files, FIELDSPOFILE);
+    std::map<const TEXTSOURCE*, TRANSLATED> translated;
+    for (const TEXTGROUP& group : game.groups) {
+        TRANSLATIONS* own = FOUND(files, group.po);
+        TRANSLATE(group.source->file.BYTES(), group.texts, own, own == fields ? nullptr : fields,
+                  codepage, translated[group.source]);
+    }
+    bool refused = false;
+    std::map<const TEXTSOURCE*, BYTESTRING> changed;
+    for (const std::unique_ptr<TEXTSOURCE>& held : game.sources) {
+        const TEXTSOURCE* source = held.get();
+        TRANSLATED& result = translated[source];
+        for (const std::string& error : result.errors)
+            REPORTFAILURE(error);
+        for (const std::string& warning : result.warnings)
+            WARN(warning);
+        refused = refused || !result.errors.empty();
+        if (refused || result.edits.empty()) continue;
+        if (std::optional<EDIT> count = SAVECOUNTEREDIT(source->file)) {
+            result.edits.push_back(std::move(*count));
+        }
+        std::optional<BYTESTRING> bytes = APPLYEDITS(source->file.BYTES(), result.edits);
+        try {
+            if (bytes) GAMEFILE check(*bytes);
+        } catch (const GAMEFILEERROR&) {
+            bytes.reset();
+        }
+        if (!bytes) {
+            REPORTFAILURE(source->path + ": the translations cannot be written into it");
+            refused = true;
+            continue;
+        }
+        changed.emplace(source, std::move(*bytes));
+    }
+    if (refused) return std::nullopt;
+    return changed;
+}
+
+// Where the translated game goes: NEWGAME, else a new folder beside the game
+// named after the PO files' folder ("Game (German)").
+std::string TARGETOF(const ARGUMENTS& arguments) {
+    if (const char* target = arguments.VALUE("-o")) return target;
+    const std::filesystem::path game =
+        std::filesystem::absolute(arguments.PLAIN(0)).lexically_normal();
+    const std::filesystem::path parent =
+        game.filename().empty() ? game.parent_path().parent_path() : game.parent_path();
+    return (parent / (FOLDERNAME(arguments.PLAIN(0)) + " (" + FOLDERNAME(arguments.PLAIN(1)) + ")"))
+        .string();
+}
+
+bool SAMEFOLDER(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error);
+}
+
+// In place, each changed file is first kept as NAME.bak; into another folder,
+// every file of the game's events is written, changed or not.
+int WRITETRANSLATED(const GAMETEXTS& game, const std::map<const TEXTSOURCE*, BYTESTRING>& changed,
+                    const std::string& game_path, const std::string& target) {
+    if (SAMEFOLDER(game_path, target)) {
+        for (const auto& [source, bytes] : changed) {
+            if (WRITEOUTPUT((source->path + ".bak").c_str(), source->file.BYTES()) != 0 ||
+                WRITEOUTPUT(source->path.c_str(), bytes) != 0) {
+                return 1;
+            }
+        }
+        return 0;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(target, error);
+    if (error) return REPORTFAILURE(CANNOTWRITE(target, error.message()));
+    const auto into = [&](const std::string& path) {
+        return (std::filesystem::path(target) / std::filesystem::path(path).filename()).string();
+    };
+    for (const auto& source : game.sources) {
+        const auto found = changed.find(source.get());
+        const BYTEVIEW bytes = found == changed.end() ? source->file.BYTES() : found->second;
+        if (WRITEOUTPUT(into(source->path).c_str(), bytes) != 0) return 1;
+    }
+    for (const char* name : {MAPTREEFILENAME, GAMEINIFILENAME}) {
+        const std::optional<std::string> path = game.folder.PATHOF(name);
+        if (!path) continue;
+        std::string bytes;
+        std::string reason;
+        if (!READINPUT(path->c_str(), MAXGAMEFILEBYTES, bytes, reason)) {
+            return REPORTFAILURE(CANNOTREAD(*path, reason));
+        }
+        if (WRITEOUTPUT(into(*path).c_str(), bytes) != 0) return 1;
+    }
+    return 0;
+}
+
 } // namespace
+
+// Every translation is checked before anything is written.
+int IMPORTTEXTSCOMMAND(const ARGUMENTS& arguments) {
+    const std::unique_ptr<CODEPAGE> codepage = CHOSENCODEPAGE(arguments);
+    if (!codepage) return 1;
+    const std::string game_path = arguments.PLAIN(0);
+    const std::optional<GAMETEXTS> game = READTEXTS(game_path);
+    if (!game) return 1;
+    std::optional<POFILES> files = READPOFILES(arguments.PLAIN(1), *game);
+    if (!files) return 1;
+    const std::optional<std::map<const TEXTSOURCE*, BYTESTRING>> changed =
+        TRANSLATEDFILES(*game, *files, *codepage);
+    if (!changed) return 1;
+    const std::string target = TARGETOF(arguments);
+    if (!arguments.VALUE("-o") && std::filesystem::exists(target)) {
+        return REPORTFAILURE(target + " exists; -o \"" + target + "\" writes into it");
+    }
+    if (WRITETRANSLATED(*game, *changed, game_path, target) != 0) return 1;
+    for (const auto& [name, file] : *files) {
+        for (const std::string& unmatched : file->UNMATCHED())
+            WARN(unmatched);
+    }
+    std::printf("%zu %s translated into %s\n", changed->size(),
+                changed->size() == 1 ? "file" : "files", target.c_str());
+    return 0;
+}
 
 // Every PO file is made before the first is written, so that a game file
 // that cannot be read leaves none written.
