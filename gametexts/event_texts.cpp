@@ -132,7 +132,7 @@ private:
     void ONE(std::size_t index, const char* context, const char* what) {
         PLAYERTEXT text;
         text.role = TEXTROLE::COMMAND;
-        text.context = context;
+        text.context.emplace(context);
         text.bytes = commands_[index].string;
         text.what = what;
         text.commands.push_back(commands_[index].at);
