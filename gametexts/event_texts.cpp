@@ -18,6 +18,10 @@ constexpr std::int32_t CHOICESEND = CODENAMED("ChoicesEnd");
 constexpr std::int32_t CHANGEHERONAME = CODENAMED("ChangeHeroName");
 constexpr std::int32_t CHANGEHEROTITLE = CODENAMED("ChangeHeroTitle");
 constexpr std::int32_t CONDITIONALBRANCH = CODENAMED("ConditionalBranch");
+// A command of the patched engine that shows a text as a picture: its string
+// is the text, the picture's graphic and more, each after this byte.
+constexpr std::int32_t STRINGPICTURE = 3007;
+constexpr char PICTUREPART = '\x01';
 // A choice's branch of this index is taken when the player cancels: it
 // shows no option.
 constexpr std::int32_t CANCELBRANCH = 4;
@@ -62,6 +66,8 @@ public:
                        command.parameters[0] == HEROCONDITION &&
                        command.parameters[2] == NAMECOMPARED) {
                 ONE(index, "actors.name", "a hero's name that a branch compares");
+            } else if (command.code == STRINGPICTURE) {
+                PICTURE(index);
             }
         }
     }
@@ -127,6 +133,25 @@ private:
     static void FINISH(PLAYERTEXT& text, std::string what, bool face) {
         text.width = face ? MESSAGEWIDTHBESIDEFACE : MESSAGEWIDTH;
         text.what = std::move(what) + (face ? " beside a face" : "");
+    }
+
+    void PICTURE(std::size_t index) {
+        const BYTEVIEW string = commands_[index].string;
+        const std::size_t end = string.find(PICTUREPART, 1);
+        if (string.empty() || string[0] != PICTUREPART || end == BYTEVIEW::npos) return;
+        PLAYERTEXT text;
+        text.role = TEXTROLE::PICTURE;
+        text.part = {1, static_cast<std::uint32_t>(end - 1)};
+        for (const char byte : string.substr(1, end - 1)) {
+            if (byte == '\n' && !text.bytes.empty() && text.bytes.back() == '\r') {
+                text.bytes.back() = '\n';
+            } else {
+                text.bytes += byte;
+            }
+        }
+        text.what = "a string picture's text";
+        text.commands.push_back(commands_[index].at);
+        ADD(std::move(text), index);
     }
 
     void ONE(std::size_t index, const char* context, const char* what) {

@@ -78,6 +78,10 @@ public:
                    std::to_string(text.commands.size()) + " options of the choice");
             return;
         }
+        if (text.role == TEXTROLE::PICTURE && entry.msgstr.find('\x01') != std::string::npos) {
+            REFUSE("holds the character that ends a string picture's text");
+            return;
+        }
         std::vector<BYTESTRING> encoded;
         for (std::size_t index = 0; index < lines.size(); ++index) {
             std::uint32_t missing = 0;
@@ -102,6 +106,9 @@ public:
             break;
         case TEXTROLE::MESSAGE:
             MESSAGE(encoded);
+            break;
+        case TEXTROLE::PICTURE:
+            PICTURE(encoded);
             break;
         }
     }
@@ -153,6 +160,15 @@ private:
                    LENGTHED(JOINED(options, separator)));
             return;
         }
+    }
+
+    void PICTURE(const std::vector<BYTESTRING>& lines) {
+        const TEXTCOMMAND& command = text_->commands[0];
+        const BYTEVIEW string = STRINGOF(file_, command);
+        const BYTESTRING bytes = BYTESTRING(string.substr(0, text_->part.offset)) +
+                                 JOINED(lines, "\r\n") +
+                                 BYTESTRING(string.substr(text_->part.offset + text_->part.size));
+        EDITOF(command.text, command.text_end, LENGTHED(bytes));
     }
 
     // Each line keeps its command where the box had one; the lines beyond

@@ -131,6 +131,14 @@ TEST(GameTexts, AChoiceKeepsItsCountAndItsSummary) {
     EXPECT_EQ(refused.translated.errors[0].rfind("Map0001.po:1: ", 0), 0u);
 }
 
+TEST(GameTexts, AStringPictureKeepsItsGraphic) {
+    const GAMEFILE map = MAPOF(COMMAND(3007, 0, "\x01Hi\r\nthere\x01Sys\x01", {0}));
+    EXPECT_EQ(EVENTTEXTS(map, ENTRYKIND::MAPEVENT, 1)[0].bytes, "Hi\nthere");
+    const RESULT translated = TRANSLATEDMAP(map, ENTRY("Hi\\nthere", "Hallo\\nda"));
+    ASSERT_TRUE(translated.file);
+    EXPECT_NE(translated.file->BYTES().find("\x01Hallo\r\nda\x01Sys\x01"), BYTEVIEW::npos);
+}
+
 TEST(GameTexts, WhatCannotBeWrittenIsRefusedOrKept) {
     const RESULT missing = TRANSLATEDMAP(MAPOF(BOX), ENTRY("Hello\\nthere", "Привет"));
     ASSERT_EQ(missing.translated.errors.size(), 1u);

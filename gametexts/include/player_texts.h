@@ -22,6 +22,7 @@ enum class TEXTROLE : std::uint8_t {
     MESSAGE, // a message box, a command a line
     CHOICE,  // the options of a choice, a command each
     COMMAND, // the string of one command: a hero's new name or title, a name compared
+    PICTURE, // the text of a string picture, a part of its command's string
 };
 
 // Where the parts of a command that holds a text begin in its file: the
@@ -42,7 +43,8 @@ struct PLAYERTEXT {
     // hero's name serves everywhere; none for what events say.
     std::optional<std::string> context;
     // In the code page, as the file holds it; a box's lines and a choice's
-    // options joined by line ends.
+    // options joined by line ends, and a string picture's lines, which end
+    // in "\r\n", ending in a line end alone.
     KESTREL::BYTESTRING bytes;
     // A selector with the command's number as the listing counts its lines
     // from 1 ("map3/event5/page1/commands:12"), or the record and field
@@ -62,6 +64,9 @@ struct PLAYERTEXT {
     // the options up for the editor.
     std::vector<TEXTCOMMAND> commands;
     std::optional<TEXTCOMMAND> summary;
+    // Of a string picture, where its text lies in the command's string; the
+    // rest names the picture's graphic and stays.
+    KESTREL::SPAN part;
 };
 
 // The texts of a database's lists and terms, list by list in the order of
