@@ -14,10 +14,35 @@ namespace PAGEWRIGHT {
 // Each file begins with its kind's name, as a length and its bytes.
 constexpr KESTREL::BYTEVIEW MAPFILEKINDNAME = "LcfMapUnit";
 constexpr KESTREL::BYTEVIEW DATABASEKINDNAME = "LcfDataBase";
+constexpr KESTREL::BYTEVIEW MAPTREEKINDNAME = "LcfMapTree";
 
 // Every entry of a database list that has a name holds it here.
 struct DATABASEENTRYCHUNK {
     enum : std::int32_t { NAME = 1 };
+};
+
+// The texts that the database's entries hold beside their names, and the
+// database's record of the words the game's screens and battles say, whose
+// every chunk is a text.
+struct ACTORTEXTCHUNK {
+    enum : std::int32_t { TITLE = 2, SKILLCOMMAND = 67 };
+};
+struct SKILLTEXTCHUNK {
+    enum : std::int32_t { DESCRIPTION = 2, USINGMESSAGE1 = 3, USINGMESSAGE2 = 4 };
+};
+struct ITEMTEXTCHUNK {
+    enum : std::int32_t { DESCRIPTION = 2 };
+};
+struct STATETEXTCHUNK {
+    enum : std::int32_t { ACTORMESSAGE = 51, RECOVEREDMESSAGE = 55 }; // and those between
+};
+struct DATABASECHUNK {
+    enum : std::int32_t { TERMS = 21 };
+};
+
+// An entry of the map tree: a map, an area or the root.
+struct MAPTREEENTRYCHUNK {
+    enum : std::int32_t { NAME = 1, PARENT = 2, INDENTATION = 3, TYPE = 4 };
 };
 
 } // namespace PAGEWRIGHT

@@ -161,14 +161,7 @@ bool READABLEBODY(ENTRYKIND kind, bool page, BYTEVIEW body) {
 }
 
 GAMEFILE::GAMEFILE(BYTESTRING bytes) : bytes_(std::move(bytes)) {
-    if (bytes_.size() > MAXGAMEFILEBYTES) throw GAMEFILEERROR(GAMEFILEFAULT::LARGE);
-    try {
-        READ();
-    } catch (const DATAERROR& error) {
-        throw GAMEFILEERROR(error.fault == OVERRUN::CUTSHORT ? GAMEFILEFAULT::CUTSHORT
-                                                             : GAMEFILEFAULT::DAMAGED,
-                            error.position);
-    }
+    READGAMEBYTES(bytes_, [this] { READ(); });
 }
 
 void GAMEFILE::READ() {

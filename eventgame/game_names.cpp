@@ -6,17 +6,31 @@ namespace PAGEWRIGHT {
 
 using namespace KESTREL;
 
+namespace {
+
+// The name's bytes in the file that holds the kind's list.
+std::optional<BYTEVIEW> NAMEIN(const GAMEFILE* file, IDKIND kind, std::int32_t id) {
+    return file ? file->NAMEOF(kind, id) : std::nullopt;
+}
+
+} // namespace
+
 const std::string* GAMENAMES::NAMEOF(IDKIND kind, std::int32_t id) const {
     const auto [found, added] = texts_.try_emplace({kind, id});
-    const LISTHOME home = IDLISTOF(kind).home;
-    const GAMEFILE* file = home == LISTHOME::DATABASE  ? database_
-                           : home == LISTHOME::MAPFILE ? map_
-                                                       : nullptr;
-    if (added && file) {
-        if (const std::optional<BYTEVIEW> name = file->NAMEOF(kind, id)) {
-            found->second = TEXTOFNAME(*name, codepage_);
-        }
+    if (!added) return found->second ? &*found->second : nullptr;
+    std::optional<BYTEVIEW> name;
+    switch (IDLISTOF(kind).home) {
+    case LISTHOME::DATABASE:
+        name = NAMEIN(database_, kind, id);
+        break;
+    case LISTHOME::MAPFILE:
+        name = NAMEIN(map_, kind, id);
+        break;
+    case LISTHOME::MAPTREE:
+        if (tree_) name = tree_->NAMEOF(id);
+        break;
     }
+    if (name) found->second = TEXTOFNAME(*name, codepage_);
     return found->second ? &*found->second : nullptr;
 }
 

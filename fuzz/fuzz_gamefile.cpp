@@ -1,6 +1,10 @@
 // Bytes as a game file: refused with a GAMEFILEERROR, or every content that
-// it lists can be taken and decoded, and every list's names looked up.
+// it lists can be taken and decoded, every list's names looked up and its
+// texts gathered; and the same bytes as a map tree, refused or walked in the
+// tree's order with each entry's name looked up.
 #include "game_selector.h"
+#include "game_texts.h"
+#include "map_tree.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -23,12 +27,28 @@ void TAKEANDDECODE(const GAMEFILE& file, const SELECTOR& selector) {
     DESTROYOBJECT(DECODECONTENT(SELECTEDFORMAT(selector), *content), 0, 1);
 }
 
+void READASMAPTREE(const BYTESTRING& bytes) {
+    std::optional<MAPTREE> tree;
+    try {
+        tree.emplace(bytes);
+    } catch (const GAMEFILEERROR&) {
+        return;
+    }
+    for (const std::size_t index : tree->TREEORDER()) {
+        tree->NAMEOF(tree->ENTRIES().at(index).id);
+    }
+    GAMETEXTS texts;
+    texts.ADD(*tree);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const BYTESTRING bytes(reinterpret_cast<const char*>(data), size);
+    READASMAPTREE(bytes);
     std::optional<GAMEFILE> file;
     try {
-        file.emplace(BYTESTRING(reinterpret_cast<const char*>(data), size));
+        file.emplace(bytes);
     } catch (const GAMEFILEERROR&) {
         return 0;
     }
@@ -50,5 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             file->NAMEOF(list.kind, id);
         }
     }
+    GAMETEXTS texts;
+    texts.ADD(*file);
+    texts.VIEWS();
     return 0;
 }

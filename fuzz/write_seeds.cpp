@@ -113,7 +113,8 @@ int main(int argc, char** argv) {
     }
     WRITESEED(folder / "gamefile" / "sample-map", SAMPLEMAPFILE());
     WRITESEED(folder / "gamefile" / "sample-database", SAMPLEDATABASE());
-    written += 2;
+    WRITESEED(folder / "gamefile" / "sample-tree", SAMPLEMAPTREE());
+    written += 3;
     for (std::size_t index = 0; index < std::size(POSEEDS); ++index) {
         WRITESEED(folder / "po" / ("file-" + std::to_string(index)), POSEEDS[index]);
         ++written;

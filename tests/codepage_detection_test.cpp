@@ -202,11 +202,7 @@ TEST(CodePageDetection, RpgRtIniNamesItsPageInTheEasyRpgSection) {
 TEST(CodePageDetection, TheRealGamesPagesAreFound) {
     const char* folder = GIVENGAMESFOLDER();
     if (!folder) GTEST_SKIP() << "PAGEWRIGHT_GAMES is not set; no games to read";
-    const std::pair<const char*, std::uint32_t> games[] = {
-        {"interpretertestgame", 932}, {"testgame-2003", 932},  {"testgame-maniac", 932},
-        {"saintseiya2k", 1252},       {"testgame-2000", 1252},
-    };
-    for (const auto& [game, codepage] : games) {
+    for (const auto& [game, codepage] : GAMECODEPAGES) {
         const std::filesystem::path path = std::filesystem::path(folder) / game;
         const TEXTS texts = GAMETEXTS(path);
         const CODEPAGEFINDING found = texts.DETECT(INICODEPAGE(FILEBYTES(path / "RPG_RT.ini")));

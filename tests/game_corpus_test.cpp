@@ -1,13 +1,16 @@
 // The games the corpus was cut from: what taking each manifest row's source
 // gives is its file, pagewright-clip events lists every map event that the
-// manifests count, and list reads every game file.
+// manifests count, and list reads every game file; and, with PAGEWRIGHT_GAMES
+// set, maps shows each game's tree in the game's code page.
 #include "corpus_fixture.h"
 #include "game_folder.h"
 #include "game_places.h"
+#include "map_tree.h"
 #include "processes.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -126,4 +129,32 @@ TEST_F(Corpus, ListingEveryGameFileIsWholeAndStable) {
         }
     }
     EXPECT_GT(files, 0u);
+}
+
+// Every entry but the root once, after a note of the code page the game's
+// texts are in; a listing names the maps as the tree does.
+TEST(GameMaps, EachGamesTreeIsShownInItsCodePage) {
+    const char* folder = GIVENGAMESFOLDER();
+    if (!folder) GTEST_SKIP() << "PAGEWRIGHT_GAMES is not set; no games to read";
+    for (const auto& [game, codepage] : GAMECODEPAGES) {
+        const std::filesystem::path path = std::filesystem::path(folder) / game;
+        const MAPTREE tree(FILEBYTES(path / "RPG_RT.lmt"));
+        int exit_code = -1;
+        const std::string shown = OUTPUTOF("maps '" + path.string() + "'", exit_code);
+        EXPECT_EQ(exit_code, 0) << game;
+        EXPECT_EQ(shown.rfind("## code page " + std::to_string(codepage) + ",", 0), 0u) << game;
+        EXPECT_EQ(LINESSTARTING(shown, "## "), 1u) << game;
+        EXPECT_EQ(static_cast<std::size_t>(std::count(shown.begin(), shown.end(), '\n')),
+                  tree.ENTRIES().size())
+            << game;
+    }
+    int exit_code = -1;
+    const std::filesystem::path itg = std::filesystem::path(folder) / "interpretertestgame";
+    const std::string shown = OUTPUTOF("maps '" + itg.string() + "'", exit_code);
+    EXPECT_NE(shown.find("  map101\t\"MAP0620 310_SR\u5206\u5BA4\"\tmap86\n"), std::string::npos);
+    EXPECT_NE(shown.find("map324\t\"Chinese Bug\"\t-\tno file\n"), std::string::npos);
+    const std::string listing = OUTPUTOF(
+        "list '" + (std::filesystem::path(folder) / "testgame-2003" / "Map0001.lmu").string() + "'",
+        exit_code);
+    EXPECT_NE(listing.find("Transfer Player: [0002:Picture events] (1, 4)"), std::string::npos);
 }

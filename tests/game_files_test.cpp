@@ -143,6 +143,49 @@ TEST(GameFiles, GameNamesComeFromTheFileOfTheirList) {
     EXPECT_EQ(names.NAMEOF(IDKIND::MAP, 1), nullptr);
     EXPECT_EQ(names.NAMEOF(IDKIND::SWITCH, 2), nullptr);
     EXPECT_EQ(GAMENAMES(nullptr, &map, *codepage).NAMEOF(IDKIND::SWITCH, 1), nullptr);
+    const MAPTREE tree(SAMPLEMAPTREE());
+    const GAMENAMES named(&database, &map, *codepage, &tree);
+    EXPECT_EQ(*named.NAMEOF(IDKIND::MAP, 1), "Harbour");
+    EXPECT_EQ(named.NAMEOF(IDKIND::MAP, 0), nullptr);
+    EXPECT_EQ(named.NAMEOF(IDKIND::MAP, 4), nullptr);
+}
+
+// The tree's order is its own, not the ids'; an entry's parent and depth are
+// as it stores them.
+TEST(MapTree, GivesTheEditorsOrderAndRefusesABrokenTree) {
+    const MAPTREE tree(SAMPLEMAPTREE());
+    std::vector<std::string> shown;
+    for (const std::size_t index : tree.TREEORDER()) {
+        const MAPENTRY& entry = tree.ENTRIES()[index];
+        shown.push_back(std::string(tree.BYTESOF(entry.name)) + " " + std::to_string(entry.parent) +
+                        " " + std::to_string(entry.indentation));
+    }
+    EXPECT_EQ(shown, (std::vector<std::string>{"Sample game 0 0", "Lighthouse 0 1", "Harbour 0 1",
+                                               "Quay 1 2"}));
+    EXPECT_EQ(tree.ENTRYOF(2)->type, MAPTYPE::AREA);
+    EXPECT_FALSE(tree.NAMEOF(0));
+
+    const std::string whole = SAMPLEMAPTREE();
+    const std::size_t named = 1 + static_cast<std::size_t>(whole[0]);
+    for (std::size_t cut = named; cut < whole.size(); ++cut) {
+        EXPECT_ANY_THROW(MAPTREE{whole.substr(0, cut)}) << "cut at " << cut;
+    }
+    const std::string entry = MAPTREEENTRY("A", 0, 1, MAPTYPE::MAP);
+    const std::string broken[] = {
+        // an id twice in the order, an order that leaves one out, and
+        // entries out of id order
+        MAPTREEFILE({{0, entry}, {1, entry}}, {0, 0}),
+        MAPTREEFILE({{0, entry}, {1, entry}}, {0}),
+        MAPTREEFILE({{1, entry}, {0, entry}}, {0, 1}),
+    };
+    for (const std::string& bytes : broken) {
+        try {
+            MAPTREE{bytes};
+            ADD_FAILURE() << TOHEX(bytes);
+        } catch (const GAMEFILEERROR& error) {
+            EXPECT_EQ(error.fault, GAMEFILEFAULT::DAMAGED) << TOHEX(bytes);
+        }
+    }
 }
 
 // An id listed twice is its first entry, the one that its selector takes; a

@@ -1,7 +1,7 @@
 // Writes the event data that the Windows end-to-end tests put on the clipboard:
 // the rich test tree encoded as each of the six event formats, as
-// FOLDER/<format>.bin; and a game made of them, as FOLDER/game. The committed
-// files in tests/wine/fixtures come from
+// FOLDER/<format>.bin; and a game made of them, with its map tree, as
+// FOLDER/game. The committed files in tests/wine/fixtures come from
 //     build/native/tests/make-wine-fixtures tests/wine/fixtures
 #include "game_fixtures.h"
 
@@ -35,7 +35,8 @@ int main(int argc, char** argv) {
     std::error_code error;
     std::filesystem::create_directories(folder + "/game", error);
     if (!WRITEFIXTURE(folder + "/game/" + PAGEWRIGHT::DATABASEFILENAME, SAMPLEDATABASE()) ||
-        !WRITEFIXTURE(folder + "/game/Map0001.lmu", SAMPLEMAPFILE())) {
+        !WRITEFIXTURE(folder + "/game/Map0001.lmu", SAMPLEMAPFILE()) ||
+        !WRITEFIXTURE(folder + "/game/" + PAGEWRIGHT::MAPTREEFILENAME, SAMPLEMAPTREE())) {
         return 1;
     }
     return 0;

@@ -24,30 +24,36 @@ constexpr COMMAND COMMANDS[] = {
      "the decoded tree of FORMAT, or of the first event format; with --game, of the content "
      "SELECTOR names in GAME",
      DUMPCOMMAND},
-    {"export", "[FORMAT] [--codepage CP] [--from FILE] [--game GAME SELECTOR] [-o OUT]",
+    {"export", "[FORMAT] [--codepage CP] [--from FILE] [--game GAME SELECTOR] [-o OUT] [--verbose]",
      "the decoded tree as JSON, on standard output or into OUT: of FORMAT, or of the first "
      "event format on the clipboard; with --from, of FILE, a content as save writes it; with "
      "--game, of the content SELECTOR names in GAME",
      EXPORTCOMMAND},
     {"list",
      "[FORMAT|GAMEFILE] [--codepage CP] [--from FILE] [--game GAME SELECTOR] [--database DB] "
-     "[-o OUT] [--as-text]",
+     "[-o OUT] [--as-text] [--verbose]",
      "the event as a listing, as the editor shows its commands: on standard output, into "
      "OUT, or with --as-text onto the clipboard as text, in place of the event; of FORMAT, "
      "or of the first event format on the clipboard; with --from, of FILE; with --game, of "
      "the content SELECTOR names in GAME; of GAMEFILE, a MapNNNN.lmu or RPG_RT.ldb, every "
-     "event it holds. Ids carry their names from DB, an RPG_RT.ldb, or else from GAME's "
-     "database or from GAMEFILE when it is the database",
+     "event it holds. Ids carry their names from DB, an RPG_RT.ldb, or else from the game's "
+     "database; the game, whose map tree names maps and whose code page is taken, is GAME, "
+     "else DB's folder, else GAMEFILE's folder when it holds a game",
      LISTCOMMAND},
     {"import", "[FILE] [--text] [--as FORMAT] [--codepage CP] [--to OUT]",
      "the JSON or listing of FILE (or of standard input, or with --text of the clipboard's "
      "text) onto the clipboard, alone, as the format it names or as FORMAT; with --to, into "
      "OUT as save writes it",
      IMPORTCOMMAND},
-    {"events", "GAME [--codepage CP]",
+    {"events", "GAME [--codepage CP] [--verbose]",
      "one line for each map event, monster group and common event of GAME: its selector, its "
-     "name, its position (x,y) or trigger, and its page count",
+     "name, its position (x,y) or trigger, its page count and its map's name",
      EVENTSCOMMAND},
+    {"maps", "GAME [--codepage CP] [--verbose]",
+     "the maps of GAME as the editor's tree shows them, after a note of the code page: a line "
+     "for each map and area with its id, name and parent, marked where it is an area or its "
+     "file is missing",
+     MAPSCOMMAND},
     {"take", "GAME SELECTOR",
      "put the content SELECTOR names in GAME onto the clipboard, alone, framed as the editor "
      "frames a copy",
@@ -131,8 +137,10 @@ std::string USAGETEXT() {
                         SELECTORFORMS + ", with the editor's numbers.",
                     0, 0);
     text += WRAPPED("CP is the code page of names and texts: " + CODEPAGELIST() +
-                        "; without --codepage, PAGEWRIGHT_CODEPAGE, else the system's ANSI "
-                        "code page on Windows and 1252 elsewhere. docs/event-json.md "
+                        "; without --codepage, PAGEWRIGHT_CODEPAGE, else a game's own, which "
+                        "its RPG_RT.ini names where its texts agree and is else found from "
+                        "them, else the system's ANSI code page on Windows and 1252 "
+                        "elsewhere; --verbose says which and why. docs/event-json.md "
                         "describes the JSON, docs/event-listing.md the listing.",
                     0, 0);
     return text;

@@ -29,6 +29,7 @@ int EXPORTCOMMAND(const ARGUMENTS& arguments);
 int LISTCOMMAND(const ARGUMENTS& arguments);
 int IMPORTCOMMAND(const ARGUMENTS& arguments);
 int EVENTSCOMMAND(const ARGUMENTS& arguments);
+int MAPSCOMMAND(const ARGUMENTS& arguments);
 int TAKECOMMAND(const ARGUMENTS& arguments);
 int EXPORTTEXTSCOMMAND(const ARGUMENTS& arguments);
 int IMPORTTEXTSCOMMAND(const ARGUMENTS& arguments);

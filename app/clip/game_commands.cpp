@@ -45,16 +45,23 @@ std::string PAGECOUNT(ENTRYKIND kind, const ENTRYFACTS& facts) {
 }
 
 // One line per entry: its selector, its quoted name, its position, its
-// trigger or "-" for a monster group, which has neither, and its page count,
-// each after a tab, which a quoted name never holds.
+// trigger or "-" for a monster group, which has neither, its page count, and
+// the quoted name of its map, or "-" for an entry of no map and one the map
+// tree does not name; each after a tab, which a quoted name never holds.
 void APPENDENTRYLINES(std::string& lines, const GAMEFILE& file, std::int32_t map,
-                      const CODEPAGE& codepage) {
+                      const std::string& map_name, const CODEPAGE& codepage) {
     for (const GAMEENTRY& entry : file.ENTRIES()) {
         const SELECTOR selector{entry.kind, map, entry.id};
         const ENTRYFACTS facts = file.FACTSOF(entry);
         lines += SELECTORTEXT(selector) + '\t' + QUOTEDTEXT(file.BYTESOF(facts.name), codepage) +
-                 '\t' + PLACEOF(entry.kind, facts) + '\t' + PAGECOUNT(entry.kind, facts) + '\n';
+                 '\t' + PLACEOF(entry.kind, facts) + '\t' + PAGECOUNT(entry.kind, facts) + '\t' +
+                 map_name + '\n';
     }
+}
+
+std::string MAPNAMEOF(const GAME& game, std::int32_t map, const CODEPAGE& codepage) {
+    const std::optional<BYTEVIEW> name = game.tree ? game.tree->NAMEOF(map) : std::nullopt;
+    return name ? QUOTEDTEXT(*name, codepage) : "-";
 }
 
 } // namespace
@@ -62,20 +69,18 @@ void APPENDENTRYLINES(std::string& lines, const GAMEFILE& file, std::int32_t map
 // Maps in number order, then the monster groups and common events, each in id
 // order. Nothing is written unless every file can be read.
 int EVENTSCOMMAND(const ARGUMENTS& arguments) {
-    const std::unique_ptr<CODEPAGE> codepage = CHOSENCODEPAGE(arguments);
-    if (!codepage) return 1;
-    const std::optional<GAMEFOLDER> folder = OPENGAME(arguments.PLAIN(0));
-    if (!folder) return 1;
-    const std::optional<GAMEFILE> database =
-        READGAMEFILE(*folder->DATABASEPATH(), GAMEFILEKIND::DATABASE);
-    if (!database) return 1;
+    const std::optional<GAME> game = READGAME(arguments.PLAIN(0));
+    if (!game) return 1;
+    const CODEPAGECHOICE choice = CHOOSECODEPAGE(arguments, &*game);
+    if (!choice.codepage) return 1;
+    const CODEPAGE& codepage = *choice.codepage;
     std::string lines;
-    for (const auto& [number, path] : folder->MAPPATHS()) {
+    for (const auto& [number, path] : game->folder.MAPPATHS()) {
         const std::optional<GAMEFILE> map = READGAMEFILE(path, GAMEFILEKIND::MAP);
         if (!map) return 1;
-        APPENDENTRYLINES(lines, *map, number, *codepage);
+        APPENDENTRYLINES(lines, *map, number, MAPNAMEOF(*game, number, codepage), codepage);
     }
-    APPENDENTRYLINES(lines, *database, 0, *codepage);
+    APPENDENTRYLINES(lines, game->database, 0, "-", codepage);
     return WRITEOUTPUT(nullptr, lines);
 }
 

@@ -10,20 +10,42 @@ namespace PAGEWRIGHT {
 
 using namespace KESTREL;
 
-std::optional<GAMEFILE> READGAMEFILE(const std::string& path, std::optional<GAMEFILEKIND> kind) {
+namespace {
+
+// The bytes of a game's file, or nothing after saying why.
+std::optional<std::string> BYTESOFGAMEFILE(const std::string& path) {
     std::string bytes;
     std::string reason;
-    if (!READINPUT(path.c_str(), MAXGAMEFILEBYTES, bytes, reason)) {
-        REPORTFAILURE(CANNOTREAD(path, reason));
-        return std::nullopt;
-    }
+    if (READINPUT(path.c_str(), MAXGAMEFILEBYTES, bytes, reason)) return bytes;
+    REPORTFAILURE(CANNOTREAD(path, reason));
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<GAMEFILE> READGAMEFILE(const std::string& path, std::optional<GAMEFILEKIND> kind) {
+    std::optional<std::string> bytes = BYTESOFGAMEFILE(path);
+    if (!bytes) return std::nullopt;
     try {
-        GAMEFILE file(std::move(bytes));
+        GAMEFILE file(std::move(*bytes));
         if (!kind || file.KIND() == *kind) return file;
         REPORTFAILURE(path + ": " +
                       (*kind == GAMEFILEKIND::MAP ? "not a map file" : "not a database"));
     } catch (const GAMEFILEERROR& fault) {
         REPORTFAILURE(path + ": " + GAMEFILEREFUSAL(fault));
+    }
+    return std::nullopt;
+}
+
+std::optional<MAPTREE> READMAPTREE(const std::string& path) {
+    std::optional<std::string> bytes = BYTESOFGAMEFILE(path);
+    if (!bytes) return std::nullopt;
+    try {
+        return MAPTREE(std::move(*bytes));
+    } catch (const GAMEFILEERROR& fault) {
+        REPORTFAILURE(path + ": " +
+                      (fault.fault == GAMEFILEFAULT::FOREIGN ? "not a map tree of a game"
+                                                             : GAMEFILEREFUSAL(fault)));
     }
     return std::nullopt;
 }
@@ -38,6 +60,20 @@ std::optional<GAMEFOLDER> OPENGAME(const std::string& folder) {
         game.reset();
     }
     return game;
+}
+
+std::optional<GAME> READGAME(const std::string& folder) {
+    std::optional<GAMEFOLDER> opened = OPENGAME(folder);
+    if (!opened) return std::nullopt;
+    std::optional<GAMEFILE> database =
+        READGAMEFILE(*opened->DATABASEPATH(), GAMEFILEKIND::DATABASE);
+    if (!database) return std::nullopt;
+    std::optional<MAPTREE> tree;
+    if (const std::optional<std::string> path = opened->MAPTREEPATH()) {
+        tree = READMAPTREE(*path);
+        if (!tree) return std::nullopt;
+    }
+    return GAME{folder, std::move(*opened), std::move(*database), std::move(tree)};
 }
 
 std::optional<TAKENCONTENT> TAKEFROMGAME(const std::string& game, const std::string& selector) {

@@ -4,6 +4,7 @@
 #define PAGEWRIGHT_CLIP_GAME_SOURCE_H
 
 #include "game_folder.h"
+#include "map_tree.h"
 
 #include <optional>
 #include <string>
@@ -15,9 +16,25 @@ namespace PAGEWRIGHT {
 // short or damaged.
 std::optional<GAMEFILE> READGAMEFILE(const std::string& path, std::optional<GAMEFILEKIND> kind);
 
+// The map tree at the path, read whole, or nothing after saying why.
+std::optional<MAPTREE> READMAPTREE(const std::string& path);
+
 // The game folder, or nothing after saying why: the folder cannot be read, or
 // it holds no database.
 std::optional<GAMEFOLDER> OPENGAME(const std::string& folder);
+
+// A game as the commands that read more than one of its files take it: its
+// folder, its database and its map tree, which a game may lack.
+struct GAME {
+    std::string path;
+    GAMEFOLDER folder;
+    GAMEFILE database;
+    std::optional<MAPTREE> tree;
+};
+
+// The game in the folder, or nothing after saying why: as OPENGAME, or its
+// database or map tree cannot be read.
+std::optional<GAME> READGAME(const std::string& folder);
 
 // Where a content taken from a game lies: the file read for it, and the path
 // of the game's database, which names what the content refers to.

@@ -40,16 +40,18 @@ std::string LISTINGOFFILE(const GAMEFILE& file, std::int32_t map, const CODEPAGE
     return listing;
 }
 
-// The names of what a game file's events refer to: the database that
-// --database gave, or else the file itself when it is the database; a map
-// file names its own events.
-GAMENAMES NAMESFOR(const std::optional<GAMEFILE>& database, const GAMEFILE* file,
+// The names of what a game file's events refer to: DB's, else the file's own
+// when it is a database, else the game's database's; a map file names its
+// own events, and the game's tree names maps.
+GAMENAMES NAMESFOR(const GAMEFILE* given, const GAMEFILE* file, const GAME* game,
                    const CODEPAGE& codepage) {
     const bool is_map = file && file->KIND() == GAMEFILEKIND::MAP;
-    return GAMENAMES(database ? &*database
-                     : is_map ? nullptr
-                              : file,
-                     is_map ? file : nullptr, codepage);
+    const GAMEFILE* database = given             ? given
+                               : file && !is_map ? file
+                               : game            ? &game->database
+                                                 : nullptr;
+    return GAMENAMES(database, is_map ? file : nullptr, codepage,
+                     game && game->tree ? &*game->tree : nullptr);
 }
 
 int PUTLISTING(const ARGUMENTS& arguments, const std::string& listing) {
@@ -69,14 +71,11 @@ std::optional<std::int32_t> MAPNUMBERATENDOF(std::string_view name) {
 }
 
 // A map file's number is that of the name it ends in.
-int LISTFILE(const ARGUMENTS& arguments, const std::string& path,
-             const std::optional<GAMEFILE>& database, const CODEPAGE& codepage) {
-    if (arguments.VALUE("--from") || arguments.VALUE("--game")) {
-        return REPORTFAILURE(path + " is a source already; give no --from or --game");
-    }
+int LISTFILE(const ARGUMENTS& arguments, const std::string& path, const GAMEFILE* database,
+             const GAME* game, const CODEPAGE& codepage) {
     const std::optional<GAMEFILE> file = READGAMEFILE(path, std::nullopt);
     if (!file) return 1;
-    const GAMENAMES names = NAMESFOR(database, &*file, codepage);
+    const GAMENAMES names = NAMESFOR(database, &*file, game, codepage);
     const std::int32_t map =
         file->KIND() == GAMEFILEKIND::MAP
             ? MAPNUMBERATENDOF(std::filesystem::path(path).filename().string()).value_or(0)
@@ -84,29 +83,53 @@ int LISTFILE(const ARGUMENTS& arguments, const std::string& path,
     return PUTLISTING(arguments, LISTINGOFFILE(*file, map, codepage, names));
 }
 
+// The folder of the game whose names and code page a listing takes: GAME's;
+// else DB's, when it is the folder's database; else GAMEFILE's, when it lies
+// in a game's folder. Both sides of a diff of game files, one of which git
+// copies elsewhere, are so listed alike when DB is given.
+std::optional<std::string> GAMEOFLISTING(const ARGUMENTS& arguments, const char* file) {
+    if (const char* game = arguments.VALUE("--game")) return game;
+    const char* database = arguments.VALUE("--database");
+    const std::filesystem::path path = database ? database : file ? file : "";
+    if (path.empty() || (database && !ISDATABASEFILE(path.filename().string()))) {
+        return std::nullopt;
+    }
+    const std::string folder = path.has_parent_path() ? path.parent_path().string() : ".";
+    std::error_code error;
+    const std::optional<GAMEFOLDER> read = GAMEFOLDER::READ(folder, error);
+    if (!read || !read->DATABASEPATH()) return std::nullopt;
+    return folder;
+}
+
 } // namespace
 
 int LISTCOMMAND(const ARGUMENTS& arguments) {
-    const std::unique_ptr<CODEPAGE> codepage = CHOSENCODEPAGE(arguments);
-    if (!codepage) return 1;
+    const char* first = arguments.PLAIN(0);
+    const char* file = first && !NAMESAFORMAT(first) ? first : nullptr;
+    if (file && (arguments.VALUE("--from") || arguments.VALUE("--game"))) {
+        return REPORTFAILURE(std::string(file) + " is a source already; give no --from or --game");
+    }
     std::optional<GAMEFILE> database;
     if (const char* path = arguments.VALUE("--database")) {
         database = READGAMEFILE(path, GAMEFILEKIND::DATABASE);
         if (!database) return 1;
     }
-    const char* first = arguments.PLAIN(0);
-    if (first && !NAMESAFORMAT(first)) return LISTFILE(arguments, first, database, *codepage);
+    std::optional<GAME> game;
+    if (const std::optional<std::string> folder = GAMEOFLISTING(arguments, file)) {
+        game = READGAME(*folder);
+        if (!game) return 1;
+    }
+    const CODEPAGECHOICE choice = CHOOSECODEPAGE(arguments, game ? &*game : nullptr);
+    if (!choice.codepage) return 1;
+    const GAMEFILE* given = database ? &*database : nullptr;
+    const GAME* named_by = game ? &*game : nullptr;
+    if (file) return LISTFILE(arguments, file, given, named_by, *choice.codepage);
     const std::optional<SOURCEDEVENT> event = EVENTOFARGUMENTS(arguments);
     if (!event) return 1;
-    // An event of --game is named as the file it lies in, and an event of a
-    // map file also by the game's database.
-    const GAMEFILE* file = event->game ? &event->game->file : nullptr;
-    if (file && file->KIND() == GAMEFILEKIND::MAP && !database) {
-        database = READGAMEFILE(event->game->database_path, GAMEFILEKIND::DATABASE);
-        if (!database) return 1;
-    }
-    const GAMENAMES names = NAMESFOR(database, file, *codepage);
-    return PUTLISTING(arguments, LISTEVENT(event->format, *event->tree, *codepage, &names));
+    // An event of --game is named as the file it lies in, and by the game.
+    const GAMENAMES names =
+        NAMESFOR(given, event->game ? &event->game->file : nullptr, named_by, *choice.codepage);
+    return PUTLISTING(arguments, LISTEVENT(event->format, *event->tree, *choice.codepage, &names));
 }
 
 } // namespace PAGEWRIGHT

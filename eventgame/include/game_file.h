@@ -44,6 +44,19 @@ public:
     std::int64_t position;
 };
 
+// Refuses bytes beyond the bound unread, else runs READ over them and throws
+// the reader's refusal as what it says of the file, cut short or damaged.
+template <typename READER> void READGAMEBYTES(const KESTREL::BYTESTRING& bytes, READER read) {
+    if (bytes.size() > MAXGAMEFILEBYTES) throw GAMEFILEERROR(GAMEFILEFAULT::LARGE);
+    try {
+        read();
+    } catch (const KESTREL::DATAERROR& error) {
+        throw GAMEFILEERROR(error.fault == KESTREL::OVERRUN::CUTSHORT ? GAMEFILEFAULT::CUTSHORT
+                                                                      : GAMEFILEFAULT::DAMAGED,
+                            error.position);
+    }
+}
+
 enum class GAMEFILEKIND : std::uint8_t { MAP, DATABASE };
 
 // The three kinds of events a game file lists, in the order they are given.

@@ -1,6 +1,6 @@
 // A game's folder: the database, RPG_RT.ldb, beside the map files,
-// MapNNNN.lmu, and the game's other files. Names are matched without regard
-// to case, as Windows matches them.
+// MapNNNN.lmu, the map tree, RPG_RT.lmt, and the game's other files. Names
+// are matched without regard to case, as Windows matches them.
 #ifndef PAGEWRIGHT_EVENTGAME_GAME_FOLDER_H
 #define PAGEWRIGHT_EVENTGAME_GAME_FOLDER_H
 
@@ -17,6 +17,9 @@
 namespace PAGEWRIGHT {
 
 constexpr const char* DATABASEFILENAME = "RPG_RT.ldb";
+constexpr const char* MAPTREEFILENAME = "RPG_RT.lmt";
+// The game's settings, which may name the code page of its texts.
+constexpr const char* GAMEINIFILENAME = "RPG_RT.ini";
 // Every map file's name is this long: "Map", four digits, ".lmu".
 constexpr std::size_t MAPFILENAMELENGTH = 11;
 
@@ -40,6 +43,7 @@ public:
     std::optional<std::string> PATHOF(std::string_view name) const;
     // Nothing in a folder that is no game's.
     std::optional<std::string> DATABASEPATH() const { return PATHOF(DATABASEFILENAME); }
+    std::optional<std::string> MAPTREEPATH() const { return PATHOF(MAPTREEFILENAME); }
     // The paths of the map files by map number.
     const std::map<std::int32_t, std::string>& MAPPATHS() const { return maps_; }
     // The path of the file that holds the selected content; nothing when the

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# pagewright-clip events and take, --game for dump, export and list, and list
-# of game files and with names, as a user runs them on the sample game; and
+# pagewright-clip events, maps and take, --game for dump, export and list, and
+# list of game files and with names, as a user runs them on the sample game;
+# the game's code page, from its RPG_RT.ini where its texts agree; and
 # every bad game, file or selector, which is said in one line with exit code 1
 # and leaves the clipboard as it was.
 # Usage: game_end_to_end.sh PROGRAM_FOLDER FIXTURE_FOLDER
@@ -28,8 +29,8 @@ for taken in map1/event1=563 map1/event1/page1=564 troop1/page1=565 \
     done
 done
 
-printf '%s\t%s\t%s\t%s\n' map1/event1 '"Gate é"' '(12,300)' '2 pages' \
-    troop1 '"Gate é"' - '2 pages' common1 '"Gate é"' autostart '1 page' >"$work/expected"
+printf '%s\t%s\t%s\t%s\t%s\n' map1/event1 '"Gate é"' '(12,300)' '2 pages' '"Harbour"' \
+    troop1 '"Gate é"' - '2 pages' - common1 '"Gate é"' autostart '1 page' - >"$work/expected"
 clip events "$game" >"$work/events"
 same "$work/expected" "$work/events" "events: $(cat "$work/events")"
 
@@ -37,7 +38,34 @@ same "$work/expected" "$work/events" "events: $(cat "$work/events")"
 mkdir "$work/cased"
 cp "$game/RPG_RT.ldb" "$work/cased/rpg_rt.LDB"
 cp "$game/Map0001.lmu" "$work/cased/MAP0001.LMU"
+cp "$game/RPG_RT.lmt" "$work/cased/Rpg_Rt.lmt"
 clip events "$work/cased" | cmp -s - "$work/expected" || fail "names in another case were missed"
+
+# The tree's order, not the ids', each level indented; an area and a map
+# without its file are marked.
+printf '%s\t%s\t%s%s\n' map3 '"Lighthouse"' - $'\tno file' map1 '"Harbour"' - '' \
+    '  map2' '"Quay"' map1 $'\tarea' >"$work/expected"
+clip maps "$game" >"$work/maps"
+[ "$(head -1 "$work/maps")" = "## code page 1252, the default, which reads the game's texts" ] ||
+    fail "maps: no note of the code page: $(head -1 "$work/maps")"
+tail -n +2 "$work/maps" | same "$work/expected" - "maps: $(cat "$work/maps")"
+
+# RPG_RT.ini's code page where the texts agree, else the one they are in;
+# PAGEWRIGHT_CODEPAGE and --codepage, in that order, over both.
+cp -r "$game" "$work/ini"
+chmod u+w "$work/ini"
+printf '[RPG_RT]\r\nGameTitle=Sample\r\n[easyrpg]\r\nencoding=1250\r\n' >"$work/ini/RPG_RT.ini"
+clip events "$work/ini" --verbose 2>"$work/said" >/dev/null
+grep -qxF "pagewright-clip: code page 1250, given by RPG_RT.ini" "$work/said" ||
+    fail "an ini that agrees: $(cat "$work/said")"
+printf '[EasyRPG]\nEncoding=932\n' >"$work/ini/RPG_RT.ini"
+[ "$(clip maps "$work/ini" | head -1)" = \
+    "## code page 1252, the default, which reads the game's texts; RPG_RT.ini's 932 does not fit them" ] ||
+    fail "an ini that disagrees: $(clip maps "$work/ini" | head -1)"
+PAGEWRIGHT_CODEPAGE=1251 clip maps "$work/ini" | head -1 |
+    grep -qxF "## code page 1251, given by PAGEWRIGHT_CODEPAGE" || fail "PAGEWRIGHT_CODEPAGE was not taken"
+PAGEWRIGHT_CODEPAGE=1251 clip list "$game/Map0001.lmu" --codepage 932 --verbose 2>&1 >/dev/null |
+    grep -qxF "pagewright-clip: code page 932, given by --codepage" || fail "--codepage was not taken"
 
 # Ids carry the database's names, but only where it has them; import skips
 # the names, so the named listing gives the same bytes.
@@ -51,6 +79,13 @@ for line in '<>Control Switches: [0001:Door open] ON' '<>Control Variables: [000
 done
 clip import "$work/named.txt" --to "$work/renamed.bin"
 same "$work/commands.bin" "$work/renamed.bin" "import of a named listing: other bytes"
+
+# Maps are named by the game's tree, which lies beside the database.
+printf '%s\n' '<>Transfer Player: [0003] (1, 13)' '<>Transfer Player: [0007] (2, 5)' >"$work/moves.txt"
+clip import "$work/moves.txt" --to "$work/moves.bin"
+clip list --from "$work/moves.bin" 566 --database "$game/RPG_RT.ldb" | tail -n +2 >"$work/named.txt"
+printf '%s\n' '<>Transfer Player: [0003:Lighthouse] (1, 13)' '<>Transfer Player: [0007] (2, 5)' |
+    same - "$work/named.txt" "maps were not named: $(cat "$work/named.txt")"
 
 # A game file's listing: its events, each under a note of its selector, which
 # import skips. A map's number is that of the name it ends in.
@@ -90,8 +125,12 @@ bad_game cut-database "$work/half.ldb" RPG_RT.ldb
 bad_game foreign-map "$fixtures/563.bin" Map0001.lmu
 bad_game foreign-database "$fixtures/text.bin" RPG_RT.ldb
 bad_game database-as-map "$game/RPG_RT.ldb" Map0001.lmu
-mkdir "$work/no-database"
+head -c 30 "$game/RPG_RT.lmt" >"$work/half.lmt"
+bad_game cut-tree "$work/half.lmt" RPG_RT.lmt
+bad_game foreign-tree "$game/RPG_RT.ldb" RPG_RT.lmt
+mkdir "$work/no-database" "$work/no-tree"
 cp "$game/Map0001.lmu" "$work/no-database"
+cp "$game/Map0001.lmu" "$game/RPG_RT.ldb" "$work/no-tree"
 
 clip load 563 "$fixtures/563.bin"
 cp -r "$PAGEWRIGHT_CLIPBOARD_DIR" "$work/clipboard-before"
@@ -124,6 +163,9 @@ refused "$work/cut-map/Map0001.lmu: cut short at byte" take "$work/cut-map" map1
 refused "$work/cut-map/Map0001.lmu: cut short at byte" events "$work/cut-map"
 refused "$work/cut-database/RPG_RT.ldb: cut short at byte" take "$work/cut-database" troop1
 refused "$work/cut-database/RPG_RT.ldb: cut short at byte" events "$work/cut-database"
+refused "$work/cut-tree/RPG_RT.lmt: cut short at byte" maps "$work/cut-tree"
+refused "$work/foreign-tree/RPG_RT.lmt: not a map tree of a game" events "$work/foreign-tree"
+refused "$work/no-tree holds no RPG_RT.lmt: it lists no maps" maps "$work/no-tree"
 refused "$work/foreign-map/Map0001.lmu: not a map file or database" \
     list --game "$work/foreign-map" map1/event1
 refused "$work/foreign-database/RPG_RT.ldb: not a map file or database" \

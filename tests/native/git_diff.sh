@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # pagewright-clip list as git's diff driver for game files, set up as the
 # README says: a map changed in one message text, in place and keeping its
-# length, diffs as that one command line, under the note of its event. The
-# map is a real game's when PAGEWRIGHT_CORPUS is given, else the sample's.
+# length, diffs as that one command line, under the note of its event, though
+# git lists the old side from a copy outside the game. The map is a real
+# game's when PAGEWRIGHT_CORPUS is given, else the sample's, in a repository
+# of its game's files.
 # Usage: git_diff.sh PROGRAM_FOLDER FIXTURE_FOLDER
 programs=$(cd "$1" && pwd)
 fixtures=$(cd "$2" && pwd)
@@ -14,11 +16,11 @@ real=${PAGEWRIGHT_CORPUS:-}/../games/testgame-2000/Map0001.lmu
 [ -n "${PAGEWRIGHT_CORPUS:-}" ] && map=$real
 repo=$work/repo
 mkdir "$repo"
-cp "$map" "$repo/Map0001.lmu"
+cp "$map" "$(dirname "$map")/RPG_RT.ldb" "$(dirname "$map")/RPG_RT.lmt" "$repo"
 cd "$repo"
 git init -q
 printf '%s\n' '*.lmu diff=rpgmaker' '*.ldb diff=rpgmaker' >.gitattributes
-git config diff.rpgmaker.textconv "pagewright-clip list"
+git config diff.rpgmaker.textconv "pagewright-clip list --database RPG_RT.ldb"
 git config diff.rpgmaker.xfuncname '^## .*'
 git add .
 git -c user.name=test -c user.email=test@example.com commit -q -m map

@@ -3,11 +3,13 @@
 #ifndef PAGEWRIGHT_TESTS_CORPUS_H
 #define PAGEWRIGHT_TESTS_CORPUS_H
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct CORPUSFILE {
@@ -17,6 +19,12 @@ struct CORPUSFILE {
     long commands;
     // Where in the game's files it comes from, as the manifest says it.
     std::string source;
+};
+
+// The games of PAGEWRIGHT_GAMES, each with the code page its texts are in.
+inline constexpr std::pair<const char*, std::uint32_t> GAMECODEPAGES[] = {
+    {"interpretertestgame", 932}, {"testgame-2003", 932},  {"testgame-maniac", 932},
+    {"saintseiya2k", 1252},       {"testgame-2000", 1252},
 };
 
 // The folder the environment variable names, or null.

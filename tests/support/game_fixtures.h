@@ -2,7 +2,7 @@
 // whose event 1 is the tree written as a map event, and a database whose
 // troop 1 and common event 1 are the tree written as those, with switch 1 and
 // variable 1 named. Their events hold the encoder's bytes, so that taking
-// them gives the contents back.
+// them gives the contents back. Beside them, a map tree that names the map.
 #ifndef PAGEWRIGHT_TESTS_GAME_FIXTURES_H
 #define PAGEWRIGHT_TESTS_GAME_FIXTURES_H
 
@@ -10,6 +10,7 @@
 #include "formats/chunk_ids.h"
 #include "game_chunk_ids.h"
 #include "game_folder.h"
+#include "map_tree.h"
 #include "numbers.h"
 
 #include <string>
@@ -71,6 +72,41 @@ inline std::string SAMPLEDATABASE() {
            GAMECHUNK(IDLISTOF(IDKIND::VARIABLE).chunk, SAMPLENAMEDLIST(SAMPLEVARIABLENAME)) +
            GAMECHUNK(IDLISTOF(IDKIND::COMMONEVENT).chunk,
                      GAMELIST({{1, SAMPLEBODY(CB_COMMONEVENT)}}));
+}
+
+// A map tree entry's chunks; the editor leaves out the root's parent and
+// indentation, which are 0.
+inline std::string MAPTREEENTRY(const std::string& name, std::int32_t parent,
+                                std::int32_t indentation, PAGEWRIGHT::MAPTYPE type) {
+    using namespace PAGEWRIGHT;
+    std::string chunks = GAMECHUNK(MAPTREEENTRYCHUNK::NAME, name);
+    if (parent) chunks += GAMECHUNK(MAPTREEENTRYCHUNK::PARENT, ENCODENUMBER(parent));
+    if (indentation) chunks += GAMECHUNK(MAPTREEENTRYCHUNK::INDENTATION, ENCODENUMBER(indentation));
+    return chunks +
+           GAMECHUNK(MAPTREEENTRYCHUNK::TYPE, ENCODENUMBER(static_cast<std::int32_t>(type))) +
+           ENCODENUMBER(KESTREL::ENDCHUNK);
+}
+
+// A map tree of the entries and the tree's order, its first entry the one the
+// editor showed last, and where the game starts left at its defaults.
+inline std::string MAPTREEFILE(const std::vector<std::pair<std::int32_t, std::string>>& entries,
+                               const std::vector<std::int32_t>& order) {
+    std::string tree = KINDNAMED(PAGEWRIGHT::MAPTREEKINDNAME) + GAMELIST(entries) +
+                       ENCODENUMBER(static_cast<std::int32_t>(order.size()));
+    for (const std::int32_t id : order)
+        tree += ENCODENUMBER(id);
+    return tree + ENCODENUMBER(order.empty() ? 0 : order.front()) + ENCODENUMBER(KESTREL::ENDCHUNK);
+}
+
+// The map 1, "Harbour", holds the area 2, "Quay"; the map 3, "Lighthouse",
+// whose file the sample game lacks, comes first in the tree.
+inline std::string SAMPLEMAPTREE() {
+    using PAGEWRIGHT::MAPTYPE;
+    return MAPTREEFILE({{0, MAPTREEENTRY("Sample game", 0, 0, MAPTYPE::ROOT)},
+                        {1, MAPTREEENTRY("Harbour", 0, 1, MAPTYPE::MAP)},
+                        {2, MAPTREEENTRY("Quay", 1, 2, MAPTYPE::AREA)},
+                        {3, MAPTREEENTRY("Lighthouse", 0, 1, MAPTYPE::MAP)}},
+                       {0, 3, 1, 2});
 }
 
 #endif

@@ -1,0 +1,118 @@
+#include "game_texts.h"
+
+#include "codec/chunk_reader.h"
+#include "entry_list.h"
+#include "game_chunk_ids.h"
+#include "game_selector.h"
+
+namespace PAGEWRIGHT {
+
+using namespace KESTREL;
+
+namespace {
+
+// Whether the kind's list holds events, whose names the decoded events give.
+bool HOLDSEVENTS(IDKIND kind) {
+    for (std::size_t index = 0; index < ENTRYKINDS; ++index) {
+        if (EVENTLIST(static_cast<ENTRYKIND>(index)) == kind) return true;
+    }
+    return false;
+}
+
+// Whether the chunk of an entry of the kind's list is a text: any entry's
+// name, and what the database's actors, skills, items and states say.
+bool HOLDSTEXT(IDKIND kind, std::int32_t chunk) {
+    switch (kind) {
+    case IDKIND::ACTOR:
+        return chunk == ACTORTEXTCHUNK::TITLE || chunk == ACTORTEXTCHUNK::SKILLCOMMAND;
+    case IDKIND::SKILL:
+        return chunk >= SKILLTEXTCHUNK::DESCRIPTION && chunk <= SKILLTEXTCHUNK::USINGMESSAGE2;
+    case IDKIND::ITEM:
+        return chunk == ITEMTEXTCHUNK::DESCRIPTION;
+    case IDKIND::STATE:
+        return chunk >= STATETEXTCHUNK::ACTORMESSAGE && chunk <= STATETEXTCHUNK::RECOVEREDMESSAGE;
+    default:
+        return chunk == DATABASEENTRYCHUNK::NAME;
+    }
+}
+
+BYTEVIEW PAYLOADIN(BYTEVIEW bytes, const CHUNK& chunk) {
+    return bytes.substr(static_cast<std::size_t>(chunk.payload),
+                        static_cast<std::size_t>(chunk.length));
+}
+
+} // namespace
+
+void GAMETEXTS::ADDTEXT(std::string_view text) {
+    if (text.empty() || FULL()) return;
+    texts_.emplace_back(bytes_.size(), text.size());
+    bytes_ += text;
+}
+
+void GAMETEXTS::ADD(const MAPTREE& tree) {
+    for (const MAPENTRY& entry : tree.ENTRIES()) {
+        if (const std::optional<BYTEVIEW> name = tree.NAMEOF(entry.id)) ADDTEXT(*name);
+    }
+}
+
+// The file was read whole when it was made, so its lists read again here.
+void GAMETEXTS::ADD(const GAMEFILE& file) {
+    for (const IDLIST& list : IDLISTS) {
+        const std::vector<CHUNK>& chunks = file.LISTCHUNKS(list.kind);
+        if (chunks.empty() || HOLDSEVENTS(list.kind)) continue;
+        ENTRYLIST entries(file.BYTES(), chunks.back().PAYLOAD());
+        for (std::int32_t id; entries.NEXTENTRY(id);) {
+            for (CHUNK chunk; entries.NEXTCHUNK(chunk);) {
+                if (chunk.id == DATABASEENTRYCHUNK::NAME || HOLDSTEXT(list.kind, chunk.id)) {
+                    ADDTEXT(PAYLOADIN(file.BYTES(), chunk));
+                }
+            }
+        }
+    }
+    if (file.KIND() == GAMEFILEKIND::DATABASE) ADDTERMS(file.BYTES());
+    for (const GAMEENTRY& entry : file.ENTRIES()) {
+        if (FULL()) return;
+        const EVENTTREE tree(
+            DECODECONTENT(SELECTEDFORMAT(SELECTOR{entry.kind}), ENTRYCONTENT(file, entry)));
+        if (!tree) continue;
+        if (tree->name) ADDTEXT(tree->name);
+        for (std::int32_t page = 0; page < tree->page_count; ++page) {
+            const EVENTPAGE& commands = tree->pages[page];
+            for (std::int32_t command = 0; command < commands.command_count; ++command) {
+                const char* text = commands.commands[command].string_parameter;
+                if (text) ADDTEXT(text);
+            }
+        }
+    }
+}
+
+// The database's top level is a list of chunks that no chunk id 0 ends,
+// which its reading checked; the record of its terms it did not read, and
+// terms that cannot be read tell nothing.
+void GAMETEXTS::ADDTERMS(BYTEVIEW database) {
+    CHUNKREADER header(database);
+    header.BYTES(header.NUMBER());
+    const auto start = static_cast<std::uint32_t>(header.POSITION());
+    CHUNKREADER top(database, {start, static_cast<std::uint32_t>(database.size()) - start},
+                    OVERRUN::DAMAGED);
+    try {
+        for (CHUNK chunk; top.MORE() && top.NEXTCHUNK(chunk); top.SKIP(chunk)) {
+            if (chunk.id != DATABASECHUNK::TERMS) continue;
+            CHUNKREADER terms(database, chunk.PAYLOAD(), OVERRUN::DAMAGED);
+            for (CHUNK term; terms.NEXTCHUNK(term); terms.SKIP(term))
+                ADDTEXT(PAYLOADIN(database, term));
+        }
+    } catch (const DATAERROR&) {
+    }
+}
+
+std::vector<std::string_view> GAMETEXTS::VIEWS() const {
+    std::vector<std::string_view> views;
+    views.reserve(texts_.size());
+    for (const auto& [begin, size] : texts_) {
+        views.emplace_back(std::string_view(bytes_).substr(begin, size));
+    }
+    return views;
+}
+
+} // namespace PAGEWRIGHT
