@@ -69,7 +69,7 @@ const TERMTEXT* TERMOF(std::int32_t chunk) {
 
 void TERMTEXTS(const GAMEFILE& database, std::vector<PLAYERTEXT>& texts) {
     for (const CHUNK& terms : database.TOPCHUNKS()) {
-        if (terms.id != DATABASERECORD::TERMS) continue;
+        if (terms.id != DATABASECHUNK::TERMS) continue;
         CHUNKREADER reader(database.BYTES(), terms.PAYLOAD(), OVERRUN::DAMAGED);
         for (CHUNK chunk; reader.MORE() && reader.NEXTCHUNK(chunk); reader.SKIP(chunk)) {
             const TERMTEXT* term = TERMOF(chunk.id);

@@ -1,6 +1,5 @@
 #include "codec/chunk_reader.h"
 #include "codec/encoding.h"
-#include "text_fields.h"
 #include "translations.h"
 
 #include <limits>
@@ -17,6 +16,8 @@ namespace {
 struct SAVECOUNTERCHUNK {
     enum : std::int32_t { LATER = 90, FIRST = 91 };
 };
+// The database's record of its settings.
+constexpr std::int32_t SETTINGSCHUNK = 22;
 
 std::optional<EDIT> COUNTEDIT(const GAMEFILE& file, std::vector<CHUNK> enclosing) {
     CHUNKREADER reader(file.BYTES(), enclosing.back().PAYLOAD(), OVERRUN::DAMAGED);
@@ -39,8 +40,7 @@ std::optional<EDIT> SAVECOUNTEREDIT(const GAMEFILE& file) {
                 (chunk.id == SAVECOUNTERCHUNK::LATER || chunk.id == SAVECOUNTERCHUNK::FIRST)) {
                 return COUNTEDIT(file, {chunk});
             }
-            if (file.KIND() != GAMEFILEKIND::DATABASE || chunk.id != DATABASERECORD::SYSTEM)
-                continue;
+            if (file.KIND() != GAMEFILEKIND::DATABASE || chunk.id != SETTINGSCHUNK) continue;
             CHUNKREADER reader(file.BYTES(), chunk.PAYLOAD(), OVERRUN::DAMAGED);
             for (CHUNK inner; reader.MORE() && reader.NEXTCHUNK(inner); reader.SKIP(inner)) {
                 if (inner.id == SAVECOUNTERCHUNK::FIRST) return COUNTEDIT(file, {chunk, inner});

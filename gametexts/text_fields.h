@@ -4,6 +4,7 @@
 #ifndef PAGEWRIGHT_GAMETEXTS_TEXT_FIELDS_H
 #define PAGEWRIGHT_GAMETEXTS_TEXT_FIELDS_H
 
+#include "game_chunk_ids.h"
 #include "id_lists.h"
 
 #include <cstdint>
@@ -11,32 +12,15 @@
 
 namespace PAGEWRIGHT {
 
-struct ACTORTEXT {
-    enum : std::int32_t { NAME = 1, TITLE = 2, SKILLCOMMAND = 67 };
-};
-struct SKILLTEXT {
-    enum : std::int32_t { NAME = 1, DESCRIPTION = 2, USINGMESSAGE1 = 3, USINGMESSAGE2 = 4 };
-};
-struct ITEMTEXT {
-    enum : std::int32_t { NAME = 1, DESCRIPTION = 2 };
-};
-struct STATETEXT {
+// The messages of a state between the one of a hero affected and the one of
+// its end, each named once here; the game library names those two.
+struct STATEMESSAGECHUNK {
     enum : std::int32_t {
-        NAME = 1,
-        ACTORMESSAGE = 51,
-        ENEMYMESSAGE = 52,
-        ALREADYMESSAGE = 53,
-        TURNMESSAGE = 54,
-        RECOVEREDMESSAGE = 55
+        ENEMY = STATETEXTCHUNK::ACTORMESSAGE + 1,
+        ALREADY = STATETEXTCHUNK::ACTORMESSAGE + 2,
+        TURN = STATETEXTCHUNK::ACTORMESSAGE + 3
     };
-};
-// Every other list's entries hold their name in chunk 1.
-constexpr std::int32_t NAMETEXT = 1;
-
-// The database's record of the words its screens and battles say, each chunk
-// a text, and the record of its settings, which holds its save counter.
-struct DATABASERECORD {
-    enum : std::int32_t { TERMS = 21, SYSTEM = 22 };
+    static_assert(TURN + 1 == STATETEXTCHUNK::RECOVEREDMESSAGE);
 };
 
 struct FIELDTEXT {
@@ -53,35 +37,36 @@ struct FIELDTEXT {
 // Animations', tilesets', battler animations', common events', switches' and
 // variables' names are the editor's alone.
 inline constexpr FIELDTEXT FIELDTEXTTABLE[] = {
-    {IDKIND::ACTOR, ACTORTEXT::NAME, "actors.name", "a hero's name", 0},
-    {IDKIND::ACTOR, ACTORTEXT::TITLE, "actors.title", "a hero's title", 0},
-    {IDKIND::ACTOR, ACTORTEXT::SKILLCOMMAND, "actors.skill_name",
+    {IDKIND::ACTOR, DATABASEENTRYCHUNK::NAME, "actors.name", "a hero's name", 0},
+    {IDKIND::ACTOR, ACTORTEXTCHUNK::TITLE, "actors.title", "a hero's title", 0},
+    {IDKIND::ACTOR, ACTORTEXTCHUNK::SKILLCOMMAND, "actors.skill_name",
      "a hero's word for the skill command", 0},
-    {IDKIND::SKILL, SKILLTEXT::NAME, "skills.name", "a skill's name", 0},
-    {IDKIND::SKILL, SKILLTEXT::DESCRIPTION, "skills.description", "a skill's description", 50},
-    {IDKIND::SKILL, SKILLTEXT::USINGMESSAGE1, "skills.using_message1",
+    {IDKIND::SKILL, DATABASEENTRYCHUNK::NAME, "skills.name", "a skill's name", 0},
+    {IDKIND::SKILL, SKILLTEXTCHUNK::DESCRIPTION, "skills.description", "a skill's description", 50},
+    {IDKIND::SKILL, SKILLTEXTCHUNK::USINGMESSAGE1, "skills.using_message1",
      "what a battle says when a skill is used", 0},
-    {IDKIND::SKILL, SKILLTEXT::USINGMESSAGE2, "skills.using_message2",
+    {IDKIND::SKILL, SKILLTEXTCHUNK::USINGMESSAGE2, "skills.using_message2",
      "what a battle says next when a skill is used", 0},
-    {IDKIND::ITEM, ITEMTEXT::NAME, "items.name", "an item's name", 0},
-    {IDKIND::ITEM, ITEMTEXT::DESCRIPTION, "items.description", "an item's description", 50},
-    {IDKIND::ENEMY, NAMETEXT, "enemies.name", "an enemy's name", 0},
-    {IDKIND::TROOP, NAMETEXT, "troops.name", "a monster group's name", 0},
-    {IDKIND::TERRAIN, NAMETEXT, "terrains.name", "a terrain's name", 0},
-    {IDKIND::ATTRIBUTE, NAMETEXT, "attributes.name", "an attribute's name", 0},
-    {IDKIND::STATE, STATETEXT::NAME, "states.name", "a condition's name", 0},
-    {IDKIND::STATE, STATETEXT::ACTORMESSAGE, "states.message_actor",
+    {IDKIND::ITEM, DATABASEENTRYCHUNK::NAME, "items.name", "an item's name", 0},
+    {IDKIND::ITEM, ITEMTEXTCHUNK::DESCRIPTION, "items.description", "an item's description", 50},
+    {IDKIND::ENEMY, DATABASEENTRYCHUNK::NAME, "enemies.name", "an enemy's name", 0},
+    {IDKIND::TROOP, DATABASEENTRYCHUNK::NAME, "troops.name", "a monster group's name", 0},
+    {IDKIND::TERRAIN, DATABASEENTRYCHUNK::NAME, "terrains.name", "a terrain's name", 0},
+    {IDKIND::ATTRIBUTE, DATABASEENTRYCHUNK::NAME, "attributes.name", "an attribute's name", 0},
+    {IDKIND::STATE, DATABASEENTRYCHUNK::NAME, "states.name", "a condition's name", 0},
+    {IDKIND::STATE, STATETEXTCHUNK::ACTORMESSAGE, "states.message_actor",
      "what a battle says when a hero gets the condition", 0},
-    {IDKIND::STATE, STATETEXT::ENEMYMESSAGE, "states.message_enemy",
+    {IDKIND::STATE, STATEMESSAGECHUNK::ENEMY, "states.message_enemy",
      "what a battle says when an enemy gets the condition", 0},
-    {IDKIND::STATE, STATETEXT::ALREADYMESSAGE, "states.message_already",
+    {IDKIND::STATE, STATEMESSAGECHUNK::ALREADY, "states.message_already",
      "what a battle says of one who has the condition already", 0},
-    {IDKIND::STATE, STATETEXT::TURNMESSAGE, "states.message_affected",
+    {IDKIND::STATE, STATEMESSAGECHUNK::TURN, "states.message_affected",
      "what a battle says each turn of the condition", 0},
-    {IDKIND::STATE, STATETEXT::RECOVEREDMESSAGE, "states.message_recovery",
+    {IDKIND::STATE, STATETEXTCHUNK::RECOVEREDMESSAGE, "states.message_recovery",
      "what a battle says when the condition ends", 0},
-    {IDKIND::BATTLECOMMAND, NAMETEXT, "battlecommands.name", "a battle command's name", 0},
-    {IDKIND::CLASS, NAMETEXT, "classes.name", "a class's name", 0},
+    {IDKIND::BATTLECOMMAND, DATABASEENTRYCHUNK::NAME, "battlecommands.name",
+     "a battle command's name", 0},
+    {IDKIND::CLASS, DATABASEENTRYCHUNK::NAME, "classes.name", "a class's name", 0},
 };
 
 struct TERMTEXT {
