@@ -58,12 +58,12 @@ constexpr COMMAND COMMANDS[] = {
      "put the content SELECTOR names in GAME onto the clipboard, alone, framed as the editor "
      "frames a copy",
      TAKECOMMAND},
-    {"export-texts", "GAME [-o DIR] [--codepage CP]",
+    {"export-texts", "GAME [-o DIR] [--codepage CP] [--verbose]",
      "every text of GAME that its player reads into PO files in DIR, for translators: "
-     "RPG_RT.ldb.po, RPG_RT.ldb.common.po, RPG_RT.ldb.battle.po and one MapNNNN.po for each "
-     "map with texts",
+     "RPG_RT.ldb.po, RPG_RT.ldb.common.po, RPG_RT.ldb.battle.po, RPG_RT.lmt.po and one "
+     "MapNNNN.po for each map with texts",
      EXPORTTEXTSCOMMAND},
-    {"import-texts", "GAME DIR [-o NEWGAME] [--codepage CP]",
+    {"import-texts", "GAME DIR [-o NEWGAME] [--codepage CP] [--verbose]",
      "the translations of the PO files in DIR into a copy of GAME's files in NEWGAME, by "
      "default the new folder \"GAME (DIR)\" beside GAME; into GAME itself when NEWGAME is "
      "GAME, each changed file kept as NAME.bak",

@@ -5,6 +5,7 @@
 #include "files.h"
 #include "game_source.h"
 #include "messages.h"
+#include "name_text.h"
 #include "translations.h"
 #include "version.h"
 
@@ -19,13 +20,12 @@ using namespace KESTREL;
 
 namespace {
 
-constexpr const char* MAPTREEFILENAME = "RPG_RT.lmt";
-constexpr const char* GAMEINIFILENAME = "RPG_RT.ini";
-
-// A game file read for its texts.
+// A file of the game read for its texts: its path, its bytes as read, and
+// the game file they are, or null for the map tree.
 struct TEXTSOURCE {
     std::string path;
-    GAMEFILE file;
+    BYTEVIEW bytes;
+    const GAMEFILE* file;
 };
 
 // The texts of one PO file, in the file that holds them.
@@ -35,53 +35,77 @@ struct TEXTGROUP {
     std::vector<PLAYERTEXT> texts;
 };
 
-// The game's files and their texts by PO file, or nothing after saying why
-// a file cannot be read.
+// The game's files and their texts by PO file, made in place: the texts and
+// sources point into the files.
 struct GAMETEXTS {
-    GAMEFOLDER folder;
+    GAME game;
+    std::vector<std::unique_ptr<GAMEFILE>> maps;
+    BYTESTRING tree;
     std::vector<std::unique_ptr<TEXTSOURCE>> sources;
     std::vector<TEXTGROUP> groups;
 };
 
-const TEXTSOURCE* ADDSOURCE(GAMETEXTS& game, const std::string& path, GAMEFILEKIND kind) {
-    std::optional<GAMEFILE> file = READGAMEFILE(path, kind);
-    if (!file) return nullptr;
-    game.sources.push_back(std::make_unique<TEXTSOURCE>(TEXTSOURCE{path, std::move(*file)}));
-    return game.sources.back().get();
+const TEXTSOURCE* ADDSOURCE(GAMETEXTS& texts, std::string path, BYTEVIEW bytes,
+                            const GAMEFILE* file) {
+    texts.sources.push_back(std::make_unique<TEXTSOURCE>(TEXTSOURCE{std::move(path), bytes, file}));
+    return texts.sources.back().get();
 }
 
-std::optional<GAMETEXTS> READTEXTS(const std::string& folder_path) {
-    std::optional<GAMEFOLDER> folder = OPENGAME(folder_path);
-    if (!folder) return std::nullopt;
-    GAMETEXTS game{std::move(*folder), {}, {}};
-    const std::string database_path = *game.folder.DATABASEPATH();
-    const TEXTSOURCE* database = ADDSOURCE(game, database_path, GAMEFILEKIND::DATABASE);
-    if (!database) return std::nullopt;
-    std::string path = database_path;
+// The game's texts, or nothing after saying why a file cannot be read.
+std::unique_ptr<GAMETEXTS> READTEXTS(GAME game) {
+    auto texts = std::make_unique<GAMETEXTS>(GAMETEXTS{std::move(game), {}, {}, {}, {}});
+    const GAMEFILE& database = texts->game.database;
+    std::string path = *texts->game.folder.DATABASEPATH();
     try {
-        const GAMEFILE& file = database->file;
-        game.groups.push_back({FIELDSPOFILE, database, FIELDTEXTS(file)});
-        game.groups.push_back(
-            {COMMONPOFILE, database, EVENTTEXTS(file, ENTRYKIND::COMMONEVENT, 0)});
-        game.groups.push_back({BATTLEPOFILE, database, EVENTTEXTS(file, ENTRYKIND::TROOP, 0)});
-        for (const auto& [number, map_path] : game.folder.MAPPATHS()) {
+        const TEXTSOURCE* source = ADDSOURCE(*texts, path, database.BYTES(), &database);
+        texts->groups.push_back({FIELDSPOFILE, source, FIELDTEXTS(database)});
+        texts->groups.push_back(
+            {COMMONPOFILE, source, EVENTTEXTS(database, ENTRYKIND::COMMONEVENT, 0)});
+        texts->groups.push_back({BATTLEPOFILE, source, EVENTTEXTS(database, ENTRYKIND::TROOP, 0)});
+        if (texts->game.tree) {
+            path = *texts->game.folder.MAPTREEPATH();
+            std::string reason;
+            if (!READINPUT(path.c_str(), MAXGAMEFILEBYTES, texts->tree, reason)) {
+                REPORTFAILURE(CANNOTREAD(path, reason));
+                return nullptr;
+            }
+            source = ADDSOURCE(*texts, path, texts->tree, nullptr);
+            texts->groups.push_back({MAPTREEPOFILE, source, MAPNAMETEXTS(*texts->game.tree)});
+        }
+        for (const auto& [number, map_path] : texts->game.folder.MAPPATHS()) {
             path = map_path;
-            const TEXTSOURCE* map = ADDSOURCE(game, map_path, GAMEFILEKIND::MAP);
-            if (!map) return std::nullopt;
-            game.groups.push_back(
-                {MAPPOFILE(number), map, EVENTTEXTS(map->file, ENTRYKIND::MAPEVENT, number)});
+            std::optional<GAMEFILE> map = READGAMEFILE(map_path, GAMEFILEKIND::MAP);
+            if (!map) return nullptr;
+            texts->maps.push_back(std::make_unique<GAMEFILE>(std::move(*map)));
+            const GAMEFILE& file = *texts->maps.back();
+            source = ADDSOURCE(*texts, map_path, file.BYTES(), &file);
+            texts->groups.push_back(
+                {MAPPOFILE(number), source, EVENTTEXTS(file, ENTRYKIND::MAPEVENT, number)});
         }
     } catch (const GAMEFILEERROR& fault) {
         REPORTFAILURE(path + ": " + GAMEFILEREFUSAL(fault));
-        return std::nullopt;
+        return nullptr;
     }
-    return game;
+    return texts;
 }
 
 std::string FOLDERNAME(const std::string& folder) {
     std::filesystem::path path = std::filesystem::absolute(folder).lexically_normal();
     if (path.filename().empty()) path = path.parent_path();
     return path.filename().string();
+}
+
+// What the game's translations are named after: its title, as the map
+// tree's root holds it, else its folder's name.
+std::string TITLEOF(const GAME& game, const CODEPAGE& codepage) {
+    if (game.tree) {
+        if (const MAPENTRY* root = game.tree->ENTRYOF(0)) {
+            const std::optional<std::string> title =
+                TEXTOFNAME(game.tree->BYTESOF(root->name), codepage);
+            if (title && !title->empty()) return *title;
+        }
+    }
+    return FOLDERNAME(game.path);
 }
 
 void WARN(const std::string& what) {
@@ -122,7 +146,8 @@ std::optional<POFILES> READPOFILES(const std::string& folder_path, const GAMETEX
     }
     if (files.empty()) {
         REPORTFAILURE(folder_path + " holds no PO file of a game's texts (" + FIELDSPOFILE + ", " +
-                      COMMONPOFILE + ", " + BATTLEPOFILE + " or MapNNNN.po)");
+                      COMMONPOFILE + ", " + BATTLEPOFILE + ", " + MAPTREEPOFILE +
+                      " or MapNNNN.po)");
         return std::nullopt;
     }
     return files;
@@ -142,8 +167,8 @@ TRANSLATEDFILES(const GAMETEXTS& game, POFILES& files, const CODEPAGE& codepage)
     std::map<const TEXTSOURCE*, TRANSLATED> translated;
     for (const TEXTGROUP& group : game.groups) {
         TRANSLATIONS* own = FOUND(files, group.po);
-        TRANSLATE(group.source->file.BYTES(), group.texts, own, own == fields ? nullptr : fields,
-                  codepage, translated[group.source]);
+        TRANSLATE(group.source->bytes, group.texts, own, own == fields ? nullptr : fields, codepage,
+                  translated[group.source]);
     }
     bool refused = false;
     std::map<const TEXTSOURCE*, BYTESTRING> changed;
@@ -156,12 +181,15 @@ TRANSLATEDFILES(const GAMETEXTS& game, POFILES& files, const CODEPAGE& codepage)
             WARN(warning);
         refused = refused || !result.errors.empty();
         if (refused || result.edits.empty()) continue;
-        if (std::optional<EDIT> count = SAVECOUNTEREDIT(source->file)) {
-            result.edits.push_back(std::move(*count));
+        if (source->file) {
+            if (std::optional<EDIT> count = SAVECOUNTEREDIT(*source->file)) {
+                result.edits.push_back(std::move(*count));
+            }
         }
-        std::optional<BYTESTRING> bytes = APPLYEDITS(source->file.BYTES(), result.edits);
+        std::optional<BYTESTRING> bytes = APPLYEDITS(source->bytes, result.edits);
         try {
-            if (bytes) GAMEFILE check(*bytes);
+            if (bytes && source->file) GAMEFILE check(*bytes);
+            if (bytes && !source->file) MAPTREE check(*bytes);
         } catch (const GAMEFILEERROR&) {
             bytes.reset();
         }
@@ -199,7 +227,7 @@ int WRITETRANSLATED(const GAMETEXTS& game, const std::map<const TEXTSOURCE*, BYT
                     const std::string& game_path, const std::string& target) {
     if (SAMEFOLDER(game_path, target)) {
         for (const auto& [source, bytes] : changed) {
-            if (WRITEOUTPUT((source->path + ".bak").c_str(), source->file.BYTES()) != 0 ||
+            if (WRITEOUTPUT((source->path + ".bak").c_str(), source->bytes) != 0 ||
                 WRITEOUTPUT(source->path.c_str(), bytes) != 0) {
                 return 1;
             }
@@ -214,30 +242,29 @@ int WRITETRANSLATED(const GAMETEXTS& game, const std::map<const TEXTSOURCE*, BYT
     };
     for (const auto& source : game.sources) {
         const auto found = changed.find(source.get());
-        const BYTEVIEW bytes = found == changed.end() ? source->file.BYTES() : found->second;
+        const BYTEVIEW bytes = found == changed.end() ? source->bytes : found->second;
         if (WRITEOUTPUT(into(source->path).c_str(), bytes) != 0) return 1;
     }
-    for (const char* name : {MAPTREEFILENAME, GAMEINIFILENAME}) {
-        const std::optional<std::string> path = game.folder.PATHOF(name);
-        if (!path) continue;
-        std::string bytes;
-        std::string reason;
-        if (!READINPUT(path->c_str(), MAXGAMEFILEBYTES, bytes, reason)) {
-            return REPORTFAILURE(CANNOTREAD(*path, reason));
-        }
-        if (WRITEOUTPUT(into(*path).c_str(), bytes) != 0) return 1;
+    const std::optional<std::string> ini = game.game.folder.PATHOF(GAMEINIFILENAME);
+    if (!ini) return 0;
+    std::string bytes;
+    std::string reason;
+    if (!READINPUT(ini->c_str(), MAXGAMEFILEBYTES, bytes, reason)) {
+        return REPORTFAILURE(CANNOTREAD(*ini, reason));
     }
-    return 0;
+    return WRITEOUTPUT(into(*ini).c_str(), bytes);
 }
 
 } // namespace
 
 // Every translation is checked before anything is written.
 int IMPORTTEXTSCOMMAND(const ARGUMENTS& arguments) {
-    const std::unique_ptr<CODEPAGE> codepage = CHOSENCODEPAGE(arguments);
-    if (!codepage) return 1;
     const std::string game_path = arguments.PLAIN(0);
-    const std::optional<GAMETEXTS> game = READTEXTS(game_path);
+    std::optional<GAME> read = READGAME(game_path);
+    if (!read) return 1;
+    const std::unique_ptr<CODEPAGE> codepage = CHOOSECODEPAGE(arguments, &*read).codepage;
+    if (!codepage) return 1;
+    const std::unique_ptr<GAMETEXTS> game = READTEXTS(std::move(*read));
     if (!game) return 1;
     std::optional<POFILES> files = READPOFILES(arguments.PLAIN(1), *game);
     if (!files) return 1;
@@ -263,12 +290,14 @@ int IMPORTTEXTSCOMMAND(const ARGUMENTS& arguments) {
 int EXPORTTEXTSCOMMAND(const ARGUMENTS& arguments) {
     const char* out = arguments.VALUE("-o");
     if (!out) return REPORTFAILURE("export-texts: -o DIR names the folder for the PO files");
-    const std::unique_ptr<CODEPAGE> codepage = CHOSENCODEPAGE(arguments);
+    std::optional<GAME> read = READGAME(arguments.PLAIN(0));
+    if (!read) return 1;
+    const std::unique_ptr<CODEPAGE> codepage = CHOOSECODEPAGE(arguments, &*read).codepage;
     if (!codepage) return 1;
-    const std::optional<GAMETEXTS> game = READTEXTS(arguments.PLAIN(0));
+    const std::unique_ptr<GAMETEXTS> game = READTEXTS(std::move(*read));
     if (!game) return 1;
     const std::vector<POHEADERFIELD> header = {
-        {"Project-Id-Version", FOLDERNAME(arguments.PLAIN(0))},
+        {"Project-Id-Version", TITLEOF(game->game, *codepage)},
         {"Report-Msgid-Bugs-To", ""},
         {"POT-Creation-Date", ""},
         {"PO-Revision-Date", ""},

@@ -7,6 +7,7 @@
 
 #include "game_file.h"
 #include "kestrel_internal.h"
+#include "map_tree.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -78,6 +79,10 @@ std::vector<PLAYERTEXT> FIELDTEXTS(const GAMEFILE& database);
 // and commands; `map` is the number of a map file. Throws GAMEFILEERROR for
 // a command list that cannot be read.
 std::vector<PLAYERTEXT> EVENTTEXTS(const GAMEFILE& file, ENTRYKIND kind, std::int32_t map);
+
+// The names of the tree's maps and areas, in the editor's order. Each has no
+// context: the maps' names are no field of the database.
+std::vector<PLAYERTEXT> MAPNAMETEXTS(const MAPTREE& tree);
 
 } // namespace PAGEWRIGHT
 

@@ -23,6 +23,7 @@ namespace PAGEWRIGHT {
 constexpr const char* FIELDSPOFILE = "RPG_RT.ldb.po";
 constexpr const char* COMMONPOFILE = "RPG_RT.ldb.common.po";
 constexpr const char* BATTLEPOFILE = "RPG_RT.ldb.battle.po";
+constexpr const char* MAPTREEPOFILE = "RPG_RT.lmt.po";
 // "Map0012.po".
 std::string MAPPOFILE(std::int32_t map);
 
