@@ -19,8 +19,9 @@ std::string INCOMINGPATH(const std::string& path) {
     return path + ".incoming-" + std::to_string(std::random_device()());
 }
 
-// The file written new and then renamed to the path; nothing left beside it
-// when that fails.
+// The file written new, to be renamed to the path, with the permissions of
+// the file it replaces, if any, so that the file keeps them; nothing left
+// beside it when that fails.
 std::optional<std::string> WRITEBESIDE(const std::string& path, BYTEVIEW bytes,
                                        std::string& incoming) {
     incoming = INCOMINGPATH(path);
@@ -30,6 +31,9 @@ std::optional<std::string> WRITEBESIDE(const std::string& path, BYTEVIEW bytes,
         std::filesystem::remove(incoming, ignored);
         return reason;
     }
+    std::error_code absent;
+    const std::filesystem::perms kept = std::filesystem::status(path, absent).permissions();
+    if (!absent) std::filesystem::permissions(incoming, kept, absent);
     return std::nullopt;
 }
 

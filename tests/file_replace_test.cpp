@@ -72,8 +72,12 @@ int FAULTCODE(REPLACEFAULT fault) {
 
 TEST(FileReplace, TheFileTakesTheNewBytesAndTheOldAreKeptBeside) {
     const FOLDER folder;
+    using std::filesystem::perms;
+    const perms own = perms::owner_read | perms::owner_write | perms::group_read;
+    std::filesystem::permissions(folder.FILE(), own);
     EXPECT_FALSE(REPLACEFILE(folder.FILE(), OLD, NEW, true));
     EXPECT_EQ(FILEBYTES(folder.FILE()), NEW);
+    EXPECT_EQ(std::filesystem::status(folder.FILE()).permissions(), own);
     EXPECT_EQ(FILEBYTES(folder.FILE() + BACKUPSUFFIX), OLD);
     EXPECT_FALSE(REPLACEFILE(folder.FILE(), NEW, OLD, false));
     EXPECT_EQ(FILEBYTES(folder.FILE()), OLD);
