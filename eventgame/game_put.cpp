@@ -241,7 +241,7 @@ void PLANENTRY(const GAMEFILE& file, const SELECTOR& selector, const GAMEENTRY* 
             place = other.start;
         }
     }
-    if (selector.kind != ENTRYKIND::MAPEVENT && selector.id != last + 1) {
+    if (selector.kind != ENTRYKIND::MAPEVENT && selector.id != std::int64_t{last} + 1) {
         throw PUTERROR(PUTFAULT::NOTNEXT, last);
     }
     plan.edits.push_back(COUNTEDIT(file.BYTES(), list, 1));

@@ -89,7 +89,7 @@ std::string REFUSAL(const PUTERROR& error, const SELECTEDFILE& selected, const C
         return ABSENCE(selector, ABSENT::PAGE) + " in " + selected.path;
     case PUTFAULT::NOTNEXT:
         return "one is added only as the next after the last, " +
-               SELECTORTEXT({selector.kind, 0, error.id + 1});
+               SELECTORTEXT({selector.kind, 0, error.id});
     case PUTFAULT::PAGENOTNEXT:
         return entry + " has " + std::to_string(error.id) +
                " pages; a page is added only as page " + std::to_string(error.id + 1);

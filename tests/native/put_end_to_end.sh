@@ -66,7 +66,7 @@ refused "map1/event2: a new map event made of another format has no position; gi
     put "$game" map1/event2
 refused "map1/event2: (12,300) lies outside the map, which is 20 by 15" put "$game" map1/event2 \
     --from "$fixtures/563.bin"
-refused "troop3: one is added only as the next after the last, troop2" put "$game" troop3
+refused "troop3: one is added only as the next after the last, troop1" put "$game" troop3
 refused "common1: remove takes a map event" remove "$game" common1
 refused "map1/event1: the content is no" put "$game" map1/event1 --from "$work/scene.txt"
 refused "--at 1: give X,Y, two numbers" put "$game" map1/event1 --at 1
