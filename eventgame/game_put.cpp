@@ -66,23 +66,23 @@ CHUNKS RECORDCHUNKS(BYTEVIEW bytes, SPAN span, std::int64_t& end) {
 }
 
 // The edit that gives a record's chunk of the id the payload: the payload of
-// the chunk there, or a new chunk where the ids, which ascend, place it.
+// the chunk there (of the last of the id, which is the one a reader keeps),
+// or a new chunk where the ids, which ascend, place it.
 EDIT SETCHUNK(const CHUNKS& record, std::int64_t end, CHUNKS enclosing, std::int32_t id,
               BYTEVIEW payload) {
-    for (const CHUNK& chunk : record) {
-        if (chunk.id == id) {
-            enclosing.push_back(chunk);
-            return {chunk.payload,
-                    chunk.payload + chunk.length,
-                    BYTESTRING(payload),
-                    std::move(enclosing),
-                    {}};
-        }
-        if (chunk.id > id) {
-            end = chunk.header;
-            break;
-        }
+    const auto held = std::find_if(record.rbegin(), record.rend(),
+                                   [&](const CHUNK& chunk) { return chunk.id == id; });
+    if (held != record.rend()) {
+        enclosing.push_back(*held);
+        return {held->payload,
+                held->payload + held->length,
+                BYTESTRING(payload),
+                std::move(enclosing),
+                {}};
     }
+    const auto after = std::find_if(record.begin(), record.end(),
+                                    [&](const CHUNK& chunk) { return chunk.id > id; });
+    if (after != record.end()) end = after->header;
     BYTESTRING bytes;
     APPENDDATACHUNK(bytes, payload, WITHLENGTH, id);
     return {end, end, std::move(bytes), std::move(enclosing), {}};

@@ -135,6 +135,18 @@ TEST(Put, AddedAndReplacedContentsReadBackAndNothingElseChanges) {
     EXPECT_EQ(TAKEN(grown, common), FRAMEDCONTENT(CB_COMMONEVENT, 2, SAMPLEBODY(CB_COMMONEVENT)));
     EXPECT_EQ(OTHERCHANGES(database, grown, common), "");
     EXPECT_FALSE(PUTCONTENT(grown, common, TAKEN(grown, common), std::nullopt));
+
+    // Commands without their size, after a chunk of a larger id: the list
+    // there is replaced, and the size added where the ids place it.
+    const std::string unordered =
+        KINDNAMED(DATABASEKINDNAME) +
+        GAMECHUNK(
+            IDLISTOF(IDKIND::COMMONEVENT).chunk,
+            GAMELIST({{1, GAMECHUNK(0x20, "x") +
+                              GAMECHUNK(COMMONEVENTCHUNK::COMMANDS, SAMPLEBODY(CB_EVENTCOMMANDS)) +
+                              ENCODENUMBER(ENDCHUNK)}}));
+    const SELECTOR listed = SELECTED("common1/commands");
+    EXPECT_EQ(TAKEN(PUT(GAMEFILE(unordered), listed, longer), listed), longer);
 }
 
 TEST(Put, WhatCannotBeWrittenIsRefused) {
