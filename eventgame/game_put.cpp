@@ -407,6 +407,8 @@ FILECHANGE REMOVECONTENT(const GAMEFILE& file, const SELECTOR& selector) {
     PLAN plan;
     std::size_t pages = 0;
     if (selector.page == 0) {
+        // An id listed twice would come back with its second entry.
+        if (!file.INIDORDER(selector.kind)) throw PUTERROR(PUTFAULT::DISORDERED);
         plan.edits.push_back(COUNTEDIT(file.BYTES(), list, -1));
         plan.edits.push_back({entry->start, ENDOF(entry->body), {}, list, {}});
     } else {

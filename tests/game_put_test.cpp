@@ -176,6 +176,10 @@ TEST(Put, WhatCannotBeWrittenIsRefused) {
         {REFUSED(map, "map1/event2", ""), PUTFAULT::NOENTRY},
         {REFUSED(database, "common1", ""), PUTFAULT::NOTREMOVABLE},
         {REFUSED(database, "troop1/page1/commands", ""), PUTFAULT::NOTREMOVABLE},
+        {REFUSED(GAMEFILE(MAPFILEWITHEVENTS(
+                     GAMELIST({{1, SAMPLEBODY(CB_MAPEVENT)}, {1, SAMPLEBODY(CB_MAPEVENT)}}))),
+                 "map1/event1", ""),
+         PUTFAULT::DISORDERED},
     };
     for (std::size_t index = 0; index < std::size(cases); ++index) {
         EXPECT_EQ(cases[index].first, cases[index].second) << "case " << index;

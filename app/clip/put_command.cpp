@@ -104,6 +104,9 @@ std::string REFUSAL(const PUTERROR& error, const SELECTEDFILE& selected, const C
         return "remove takes a map event, or a page of a map event or troop";
     case PUTFAULT::NOLIST:
         return selected.path + " holds no list of its kind";
+    case PUTFAULT::DISORDERED:
+        return selected.path + " lists its events out of id order or one id twice, as the "
+                               "editor never writes them";
     case PUTFAULT::UNVERIFIED:
         return "the file made would not read back as put, a fault of pagewright-clip";
     }

@@ -32,6 +32,7 @@ enum class PUTFAULT : std::uint8_t {
     ONLYPAGE,     // an event's only page removed
     NOTREMOVABLE, // a removal of a command list, monster group or common event
     NOLIST,       // the file lacks the list the event goes in
+    DISORDERED,   // an event removed from a list not in id order, each id once
     UNVERIFIED,   // the bytes made would not read back as put: a fault of this program
 };
 
