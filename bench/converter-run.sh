@@ -6,7 +6,9 @@
 # import (of that JSON, onto the clipboard) on the largest of all, and list
 # (as a listing into a file) and import of that listing; and pagewright-clip
 # events, and list of its files, of the largest game beside the corpus (by the
-# bytes of its files) and of the one with the most maps.
+# bytes of its files) and of the one with the most maps; and pagewright-clip put
+# of a page into the largest map of the games, with its flush, backup and
+# rename, into a copy of the map restored before each run.
 #
 #   PAGEWRIGHT_CORPUS=<folder> bench/converter-run.sh
 #
@@ -92,3 +94,17 @@ printf '%s\n' "$(game_by bytes_of)" "$(game_by maps_of)" | sort -u | while read 
     timed "list of the database" true "$clip list $database -o $work/database.txt"
     timed "list of every file" true "bash $work/list-game.sh"
 done
+
+map=$(find "$corpus"/../games -iname 'map*.lmu' -printf '%s %p\n' | sort -n | tail -n 1 |
+    cut -d ' ' -f 2-)
+mkdir "$work/game"
+cp "$(dirname "$map")"/RPG_RT.ldb "$map" "$work/game"
+chmod u+w "$work/game"/*
+copy=$work/game/$(basename "$map")
+number=$(basename "$map" | tr -dc 0-9 | sed 's/^0*//')
+read -r first second < <("$clip" events "$work/game" | grep "^map$number/" | head -n 2 |
+    cut -f 1 | paste -sd ' ')
+"$clip" take "$work/game" "$second/page1"
+"$clip" save 564 "$work/page.564"
+echo "put of $second's page 1 as $first's into $map ($(stat -c %s "$map") bytes)"
+timed put "cp $map $copy" "$clip put $work/game $first/page1 --from $work/page.564"

@@ -1,6 +1,7 @@
 #include "game_file.h"
 
 #include "codec/chunk_reader.h"
+#include "entry_layout.h"
 #include "entry_list.h"
 #include "formats/chunk_ids.h"
 #include "game_chunk_ids.h"
@@ -14,28 +15,8 @@ using namespace KESTREL;
 
 namespace {
 
-// Where each kind of entry holds what ENTRYFACTS gives; ENDCHUNK where it has
-// no such chunk, since no chunk of a list has id 0.
-struct ENTRYLAYOUT {
-    std::int32_t name, x, y, trigger, commands, command_size, pages, page_commands,
-        page_command_size;
-};
-
-constexpr ENTRYLAYOUT ENTRYLAYOUTS[ENTRYKINDS] = {
-    {MAPEVENTCHUNK::NAME, MAPEVENTCHUNK::X, MAPEVENTCHUNK::Y, ENDCHUNK, ENDCHUNK, ENDCHUNK,
-     MAPEVENTCHUNK::PAGES, MAPPAGECHUNK::COMMANDS, MAPPAGECHUNK::COMMANDSIZE},
-    {MONSTERGROUPCHUNK::NAME, ENDCHUNK, ENDCHUNK, ENDCHUNK, ENDCHUNK, ENDCHUNK,
-     MONSTERGROUPCHUNK::PAGES, BATTLEPAGECHUNK::COMMANDS, BATTLEPAGECHUNK::COMMANDSIZE},
-    {COMMONEVENTCHUNK::NAME, ENDCHUNK, ENDCHUNK, COMMONEVENTCHUNK::TRIGGER,
-     COMMONEVENTCHUNK::COMMANDS, COMMONEVENTCHUNK::COMMANDSIZE, ENDCHUNK, ENDCHUNK, ENDCHUNK},
-};
-
 constexpr std::size_t INDEX(IDKIND kind) {
     return static_cast<std::size_t>(kind);
-}
-
-constexpr const ENTRYLAYOUT& LAYOUTOF(ENTRYKIND kind) {
-    return ENTRYLAYOUTS[static_cast<std::size_t>(kind)];
 }
 
 // The kind of the events that the list holds, where it holds events.
@@ -143,21 +124,26 @@ const ENTRY* FIRSTWITH(const std::vector<ENTRY>& entries, KEY key, KEYOF key_of)
 } // namespace
 
 bool READABLEBODY(ENTRYKIND kind, bool page, BYTEVIEW body) {
-    const SPAN whole{0, static_cast<std::uint32_t>(body.size())};
-    std::int64_t closed = 0;
+    if (!page) return FACTSOFBODY(kind, body).has_value();
+    CHUNKREADER reader(body, {0, static_cast<std::uint32_t>(body.size())}, OVERRUN::DAMAGED);
     try {
-        if (page) {
-            CHUNKREADER reader(body, whole, OVERRUN::DAMAGED);
-            for (CHUNK chunk; reader.NEXTCHUNK(chunk); reader.SKIP(chunk)) {
-            }
-            closed = reader.POSITION();
-        } else {
-            FACTSIN(body, kind, whole, closed);
+        for (CHUNK chunk; reader.NEXTCHUNK(chunk); reader.SKIP(chunk)) {
         }
     } catch (const DATAERROR&) {
         return false;
     }
-    return closed == static_cast<std::int64_t>(body.size());
+    return reader.POSITION() == static_cast<std::int64_t>(body.size());
+}
+
+std::optional<ENTRYFACTS> FACTSOFBODY(ENTRYKIND kind, BYTEVIEW body) {
+    std::int64_t closed = 0;
+    try {
+        ENTRYFACTS facts =
+            FACTSIN(body, kind, {0, static_cast<std::uint32_t>(body.size())}, closed);
+        if (closed == static_cast<std::int64_t>(body.size())) return facts;
+    } catch (const DATAERROR&) {
+    }
+    return std::nullopt;
 }
 
 GAMEFILE::GAMEFILE(BYTESTRING bytes) : bytes_(std::move(bytes)) {

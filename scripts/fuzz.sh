@@ -33,7 +33,7 @@ run_target() {
     fi
 }
 
-targets=(fuzz_decode fuzz_roundtrip fuzz_json fuzz_listing fuzz_gamefile fuzz_po)
+targets=(fuzz_decode fuzz_roundtrip fuzz_json fuzz_listing fuzz_gamefile fuzz_put fuzz_po)
 at_once=$(nproc)
 failed=0
 for ((first = 0; first < ${#targets[@]}; first += at_once)); do
