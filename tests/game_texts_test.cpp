@@ -231,6 +231,26 @@ TEST(GameTexts, ABrokenPoFileWritesNothing) {
     EXPECT_FALSE(fs::exists(folder / "new"));
 }
 
+TEST(GameTexts, InPlaceEachChangedFileIsKeptAsBak) {
+    const fs::path game = fs::path(testing::TempDir()) / "in-place";
+    fs::remove_all(game);
+    fs::copy(PAGEWRIGHT_SOURCE_DIR "/tests/wine/fixtures/game", game);
+    const std::string original = FILEBYTES(game / "Map0001.lmu");
+    int exit_code = 0;
+    std::string said =
+        CLIP("export-texts " + QUOTED(game) + " -o " + QUOTED(game / "po"), exit_code);
+    ASSERT_EQ(exit_code, 0) << said;
+    std::string po = FILEBYTES(game / "po" / "Map0001.po");
+    po.replace(po.find("msgstr \"\"\n", po.find("Hello")), 10, "msgstr \"Hallo\"\n");
+    std::ofstream(game / "po" / "Map0001.po", std::ios::binary) << po;
+    said = CLIP("import-texts " + QUOTED(game) + " " + QUOTED(game / "po") + " -o " + QUOTED(game),
+                exit_code);
+    ASSERT_EQ(exit_code, 0) << said;
+    EXPECT_EQ(FILEBYTES(game / "Map0001.lmu.bak"), original);
+    EXPECT_NE(FILEBYTES(game / "Map0001.lmu").find("Hallo"), std::string::npos);
+    EXPECT_FALSE(fs::exists(game / "RPG_RT.ldb.bak"));
+}
+
 // Out, msgfmt's check, back in untranslated to the same bytes, and a
 // translation of every text by a rule of its own back in, and out again.
 TEST(GameTexts, RealGamesTranslateBothWays) {

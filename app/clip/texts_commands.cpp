@@ -2,6 +2,7 @@
 // and their translations back into the game.
 #include "codepage_choice.h"
 #include "commands.h"
+#include "file_replace.h"
 #include "files.h"
 #include "game_source.h"
 #include "messages.h"
@@ -221,16 +222,20 @@ bool SAMEFOLDER(const std::string& a, const std::string& b) {
     return std::filesystem::equivalent(a, b, error);
 }
 
-// In place, each changed file is first kept as NAME.bak; into another folder,
-// every file of the game's events is written, changed or not.
+// In place, each changed file is replaced so that nothing is lost, its old
+// bytes kept as NAME.bak; into another folder, every file of the game's
+// events is written, changed or not.
 int WRITETRANSLATED(const GAMETEXTS& game, const std::map<const TEXTSOURCE*, BYTESTRING>& changed,
                     const std::string& game_path, const std::string& target) {
     if (SAMEFOLDER(game_path, target)) {
         for (const auto& [source, bytes] : changed) {
-            if (WRITEOUTPUT((source->path + ".bak").c_str(), source->bytes) != 0 ||
-                WRITEOUTPUT(source->path.c_str(), bytes) != 0) {
-                return 1;
-            }
+            const std::optional<REPLACEFAILURE> failure =
+                REPLACEFILE(source->path, source->bytes, bytes, true);
+            if (!failure) continue;
+            return REPORTFAILURE("cannot replace " + source->path + ": " +
+                                 (failure->fault == REPLACEFAULT::CHANGED
+                                      ? "it changed since it was read"
+                                      : failure->reason));
         }
         return 0;
     }
