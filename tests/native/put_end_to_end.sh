@@ -44,7 +44,7 @@ clip load 563 "$fixtures/563.bin"
 clip put "$game" map1/event2 --at 3,4 --dry-run >"$work/said"
 same "$work/before/Map0001.lmu" "$game/Map0001.lmu" "--dry-run wrote"
 clip put "$game" map1/event2 --at 3,4 >/dev/null 2>&1
-clip events "$game" | grep -qxF "$(printf 'map1/event2\t"Gate é"\t(3,4)\t2 pages')" ||
+clip events "$game" | grep -qxF "$(printf 'map1/event2\t"Gate é"\t(3,4)\t2 pages\t"Harbour"')" ||
     fail "map1/event2 is not at (3,4): $(clip events "$game")"
 rc=0
 clip put "$game" map1/event3 --from "$fixtures/563.bin" --at 3,4 2>"$work/said" || rc=$?
