@@ -243,12 +243,14 @@ TEST(GameTexts, InPlaceEachChangedFileIsKeptAsBak) {
     std::string po = FILEBYTES(game / "po" / "Map0001.po");
     po.replace(po.find("msgstr \"\"\n", po.find("Hello")), 10, "msgstr \"Hallo\"\n");
     std::ofstream(game / "po" / "Map0001.po", std::ios::binary) << po;
+    fs::copy(game / "po" / "Map0001.po", game / "po" / "Map0999.po");
     said = CLIP("import-texts " + QUOTED(game) + " " + QUOTED(game / "po") + " -o " + QUOTED(game),
                 exit_code);
     ASSERT_EQ(exit_code, 0) << said;
     EXPECT_EQ(FILEBYTES(game / "Map0001.lmu.bak"), original);
     EXPECT_NE(FILEBYTES(game / "Map0001.lmu").find("Hallo"), std::string::npos);
     EXPECT_FALSE(fs::exists(game / "RPG_RT.ldb.bak"));
+    EXPECT_NE(said.find("Map0999.po: the game has no Map0999.lmu"), std::string::npos) << said;
 }
 
 // Out, msgfmt's check, back in untranslated to the same bytes, and a

@@ -10,6 +10,7 @@
 #include "translations.h"
 #include "version.h"
 
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -154,6 +155,28 @@ std::optional<POFILES> READPOFILES(const std::string& folder_path, const GAMETEX
     return files;
 }
 
+// The map PO files of the folder for maps the game does not have, whose
+// entries therefore match nothing.
+std::vector<std::string> STRAYMAPFILES(const std::string& folder_path, const GAMETEXTS& game) {
+    constexpr std::string_view SUFFIX = ".po";
+    std::vector<std::string> stray;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder_path, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (name.size() <= SUFFIX.size()) continue;
+        const std::string stem = name.substr(0, name.size() - SUFFIX.size());
+        std::string suffix = name.substr(stem.size());
+        for (char& character : suffix)
+            character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
+        const std::optional<std::int32_t> map = MAPNUMBEROFFILE(stem + ".lmu");
+        if (!map || suffix != SUFFIX || game.game.folder.MAPPATHS().count(*map)) continue;
+        stray.push_back(entry->path().string() + ": the game has no " + stem +
+                        ".lmu; no entry of it matches");
+    }
+    return stray;
+}
+
 TRANSLATIONS* FOUND(POFILES& files, const std::string& name) {
     const auto found = files.find(name);
     return found == files.end() ? nullptr : found->second.get();
@@ -285,6 +308,8 @@ int IMPORTTEXTSCOMMAND(const ARGUMENTS& arguments) {
         for (const std::string& unmatched : file->UNMATCHED())
             WARN(unmatched);
     }
+    for (const std::string& stray : STRAYMAPFILES(arguments.PLAIN(1), *game))
+        WARN(stray);
     std::printf("%zu %s translated into %s\n", changed->size(),
                 changed->size() == 1 ? "file" : "files", target.c_str());
     return 0;
