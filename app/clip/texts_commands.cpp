@@ -98,16 +98,18 @@ std::string FOLDERNAME(const std::string& folder) {
 }
 
 // What the game's translations are named after: its title, as the map
-// tree's root holds it, else its folder's name.
+// tree's root holds it, else its folder's name. A header field is one line:
+// control characters become spaces.
 std::string TITLEOF(const GAME& game, const CODEPAGE& codepage) {
-    if (game.tree) {
-        if (const MAPENTRY* root = game.tree->ENTRYOF(0)) {
-            const std::optional<std::string> title =
-                TEXTOFNAME(game.tree->BYTESOF(root->name), codepage);
-            if (title && !title->empty()) return *title;
-        }
+    std::optional<std::string> title;
+    if (const MAPENTRY* root = game.tree ? game.tree->ENTRYOF(0) : nullptr) {
+        title = TEXTOFNAME(game.tree->BYTESOF(root->name), codepage);
     }
-    return FOLDERNAME(game.path);
+    if (!title || title->empty()) title = FOLDERNAME(game.path);
+    for (char& character : *title) {
+        if (static_cast<unsigned char>(character) < ' ') character = ' ';
+    }
+    return *title;
 }
 
 void WARN(const std::string& what) {
