@@ -5,7 +5,9 @@
 # the native pagewright-clip does, of the sample game and, when
 # PAGEWRIGHT_CORPUS is set, of the real game with the most maps; and a map
 # that another program holds open without sharing it, as the editor does, is
-# said as unreadable and leaves the clipboard as it was.
+# said as unreadable and leaves the clipboard as it was; and export-texts and
+# import-texts of the same games, of a translation of every text, write what
+# the native tool writes.
 source "$(dirname "$0")/lib.sh"
 
 : "${PAGEWRIGHT_CLIP_EXE:?}"
@@ -71,6 +73,33 @@ for folder in "${games[@]}"; do
         tail -n 1 | cut -d ' ' -f 2-)
     list_as_natively "$database"
     list_as_natively "$largest" "$database"
+done
+
+# export_texts_as_natively FOLDER: its PO files, and the game with every text
+# translated (its letters' case swapped), as the native tool writes them.
+export_texts_as_natively() {
+    local texts=$case_dir/texts
+    rm -rf "$texts"
+    mkdir -p "$texts/translated"
+    "$native" export-texts "$1" -o "$texts/po.native" 2>/dev/null
+    wine "$PAGEWRIGHT_CLIP_EXE" export-texts "Z:$1" -o "Z:$texts/po.wine" 2>"$case_dir/clip.err" ||
+        fail "export-texts $1: $(cat "$case_dir/clip.err")"
+    diff -r "$texts/po.native" "$texts/po.wine" >/dev/null ||
+        fail "export-texts $1: not as the native tool writes the PO files"
+    for po in "$texts"/po.native/*.po; do
+        msgen "$po" | msgfilter --keep-header -o "$texts/translated/$(basename "$po")" \
+            tr a-zA-Z A-Za-z
+    done
+    "$native" import-texts "$1" "$texts/translated" -o "$texts/game.native" >/dev/null 2>&1
+    wine "$PAGEWRIGHT_CLIP_EXE" import-texts "Z:$1" "Z:$texts/translated" -o "Z:$texts/game.wine" \
+        >/dev/null 2>"$case_dir/clip.err" || fail "import-texts $1: $(cat "$case_dir/clip.err")"
+    diff -r "$texts/game.native" "$texts/game.wine" >/dev/null ||
+        fail "import-texts $1: not as the native tool writes the translated game"
+    echo "export-texts and import-texts of $1: $(find "$texts/po.wine" -name '*.po' | wc -l)" \
+        "PO files and the translated game, as natively"
+}
+for folder in "${games[@]}"; do
+    export_texts_as_natively "$folder"
 done
 
 snapshot before
