@@ -40,7 +40,7 @@ struct COMMANDLIST {
 class LISTTEXTS {
 public:
     LISTTEXTS(const GAMEFILE& file, const COMMANDLIST& list, std::vector<PLAYERTEXT>& texts)
-        : file_(file), list_(list), texts_(texts) {
+        : list_(list), texts_(texts) {
         COMMANDWALK walk(file.BYTES(), list.enclosing.back().PAYLOAD());
         for (WALKEDCOMMAND command; walk.NEXT(command);)
             commands_.push_back(command);
@@ -73,7 +73,6 @@ public:
     }
 
 private:
-    const GAMEFILE& file_;
     const COMMANDLIST& list_;
     std::vector<PLAYERTEXT>& texts_;
     std::vector<WALKEDCOMMAND> commands_;
