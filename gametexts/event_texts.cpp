@@ -107,7 +107,9 @@ private:
         ADD(std::move(text), index);
     }
 
-    // The options are the branches of the choice at its indent up to its end.
+    // The options are the branches of the choice at its indent up to its end,
+    // or up to another choice at its indent where a list lacks the end, so
+    // that no option is two choices'.
     void CHOICE(std::size_t index, bool face) {
         PLAYERTEXT text;
         text.role = TEXTROLE::CHOICE;
@@ -115,7 +117,9 @@ private:
         const std::int32_t indent = commands_[index].indent;
         for (std::size_t at = index + 1; at < commands_.size(); ++at) {
             const WALKEDCOMMAND& command = commands_[at];
-            if (command.indent < indent || (command.code == CHOICESEND && command.indent == indent))
+            const bool same_level = command.indent == indent;
+            if (command.indent < indent ||
+                (same_level && (command.code == CHOICESEND || command.code == SHOWCHOICES)))
                 break;
             if (command.code != CHOICECASE || command.indent != indent ||
                 command.parameters[0] == CANCELBRANCH)
