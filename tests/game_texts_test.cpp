@@ -12,6 +12,7 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 using namespace KESTREL;
 using namespace PAGEWRIGHT;
@@ -214,6 +215,33 @@ void EXPECTSWAPPEDLETTERS(const std::string& original, const std::string& transl
     }
 }
 
+// The first line of the game's first message of letters alone stands on the
+// line of its listing that its reference counts.
+void EXPECTLISTEDWHERESAID(const fs::path& game, const std::map<std::string, POFILE>& files) {
+    constexpr const char* LETTERS = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz ";
+    for (const auto& named : files) {
+        for (const POENTRY& message : named.second.messages) {
+            const std::string line = message.msgid.substr(0, message.msgid.find('\n'));
+            const std::string& place = message.references[0];
+            const std::size_t colon = place.rfind(':');
+            if (colon == std::string::npos ||
+                line.find_first_not_of(LETTERS) != std::string::npos ||
+                message.extracted_comments[0].rfind("a message", 0) != 0) {
+                continue;
+            }
+            int exit_code = 0;
+            std::istringstream listing(
+                CLIP("list --game " + QUOTED(game) + " " + place.substr(0, colon), exit_code));
+            std::string listed;
+            for (int number = 0; number <= std::stoi(place.substr(colon + 1)); ++number)
+                std::getline(listing, listed);
+            EXPECT_NE(listed.find(line), std::string::npos) << place << ": " << listed;
+            return;
+        }
+    }
+    ADD_FAILURE() << "no message of letters alone in " << game;
+}
+
 } // namespace
 
 TEST(GameTexts, ABrokenPoFileWritesNothing) {
@@ -314,5 +342,6 @@ TEST(GameTexts, RealGamesTranslateBothWays) {
                     << name << ":" << message.line;
             }
         }
+        EXPECTLISTEDWHERESAID(work / "new", again);
     }
 }
