@@ -17,7 +17,7 @@ void REGISTERGENERATEDBENCHMARKS();
 // built in memory.
 void REGISTERPOBENCHMARKS();
 
-// edits/apply/EDITS: that many edits of the texts of a 2.6 MB file built in
+// edits/apply/EDITS: that many edits of the texts of a 2.5 MB file built in
 // memory, applied in one pass.
 void REGISTEREDITBENCHMARKS();
 

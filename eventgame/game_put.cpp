@@ -223,7 +223,8 @@ struct PLAN {
 };
 
 // A whole event replaced, or added: a map event at its id's place in the
-// list, a monster group or common event only after the last.
+// list (at its end in a list whose ids do not ascend, which has no such
+// place), a monster group or common event only after the last.
 void PLANENTRY(const GAMEFILE& file, const SELECTOR& selector, const GAMEENTRY* entry,
                const BYTESTRING& body, PLAN& plan) {
     const CHUNKS& list = file.LISTCHUNKS(EVENTLIST(selector.kind));

@@ -159,7 +159,6 @@ TEST(Put, WhatCannotBeWrittenIsRefused) {
     const std::pair<std::optional<PUTFAULT>, PUTFAULT> cases[] = {
         {REFUSED(placed, "map1/event3", event, POSITION{2, 4}), PUTFAULT::TAKEN},
         {REFUSED(map, "map1/event2", event, POSITION{20, 0}), PUTFAULT::OUTSIDE},
-        {REFUSED(map, "map1/event2", event, POSITION{0, 15}), PUTFAULT::OUTSIDE},
         {REFUSED(map, "map1/event2", cut), PUTFAULT::UNREADABLE},
         {REFUSED(map, "map1/event2",
                  FRAMEDCONTENT(CB_MAPEVENT, 0,
@@ -169,7 +168,6 @@ TEST(Put, WhatCannotBeWrittenIsRefused) {
         {REFUSED(map, "map1/event1/page4", page), PUTFAULT::PAGENOTNEXT},
         {REFUSED(map, "map1/event2/page1", page), PUTFAULT::NOENTRY},
         {REFUSED(database, "troop3", SAMPLECONTENT(CB_MONSTERGROUP)), PUTFAULT::NOTNEXT},
-        {REFUSED(database, "common3", SAMPLECONTENT(CB_COMMONEVENT)), PUTFAULT::NOTNEXT},
         {REFUSED(database, "troop1/page9/commands", SAMPLECONTENT(CB_EVENTCOMMANDS)),
          PUTFAULT::NOPAGE},
         {REFUSED(map, "map1/event1/page3", ""), PUTFAULT::NOPAGE},

@@ -172,13 +172,14 @@ int PUTCOMMAND(const ARGUMENTS& arguments) {
         OPENSELECTED(arguments.PLAIN(0), arguments.PLAIN(1));
     if (!selected) return 1;
     const SELECTOR& selector = selected->selector;
+    const bool map_event =
+        selector.kind == ENTRYKIND::MAPEVENT && selector.page == 0 && !selector.commands;
+    if (at && !map_event) return REFUSE(*selected, "--at places only a map event");
     bool converted = false;
     const std::optional<BYTESTRING> content =
         CONTENTTOPUT(arguments, SELECTEDFORMAT(selector), converted);
     if (!content) return 1;
     const GAMEFILE& file = selected->source.file;
-    const bool map_event =
-        selector.kind == ENTRYKIND::MAPEVENT && selector.page == 0 && !selector.commands;
     // A content of another format has no position of its own: an event it
     // replaces stays where it stood, and a new one needs --at.
     const GAMEENTRY* held = file.ENTRYOF(selector.kind, selector.id);

@@ -70,6 +70,7 @@ refused "troop3: one is added only as the next after the last, troop1" put "$gam
 refused "common1: remove takes a map event" remove "$game" common1
 refused "map1/event1: the content is no" put "$game" map1/event1 --from "$work/scene.txt"
 refused "--at 1: give X,Y, two numbers" put "$game" map1/event1 --at 1
+refused "troop1: --at places only a map event; nothing written" put "$game" troop1 --at 1,1
 refused "\"map1/page1\" is no selector" put "$game" map1/page1
 refused "map9/event1 names nothing: $game holds no Map0009.lmu" put "$game" map9/event1
 refused "$game/Map0002.lmu: cut short at byte" put "$game" map2/event1
