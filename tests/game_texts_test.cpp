@@ -131,6 +131,20 @@ TEST(GameTexts, AChoiceKeepsItsCountAndItsSummary) {
     EXPECT_EQ(refused.translated.errors[0].rfind("Map0001.po:1: ", 0), 0u);
 }
 
+TEST(GameTexts, ADatabaseNameServesTheEventsThatSetIt) {
+    const GAMEFILE map = MAPOF(COMMAND(10610, 0, "Alex", {1}) + BOX);
+    const std::unique_ptr<CODEPAGE> codepage = CODEPAGE::OPEN(1252);
+    TRANSLATIONS own("Map0001.po", "msgctxt \"actors.name\"\n" + ENTRY("Alex", ""));
+    TRANSLATIONS fields("RPG_RT.ldb.po", "msgctxt \"actors.name\"\n" + ENTRY("Alex", "Alejandro"));
+    TRANSLATED translated;
+    TRANSLATE(map.BYTES(), EVENTTEXTS(map, ENTRYKIND::MAPEVENT, 1), &own, &fields, *codepage,
+              translated);
+    const std::optional<BYTESTRING> bytes = APPLYEDITS(map.BYTES(), translated.edits);
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(EVENTTEXTS(GAMEFILE(*bytes), ENTRYKIND::MAPEVENT, 1)[0].bytes, "Alejandro");
+    EXPECT_TRUE(own.UNMATCHED().empty() && fields.UNMATCHED().empty());
+}
+
 TEST(GameTexts, AStringPictureKeepsItsGraphic) {
     const GAMEFILE map = MAPOF(COMMAND(3007, 0, "\x01Hi\r\nthere\x01Sys\x01", {0}));
     EXPECT_EQ(EVENTTEXTS(map, ENTRYKIND::MAPEVENT, 1)[0].bytes, "Hi\nthere");
