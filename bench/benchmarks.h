@@ -17,6 +17,10 @@ void REGISTERGENERATEDBENCHMARKS();
 // built in memory.
 void REGISTERPOBENCHMARKS();
 
+// edits/apply/EDITS: that many edits of the texts of a 2.5 MB file built in
+// memory, applied in one pass.
+void REGISTEREDITBENCHMARKS();
+
 } // namespace PAGEWRIGHTBENCH
 
 #endif

@@ -6,7 +6,11 @@
 # import (of that JSON, onto the clipboard) on the largest of all, and list
 # (as a listing into a file) and import of that listing; and pagewright-clip
 # events, and list of its files, of the largest game beside the corpus (by the
-# bytes of its files) and of the one with the most maps.
+# bytes of its files) and of the one with the most maps, and export-texts and
+# import-texts of them, the latter of a translation of every text made with
+# gettext's msgen and msgfilter; and pagewright-clip put of a page into the
+# largest map of the games, with its flush, backup and rename, into a copy of
+# the map restored before each run.
 #
 #   PAGEWRIGHT_CORPUS=<folder> bench/converter-run.sh
 #
@@ -91,4 +95,32 @@ printf '%s\n' "$(game_by bytes_of)" "$(game_by maps_of)" | sort -u | while read 
     timed "list of the largest map" true "$clip list $largest --database $database -o $work/map.txt"
     timed "list of the database" true "$clip list $database -o $work/database.txt"
     timed "list of every file" true "bash $work/list-game.sh"
+    # In the game's own code page; each msgstr is its msgid with the letters'
+    # case swapped, so that every text changes.
+    rm -rf "$work/po" "$work/translated"
+    env -u PAGEWRIGHT_CODEPAGE "$clip" export-texts "$game" -o "$work/po" 2>/dev/null
+    mkdir -p "$work/translated"
+    for po in "$work"/po/*.po; do
+        msgen "$po" | msgfilter --keep-header -o "$work/translated/$(basename "$po")" \
+            tr a-zA-Z A-Za-z
+    done
+    echo "export-texts of $game ($(find "$work/po" -name '*.po' | wc -l) PO files," \
+        "$(cat "$work"/po/*.po | grep -c '^msgid') entries) and import-texts of all translated"
+    timed export-texts true "env -u PAGEWRIGHT_CODEPAGE $clip export-texts $game -o $work/exported"
+    timed import-texts "rm -rf $work/imported" \
+        "env -u PAGEWRIGHT_CODEPAGE $clip import-texts $game $work/translated -o $work/imported"
 done
+
+map=$(find "$corpus"/../games -iname 'map*.lmu' -printf '%s %p\n' | sort -n | tail -n 1 |
+    cut -d ' ' -f 2-)
+mkdir "$work/game"
+cp "$(dirname "$map")"/RPG_RT.ldb "$map" "$work/game"
+chmod u+w "$work/game"/*
+copy=$work/game/$(basename "$map")
+number=$(basename "$map" | tr -dc 0-9 | sed 's/^0*//')
+read -r first second < <("$clip" events "$work/game" | grep "^map$number/" | head -n 2 |
+    cut -f 1 | paste -sd ' ')
+"$clip" take "$work/game" "$second/page1"
+"$clip" save 564 "$work/page.564"
+echo "put of $second's page 1 as $first's into $map ($(stat -c %s "$map") bytes)"
+timed put "cp $map $copy" "$clip put $work/game $first/page1 --from $work/page.564"

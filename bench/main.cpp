@@ -8,6 +8,7 @@ int main(int argc, char** argv) {
     PAGEWRIGHTBENCH::REGISTERCORPUSBENCHMARKS();
     PAGEWRIGHTBENCH::REGISTERGENERATEDBENCHMARKS();
     PAGEWRIGHTBENCH::REGISTERPOBENCHMARKS();
+    PAGEWRIGHTBENCH::REGISTEREDITBENCHMARKS();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

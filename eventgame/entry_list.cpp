@@ -20,6 +20,7 @@ bool ENTRYLIST::NEXTENTRY(std::int32_t& id) {
         return false;
     }
     --left_;
+    head_ = reader_.POSITION();
     id = reader_.NUMBER();
     start_ = reader_.POSITION();
     return true;

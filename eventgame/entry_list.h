@@ -23,10 +23,13 @@ public:
     // The entry's chunks read so far: once NEXTCHUNK gave false, all of them
     // with the closing chunk id 0.
     KESTREL::SPAN ENTRYBODY() const;
+    // Where the entry begins: its id, which its chunks follow.
+    std::uint32_t ENTRYSTART() const { return static_cast<std::uint32_t>(head_); }
 
 private:
     KESTREL::CHUNKREADER reader_;
     std::int32_t left_;
+    std::int64_t head_ = 0;
     std::int64_t start_ = 0;
 };
 

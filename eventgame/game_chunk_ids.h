@@ -45,6 +45,18 @@ struct MAPTREEENTRYCHUNK {
     enum : std::int32_t { NAME = 1, PARENT = 2, INDENTATION = 3, TYPE = 4 };
 };
 
+// A map file's top level, beside its list of events. The save counter is
+// one of the two, whichever the editor that last saved the map writes.
+struct MAPFILECHUNK {
+    enum : std::int32_t { WIDTH = 0x02, HEIGHT = 0x03, LATESAVECOUNT = 0x5A, SAVECOUNT = 0x5B };
+};
+
+// The database's system record, at its top level, and its save counter.
+constexpr std::int32_t DATABASESYSTEMCHUNK = 0x16;
+struct SYSTEMCHUNK {
+    enum : std::int32_t { SAVECOUNT = 0x5B };
+};
+
 } // namespace PAGEWRIGHT
 
 #endif

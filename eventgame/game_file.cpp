@@ -1,6 +1,7 @@
 #include "game_file.h"
 
 #include "codec/chunk_reader.h"
+#include "entry_layout.h"
 #include "entry_list.h"
 #include "formats/chunk_ids.h"
 #include "game_chunk_ids.h"
@@ -14,28 +15,8 @@ using namespace KESTREL;
 
 namespace {
 
-// Where each kind of entry holds what ENTRYFACTS gives; ENDCHUNK where it has
-// no such chunk, since no chunk of a list has id 0.
-struct ENTRYLAYOUT {
-    std::int32_t name, x, y, trigger, commands, command_size, pages, page_commands,
-        page_command_size;
-};
-
-constexpr ENTRYLAYOUT ENTRYLAYOUTS[ENTRYKINDS] = {
-    {MAPEVENTCHUNK::NAME, MAPEVENTCHUNK::X, MAPEVENTCHUNK::Y, ENDCHUNK, ENDCHUNK, ENDCHUNK,
-     MAPEVENTCHUNK::PAGES, MAPPAGECHUNK::COMMANDS, MAPPAGECHUNK::COMMANDSIZE},
-    {MONSTERGROUPCHUNK::NAME, ENDCHUNK, ENDCHUNK, ENDCHUNK, ENDCHUNK, ENDCHUNK,
-     MONSTERGROUPCHUNK::PAGES, BATTLEPAGECHUNK::COMMANDS, BATTLEPAGECHUNK::COMMANDSIZE},
-    {COMMONEVENTCHUNK::NAME, ENDCHUNK, ENDCHUNK, COMMONEVENTCHUNK::TRIGGER,
-     COMMONEVENTCHUNK::COMMANDS, COMMONEVENTCHUNK::COMMANDSIZE, ENDCHUNK, ENDCHUNK, ENDCHUNK},
-};
-
 constexpr std::size_t INDEX(IDKIND kind) {
     return static_cast<std::size_t>(kind);
-}
-
-constexpr const ENTRYLAYOUT& LAYOUTOF(ENTRYKIND kind) {
-    return ENTRYLAYOUTS[static_cast<std::size_t>(kind)];
 }
 
 // The kind of the events that the list holds, where it holds events.
@@ -60,6 +41,7 @@ std::vector<GAMEPAGE> READPAGES(BYTEVIEW file, SPAN list, const ENTRYLAYOUT& lay
     for (std::int32_t number; entries.NEXTENTRY(number);) {
         GAMEPAGE page;
         page.number = number;
+        page.start = entries.ENTRYSTART();
         for (CHUNK chunk; entries.NEXTCHUNK(chunk);) {
             ADDCOMMANDCHUNK(page.commands, chunk, layout.page_commands, layout.page_command_size);
         }
@@ -89,13 +71,44 @@ std::int32_t NUMBERIN(CHUNKREADER& reader, const CHUNK& chunk) {
 
 // In id order, each id once. An id listed twice, which the editor never
 // writes, counts as its first entry: every entry listed is then one that a
-// look-up by its id finds.
-template <typename ENTRY> void ORDERBYID(std::vector<ENTRY>& entries) {
+// look-up by its id finds. Whether they were so already.
+template <typename ENTRY> bool ORDERBYID(std::vector<ENTRY>& entries) {
+    const bool ordered =
+        std::adjacent_find(entries.begin(), entries.end(), [](const ENTRY& a, const ENTRY& b) {
+            return a.id >= b.id;
+        }) == entries.end();
     std::stable_sort(entries.begin(), entries.end(),
                      [](const ENTRY& a, const ENTRY& b) { return a.id < b.id; });
     entries.erase(std::unique(entries.begin(), entries.end(),
                               [](const ENTRY& a, const ENTRY& b) { return a.id == b.id; }),
                   entries.end());
+    return ordered;
+}
+
+// The entry's facts, read from its chunks in `bytes`; `closed` is where the
+// reading ended, after the closing chunk id 0.
+ENTRYFACTS FACTSIN(BYTEVIEW bytes, ENTRYKIND kind, SPAN body, std::int64_t& closed) {
+    const ENTRYLAYOUT& layout = LAYOUTOF(kind);
+    ENTRYFACTS facts;
+    CHUNKREADER reader(bytes, body, OVERRUN::DAMAGED);
+    for (CHUNK chunk; reader.NEXTCHUNK(chunk); reader.SKIP(chunk)) {
+        if (chunk.id == layout.name) {
+            facts.name = chunk.PAYLOAD();
+        } else if (chunk.id == layout.x) {
+            facts.x = NUMBERIN(reader, chunk);
+        } else if (chunk.id == layout.y) {
+            facts.y = NUMBERIN(reader, chunk);
+        } else if (chunk.id == layout.trigger) {
+            facts.trigger = NUMBERIN(reader, chunk);
+        } else if (chunk.id == layout.pages) {
+            facts.page_list = chunk;
+            facts.pages = READPAGES(bytes, chunk.PAYLOAD(), layout);
+        } else {
+            ADDCOMMANDCHUNK(facts.commands, chunk, layout.commands, layout.command_size);
+        }
+    }
+    closed = reader.POSITION();
+    return facts;
 }
 
 // In entries in id order, or of kinds in the order of their kinds and then in
@@ -110,11 +123,35 @@ const ENTRY* FIRSTWITH(const std::vector<ENTRY>& entries, KEY key, KEYOF key_of)
 
 } // namespace
 
+bool READABLEBODY(ENTRYKIND kind, bool page, BYTEVIEW body) {
+    if (!page) return FACTSOFBODY(kind, body).has_value();
+    CHUNKREADER reader(body, {0, static_cast<std::uint32_t>(body.size())}, OVERRUN::DAMAGED);
+    try {
+        for (CHUNK chunk; reader.NEXTCHUNK(chunk); reader.SKIP(chunk)) {
+        }
+    } catch (const DATAERROR&) {
+        return false;
+    }
+    return reader.POSITION() == static_cast<std::int64_t>(body.size());
+}
+
+std::optional<ENTRYFACTS> FACTSOFBODY(ENTRYKIND kind, BYTEVIEW body) {
+    std::int64_t closed = 0;
+    try {
+        ENTRYFACTS facts =
+            FACTSIN(body, kind, {0, static_cast<std::uint32_t>(body.size())}, closed);
+        if (closed == static_cast<std::int64_t>(body.size())) return facts;
+    } catch (const DATAERROR&) {
+    }
+    return std::nullopt;
+}
+
 GAMEFILE::GAMEFILE(BYTESTRING bytes) : bytes_(std::move(bytes)) {
     READGAMEBYTES(bytes_, [this] { READ(); });
 }
 
 void GAMEFILE::READ() {
+    in_order_.fill(true);
     CHUNKREADER header(bytes_);
     const BYTEVIEW name = header.BYTES(header.NUMBER());
     if (name == MAPFILEKINDNAME) {
@@ -129,11 +166,15 @@ void GAMEFILE::READ() {
     CHUNKREADER top(bytes_, {start, end - start}, OVERRUN::CUTSHORT);
     const LISTHOME home = kind_ == GAMEFILEKIND::MAP ? LISTHOME::MAPFILE : LISTHOME::DATABASE;
     bool closed = false;
+    top_end_ = end;
     for (CHUNK chunk; top.MORE(); top.SKIP(chunk)) {
+        const std::int64_t next = top.POSITION();
         if (!top.NEXTCHUNK(chunk)) {
             closed = true;
+            top_end_ = next;
             break;
         }
+        top_.push_back(chunk);
         for (const IDLIST& list : IDLISTS) {
             if (list.home != home || list.chunk != chunk.id) continue;
             std::vector<CHUNK>& chunks = lists_[INDEX(list.kind)];
@@ -192,9 +233,9 @@ void GAMEFILE::READEVENTLIST(ENTRYKIND kind, SPAN span) {
     for (std::int32_t id; list.NEXTENTRY(id);) {
         for (CHUNK chunk; list.NEXTCHUNK(chunk);) {
         }
-        entries.push_back({kind, id, list.ENTRYBODY()});
+        entries.push_back({kind, id, list.ENTRYSTART(), list.ENTRYBODY()});
     }
-    ORDERBYID(entries);
+    in_order_[static_cast<std::size_t>(kind)] = ORDERBYID(entries);
     std::vector<NAMEDENTRY>& names = names_[INDEX(EVENTLIST(kind))];
     for (const GAMEENTRY& entry : entries) {
         names.push_back({entry.id, FACTSOF(entry).name});
@@ -203,26 +244,8 @@ void GAMEFILE::READEVENTLIST(ENTRYKIND kind, SPAN span) {
 }
 
 ENTRYFACTS GAMEFILE::FACTSOF(const GAMEENTRY& entry) const {
-    const ENTRYLAYOUT& layout = LAYOUTOF(entry.kind);
-    ENTRYFACTS facts;
-    CHUNKREADER reader(bytes_, entry.body, OVERRUN::DAMAGED);
-    for (CHUNK chunk; reader.NEXTCHUNK(chunk); reader.SKIP(chunk)) {
-        if (chunk.id == layout.name) {
-            facts.name = chunk.PAYLOAD();
-        } else if (chunk.id == layout.x) {
-            facts.x = NUMBERIN(reader, chunk);
-        } else if (chunk.id == layout.y) {
-            facts.y = NUMBERIN(reader, chunk);
-        } else if (chunk.id == layout.trigger) {
-            facts.trigger = NUMBERIN(reader, chunk);
-        } else if (chunk.id == layout.pages) {
-            facts.page_list = chunk;
-            facts.pages = READPAGES(bytes_, chunk.PAYLOAD(), layout);
-        } else {
-            ADDCOMMANDCHUNK(facts.commands, chunk, layout.commands, layout.command_size);
-        }
-    }
-    return facts;
+    std::int64_t closed = 0;
+    return FACTSIN(bytes_, entry.kind, entry.body, closed);
 }
 
 const GAMEENTRY* GAMEFILE::ENTRYOF(ENTRYKIND kind, std::int32_t id) const {

@@ -3,9 +3,10 @@
 // listing readers, their JSON and listings, of the smaller files only; for the
 // game file reader, the sample game's files and, when PAGEWRIGHT_CORPUS is
 // set, every file of the games beside it; for the PO reader, files with every
-// kind of line it reads.
+// kind of line it reads; for the writer, each form of selector with a sample
+// content and file.
 // Usage: write_seeds FOLDER  (makes FOLDER/decode, roundtrip, json, listing,
-// gamefile and po)
+// gamefile, po and put)
 #include "corpus.h"
 #include "event_json.h"
 #include "event_listing.h"
@@ -84,6 +85,33 @@ void WRITESEEDS(const std::filesystem::path& folder, const std::string& name,
     }
 }
 
+struct PUTSEED {
+    std::string name;
+    std::string bytes;
+};
+
+// For the put target: each form of selector with the sample content of its
+// format and the sample file that holds it, as put and as a removal, in
+// fuzz_put's layout.
+std::vector<PUTSEED> PUTSEEDS() {
+    using namespace KESTREL;
+    std::vector<PUTSEED> seeds;
+    const std::pair<std::uint8_t, CLIPBOARDCONTENTTYPE> forms[] = {
+        {0, CB_MAPEVENT},       {16, CB_MAPEVENT},      {4, CB_MAPEVENTPAGE},
+        {12, CB_EVENTCOMMANDS}, {1, CB_MONSTERGROUP},   {5, CB_BATTLEEVENTPAGE},
+        {2, CB_COMMONEVENT},    {10, CB_EVENTCOMMANDS}, {36, CB_MAPEVENT}};
+    for (const auto& [form, format] : forms) {
+        const std::string content = SAMPLECONTENT(format);
+        std::string bytes{static_cast<char>(form), 1, 0, 3, 4};
+        for (int shift = 0; shift < 32; shift += 8) {
+            bytes += static_cast<char>((content.size() >> shift) & 0xFF);
+        }
+        bytes += content + ((form & 3) == 0 ? SAMPLEMAPFILE() : SAMPLEDATABASE());
+        seeds.push_back({"form-" + std::to_string(form), bytes});
+    }
+    return seeds;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -98,6 +126,7 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(folder / "listing");
     std::filesystem::create_directories(folder / "gamefile");
     std::filesystem::create_directories(folder / "po");
+    std::filesystem::create_directories(folder / "put");
     int written = 0;
     for (const auto& [format, content] : RICHCONTENTS()) {
         WRITESEEDS(folder, "fixture-" + std::to_string(format), format, content);
@@ -115,6 +144,10 @@ int main(int argc, char** argv) {
     WRITESEED(folder / "gamefile" / "sample-database", SAMPLEDATABASE());
     WRITESEED(folder / "gamefile" / "sample-tree", SAMPLEMAPTREE());
     written += 3;
+    for (const PUTSEED& seed : PUTSEEDS()) {
+        WRITESEED(folder / "put" / seed.name, seed.bytes);
+        ++written;
+    }
     for (std::size_t index = 0; index < std::size(POSEEDS); ++index) {
         WRITESEED(folder / "po" / ("file-" + std::to_string(index)), POSEEDS[index]);
         ++written;

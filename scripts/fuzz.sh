@@ -19,6 +19,8 @@ mkdir -p "$out/artifacts"
 run_target() {
     local target=$1
     local seeds=$out/seeds/${target#fuzz_}
+    # A game's texts are found in game files.
+    [ "$target" = fuzz_texts ] && seeds=$out/seeds/gamefile
     local work=$out/corpus/$target
     mkdir -p "$work"
     if "$out/fuzz/$target" "$work" "$seeds" -max_total_time="$seconds" -rss_limit_mb=1024 \
@@ -33,7 +35,7 @@ run_target() {
     fi
 }
 
-targets=(fuzz_decode fuzz_roundtrip fuzz_json fuzz_listing fuzz_gamefile fuzz_po)
+targets=(fuzz_decode fuzz_roundtrip fuzz_json fuzz_listing fuzz_gamefile fuzz_put fuzz_po fuzz_texts)
 at_once=$(nproc)
 failed=0
 for ((first = 0; first < ${#targets[@]}; first += at_once)); do

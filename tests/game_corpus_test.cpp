@@ -6,6 +6,7 @@
 #include "game_folder.h"
 #include "game_places.h"
 #include "map_tree.h"
+#include "processes.h"
 
 #include <gtest/gtest.h>
 
@@ -55,15 +56,7 @@ int ROWEVENTS(const std::string& source) {
 
 // What the tool writes on standard output for the arguments.
 std::string OUTPUTOF(const std::string& arguments, int& exit_code) {
-    const std::string command = std::string(PAGEWRIGHT_CLIP) + " " + arguments;
-    FILE* output = popen(command.c_str(), "r");
-    std::string text;
-    char block[65536];
-    for (std::size_t got; (got = std::fread(block, 1, sizeof block, output)) > 0;) {
-        text.append(block, got);
-    }
-    exit_code = pclose(output);
-    return text;
+    return OUTPUTOFCOMMAND(std::string(PAGEWRIGHT_CLIP) + " " + arguments, exit_code);
 }
 
 std::size_t LINESSTARTING(const std::string& text, const std::string& start) {

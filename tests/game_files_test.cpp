@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 #include <unistd.h>
 
 using namespace KESTREL;
@@ -103,6 +104,31 @@ TEST(GameFiles, EachPartSaysWhereTheChunksAroundItLie) {
     EXPECT_EQ(common.commands.size.id, COMMONEVENTCHUNK::COMMANDSIZE);
     EXPECT_EQ(common.page_list.id, ENDCHUNK);
     EXPECT_TRUE(database.LISTCHUNKS(IDKIND::MAPEVENT).empty());
+    // A map's top level ends at its closing chunk id 0, a database's at its
+    // last byte.
+    EXPECT_EQ(map.TOPCHUNKS().size(), 1u);
+    EXPECT_EQ(map.TOPEND(), static_cast<std::int64_t>(map.BYTES().size()) - 1);
+    EXPECT_EQ(database.TOPCHUNKS().back().id, IDLISTOF(IDKIND::COMMONEVENT).chunk);
+    EXPECT_EQ(database.TOPEND(), static_cast<std::int64_t>(database.BYTES().size()));
+}
+
+// A body reads as a file reads it only up to its closing chunk id 0, as its
+// last byte.
+TEST(GameFiles, BodiesReadAsTheFilesReadThem) {
+    for (const auto& [format, kind, page] :
+         {std::tuple(CB_MAPEVENT, ENTRYKIND::MAPEVENT, false),
+          std::tuple(CB_MONSTERGROUP, ENTRYKIND::TROOP, false),
+          std::tuple(CB_COMMONEVENT, ENTRYKIND::COMMONEVENT, false),
+          std::tuple(CB_MAPEVENTPAGE, ENTRYKIND::MAPEVENT, true)}) {
+        const std::string body = SAMPLEBODY(format);
+        EXPECT_TRUE(READABLEBODY(kind, page, body)) << format;
+        EXPECT_FALSE(READABLEBODY(kind, page, body.substr(0, body.size() - 1))) << format;
+        EXPECT_FALSE(READABLEBODY(kind, page, body + '\0')) << format;
+    }
+    // A page list that overruns its chunk.
+    const std::string pages = GAMECHUNK(MAPEVENTCHUNK::PAGES, ENCODENUMBER(2) + ENCODENUMBER(1));
+    EXPECT_FALSE(READABLEBODY(ENTRYKIND::MAPEVENT, false, pages + '\0'));
+    EXPECT_TRUE(READABLEBODY(ENTRYKIND::MAPEVENT, true, pages + '\0'));
 }
 
 // Each kind is named by the file that holds its list, as text of the code
@@ -174,6 +200,10 @@ TEST(GameFiles, EventsComeInIdOrderEachIdOnce) {
         ids.push_back(entry.id);
     EXPECT_EQ(ids, (std::vector<std::int32_t>{2, 5, 7}));
     EXPECT_EQ(map.BYTESOF(map.ENTRIES()[0].body), body);
+    EXPECT_FALSE(map.INIDORDER(ENTRYKIND::MAPEVENT));
+    EXPECT_FALSE(GAMEFILE(MAPFILEWITHEVENTS(GAMELIST({{2, body}, {2, body}})))
+                     .INIDORDER(ENTRYKIND::MAPEVENT));
+    EXPECT_TRUE(GAMEFILE(SAMPLEMAPFILE()).INIDORDER(ENTRYKIND::MAPEVENT));
     const GAMEFILE database(SAMPLEDATABASE());
     std::vector<ENTRYKIND> kinds;
     for (const GAMEENTRY& entry : database.ENTRIES())

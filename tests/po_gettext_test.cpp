@@ -1,6 +1,7 @@
 // What is written, as gettext's own programs take it, and what they write, as
 // it is read; skipped where they are not installed.
 #include "po_file.h"
+#include "processes.h"
 
 #include <gtest/gtest.h>
 
@@ -23,13 +24,7 @@ std::string TEMPORARY(const std::string& name, const std::string& bytes) {
 
 // What the command writes on standard output and error, and its exit code.
 std::string OUTPUTOF(const std::string& command, int& exit_code) {
-    FILE* output = popen((command + " 2>&1").c_str(), "r");
-    std::string text;
-    char block[4096];
-    for (std::size_t got; (got = std::fread(block, 1, sizeof block, output)) > 0;)
-        text.append(block, got);
-    exit_code = pclose(output);
-    return text;
+    return OUTPUTOFCOMMAND(command, exit_code, true);
 }
 
 // A translated file as gettext writes it, with the header fields that msgfmt

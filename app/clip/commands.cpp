@@ -58,6 +58,27 @@ constexpr COMMAND COMMANDS[] = {
      "put the content SELECTOR names in GAME onto the clipboard, alone, framed as the editor "
      "frames a copy",
      TAKECOMMAND},
+    {"put", "GAME SELECTOR [--from FILE] [--at X,Y] [--dry-run] [--no-backup]",
+     "write a content into GAME at the place SELECTOR names, replacing or adding it: the "
+     "clipboard's content of SELECTOR's format, else its first event format converted as "
+     "import --as converts; with --from, FILE's, a content as save writes it. A map event "
+     "stands where its content places it, or with --at at X,Y. The old file is kept as "
+     "NAME.bak unless --no-backup; --dry-run says what would change and writes nothing",
+     PUTCOMMAND},
+    {"remove", "GAME SELECTOR [--dry-run] [--no-backup]",
+     "remove the map event, or the page of a map event or troop, that SELECTOR names from "
+     "GAME; later pages are numbered anew from 1 as the editor numbers them",
+     REMOVECOMMAND},
+    {"export-texts", "GAME [-o DIR] [--codepage CP] [--verbose]",
+     "every text of GAME that its player reads into PO files in DIR, for translators: "
+     "RPG_RT.ldb.po, RPG_RT.ldb.common.po, RPG_RT.ldb.battle.po, RPG_RT.lmt.po and one "
+     "MapNNNN.po for each map with texts",
+     EXPORTTEXTSCOMMAND},
+    {"import-texts", "GAME DIR [-o NEWGAME] [--codepage CP] [--verbose]",
+     "the translations of the PO files in DIR into a copy of GAME's files in NEWGAME, by "
+     "default the new folder \"GAME (DIR)\" beside GAME; into GAME itself when NEWGAME is "
+     "GAME, each changed file kept as NAME.bak",
+     IMPORTTEXTSCOMMAND},
     {"help", "", "this text", HELPCOMMAND},
 };
 

@@ -31,6 +31,10 @@ int IMPORTCOMMAND(const ARGUMENTS& arguments);
 int EVENTSCOMMAND(const ARGUMENTS& arguments);
 int MAPSCOMMAND(const ARGUMENTS& arguments);
 int TAKECOMMAND(const ARGUMENTS& arguments);
+int EXPORTTEXTSCOMMAND(const ARGUMENTS& arguments);
+int IMPORTTEXTSCOMMAND(const ARGUMENTS& arguments);
+int PUTCOMMAND(const ARGUMENTS& arguments);
+int REMOVECOMMAND(const ARGUMENTS& arguments);
 int HELPCOMMAND(const ARGUMENTS& arguments);
 
 // The command line without the program's name: the command and its

@@ -16,13 +16,6 @@ using namespace KESTREL;
 
 namespace {
 
-CLIPBOARDCONTENTTYPE FIRSTEVENTFORMAT() {
-    for (const CLIPBOARDCONTENTTYPE format : EVENTFORMATNUMBERS) {
-        if (CLIPBOARDHASFORMAT(static_cast<std::uint32_t>(format))) return format;
-    }
-    return CLIPBOARDCONTENTTYPE{};
-}
-
 // The event of `format` (0 for the first event format on the clipboard), read
 // from the file `from` when it is given; or nothing after saying why.
 std::optional<SOURCEDEVENT> READEVENT(CLIPBOARDCONTENTTYPE format, const char* from) {
@@ -60,6 +53,13 @@ std::optional<SOURCEDEVENT> READEVENT(CLIPBOARDCONTENTTYPE format, const char* f
 }
 
 } // namespace
+
+CLIPBOARDCONTENTTYPE FIRSTEVENTFORMAT() {
+    for (const CLIPBOARDCONTENTTYPE format : EVENTFORMATNUMBERS) {
+        if (CLIPBOARDHASFORMAT(static_cast<std::uint32_t>(format))) return format;
+    }
+    return CLIPBOARDCONTENTTYPE{};
+}
 
 bool NAMEDFORMAT(const char* text, CLIPBOARDCONTENTTYPE& format) {
     format = CLIPBOARDCONTENTTYPE{};

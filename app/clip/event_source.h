@@ -24,6 +24,9 @@ struct SOURCEDEVENT {
 // why, for an argument that names no format the tool knows.
 bool NAMEDFORMAT(const char* text, KESTREL::CLIPBOARDCONTENTTYPE& format);
 
+// The first event format on the clipboard, or 0 where it holds none.
+KESTREL::CLIPBOARDCONTENTTYPE FIRSTEVENTFORMAT();
+
 // The clipboard's block of the format, or nothing after saying why: it is not
 // there, or cannot be read.
 std::optional<KESTREL::BYTESTRING> CLIPBOARDBLOCK(KESTREL::CLIPBOARDCONTENTTYPE format);

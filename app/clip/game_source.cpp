@@ -76,7 +76,7 @@ std::optional<GAME> READGAME(const std::string& folder) {
     return GAME{folder, std::move(*opened), std::move(*database), std::move(tree)};
 }
 
-std::optional<TAKENCONTENT> TAKEFROMGAME(const std::string& game, const std::string& selector) {
+std::optional<SELECTEDFILE> OPENSELECTED(const std::string& game, const std::string& selector) {
     const std::optional<SELECTOR> selected = READSELECTOR(selector);
     if (!selected) {
         REPORTFAILURE(NOTASELECTOR(selector));
@@ -84,24 +84,32 @@ std::optional<TAKENCONTENT> TAKEFROMGAME(const std::string& game, const std::str
     }
     const std::optional<GAMEFOLDER> folder = OPENGAME(game);
     if (!folder) return std::nullopt;
-    const std::string text = SELECTORTEXT(*selected);
     const std::optional<std::string> path = folder->PATHOF(*selected);
     if (!path) {
-        REPORTFAILURE(NAMESNOTHING(text, game + " holds no " + FILEOFSELECTOR(*selected)));
+        REPORTFAILURE(
+            NAMESNOTHING(SELECTORTEXT(*selected), game + " holds no " + FILEOFSELECTOR(*selected)));
         return std::nullopt;
     }
     const bool map = selected->kind == ENTRYKIND::MAPEVENT;
     std::optional<GAMEFILE> file =
         READGAMEFILE(*path, map ? GAMEFILEKIND::MAP : GAMEFILEKIND::DATABASE);
     if (!file) return std::nullopt;
+    return SELECTEDFILE{*selected, *path, GAMESOURCE{std::move(*file), *folder->DATABASEPATH()}};
+}
+
+std::optional<TAKENCONTENT> TAKEFROMGAME(const std::string& game, const std::string& selector) {
+    std::optional<SELECTEDFILE> selected = OPENSELECTED(game, selector);
+    if (!selected) return std::nullopt;
     ABSENT absent{};
-    std::optional<BYTESTRING> content = TAKECONTENT(*file, *selected, absent);
+    std::optional<BYTESTRING> content =
+        TAKECONTENT(selected->source.file, selected->selector, absent);
     if (!content) {
-        REPORTFAILURE(NAMESNOTHING(text, ABSENCE(*selected, absent) + " in " + *path));
+        REPORTFAILURE(NAMESNOTHING(SELECTORTEXT(selected->selector),
+                                   ABSENCE(selected->selector, absent) + " in " + selected->path));
         return std::nullopt;
     }
-    return TAKENCONTENT{SELECTEDFORMAT(*selected), std::move(*content),
-                        GAMESOURCE{std::move(*file), *folder->DATABASEPATH()}};
+    return TAKENCONTENT{SELECTEDFORMAT(selected->selector), std::move(*content),
+                        std::move(selected->source)};
 }
 
 } // namespace PAGEWRIGHT

@@ -43,6 +43,16 @@ struct GAMESOURCE {
     std::string database_path;
 };
 
+// The file of the game folder GAME that holds what SELECTOR names, read
+// whole, with the selector, the file's path and the database's path; or
+// nothing after saying why it cannot be had.
+struct SELECTEDFILE {
+    SELECTOR selector;
+    std::string path;
+    GAMESOURCE source;
+};
+std::optional<SELECTEDFILE> OPENSELECTED(const std::string& game, const std::string& selector);
+
 // The content that SELECTOR names in the game folder GAME, framed, with its
 // format and source, or nothing after saying why it cannot be had.
 struct TAKENCONTENT {

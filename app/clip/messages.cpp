@@ -85,6 +85,9 @@ std::string ABSENCE(const SELECTOR& selector, ABSENT absent) {
     return entry + " has no page " + std::to_string(selector.page);
 }
 
+const char* const REOPENWARNING =
+    "an editor with this project open must reopen it before it saves, or it writes its own "
+    "copy back over this change";
 const char* const NOEVENTDATA = "no event data on the clipboard";
 const char* const NOTEXTONCLIPBOARD = "no text on the clipboard";
 const char* const UNREADABLETEXT = "the clipboard's text cannot be read";

@@ -30,6 +30,9 @@ std::string GAMEFILEREFUSAL(const GAMEFILEERROR& error);
 // 3".
 std::string ABSENCE(const SELECTOR& selector, ABSENT absent);
 
+// Said after a game file is written; the user guide says the same.
+extern const char* const REOPENWARNING;
+
 extern const char* const NOEVENTDATA;
 extern const char* const NOTEXTONCLIPBOARD;
 extern const char* const UNREADABLETEXT;

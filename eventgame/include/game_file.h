@@ -77,11 +77,12 @@ constexpr IDKIND EVENTLIST(ENTRYKIND kind) {
     return IDKIND::COMMONEVENT;
 }
 
-// An event as its file lists it: its kind and id, and its chunks up to and
-// with the closing chunk id 0.
+// An event as its file lists it: its kind and id, where it begins (at its
+// id), and its chunks up to and with the closing chunk id 0.
 struct GAMEENTRY {
     ENTRYKIND kind = ENTRYKIND::MAPEVENT;
     std::int32_t id = 0;
+    std::uint32_t start = 0;
     KESTREL::SPAN body;
 };
 
@@ -94,9 +95,11 @@ struct COMMANDCHUNKS {
 };
 
 // A page of a map event or monster group: its number as the page list gives
-// it, its chunks up to and with the closing chunk id 0, and its commands.
+// it, where it begins (at its number), its chunks up to and with the closing
+// chunk id 0, and its commands.
 struct GAMEPAGE {
     std::int32_t number = 0;
+    std::uint32_t start = 0;
     KESTREL::SPAN body;
     COMMANDCHUNKS commands;
 };
@@ -116,6 +119,14 @@ struct ENTRYFACTS {
     std::vector<GAMEPAGE> pages;
 };
 
+// Whether the bytes read as a file reads the body of an event of the kind, or
+// with `page` of one of its pages: chunks that lie inside it, what the reader
+// reads of them readable, and the closing chunk id 0 as its last byte.
+bool READABLEBODY(ENTRYKIND kind, bool page, KESTREL::BYTEVIEW body);
+// The facts of the body of an event of the kind, where it reads as
+// READABLEBODY has it; their places count from the body's first byte.
+std::optional<ENTRYFACTS> FACTSOFBODY(ENTRYKIND kind, KESTREL::BYTEVIEW body);
+
 // A map file or a database, read whole when it is made, so that every later
 // look-up holds. The work and the memory grow linearly with the file.
 class GAMEFILE {
@@ -126,14 +137,22 @@ public:
     GAMEFILEKIND KIND() const { return kind_; }
     KESTREL::BYTEVIEW BYTES() const { return bytes_; }
     KESTREL::BYTEVIEW BYTESOF(KESTREL::SPAN span) const {
-        return KESTREL::BYTEVIEW(bytes_).substr(span.offset, span.size);
+        return BYTES().substr(span.offset, span.size);
     }
+    // The chunks of the file's top level, in the file's order, and where the
+    // top level ends: at a map's closing chunk id 0, at a database's last
+    // byte.
+    const std::vector<KESTREL::CHUNK>& TOPCHUNKS() const { return top_; }
+    std::int64_t TOPEND() const { return top_end_; }
 
     // The file's events, by kind and then by id: a map file's map events, or
     // a database's monster groups and then its common events.
     const std::vector<GAMEENTRY>& ENTRIES() const { return entries_; }
     // The first entry of the kind with the id, or null.
     const GAMEENTRY* ENTRYOF(ENTRYKIND kind, std::int32_t id) const;
+    // Whether the file lists the kind's events in ascending order of their
+    // ids, each once, as the editor writes them; a list the file lacks is.
+    bool INIDORDER(ENTRYKIND kind) const { return in_order_[static_cast<std::size_t>(kind)]; }
     // Read from the entry's chunks, which takes time in proportion to them.
     ENTRYFACTS FACTSOF(const GAMEENTRY& entry) const;
     // The chunks that enclose the kind's list, outermost first: the chunk of
@@ -156,7 +175,10 @@ private:
 
     KESTREL::BYTESTRING bytes_;
     GAMEFILEKIND kind_{};
+    std::vector<KESTREL::CHUNK> top_;
+    std::int64_t top_end_ = 0;
     std::vector<GAMEENTRY> entries_;
+    std::array<bool, ENTRYKINDS> in_order_{};
     std::array<std::vector<NAMEDENTRY>, IDKINDS> names_;
     std::array<std::vector<KESTREL::CHUNK>, IDKINDS> lists_;
 

@@ -15,3 +15,14 @@ fail() {
     exit 1
 }
 same() { cmp -s "$1" "$2" || fail "$3"; }
+# refused MESSAGE COMMAND...: one line, "pagewright-clip: MESSAGE", exit code 1,
+# and the folder $kept as its copy $kept_copy holds it.
+refused() {
+    local expected=$1 rc=0
+    shift
+    clip "$@" >/dev/null 2>"$work/said" || rc=$?
+    [ "$rc" = 1 ] || fail "$*: exit code $rc"
+    [ "$(wc -l <"$work/said")" = 1 ] || fail "$*: not one line"
+    grep -qF "pagewright-clip: $expected" "$work/said" || fail "$*: '$expected' not said"
+    diff -r "$kept_copy" "$kept" >/dev/null || fail "$*: $kept changed"
+}

@@ -33,10 +33,20 @@ inline std::string COMMANDSFAULT(const PAGEWRIGHT::GAMEFILE& file,
     return "";
 }
 
+// An entry's id, or a page's number, lies where it begins, and its body
+// follows it.
+inline bool IDBEFORE(const PAGEWRIGHT::GAMEFILE& file, std::uint32_t start, std::int32_t id,
+                     KESTREL::SPAN body) {
+    KESTREL::CHUNKREADER reader(file.BYTES(), {start, body.offset - start},
+                                KESTREL::OVERRUN::ZEROS);
+    return start < body.offset && reader.NUMBER() == id && reader.POSITION() == body.offset;
+}
+
 // What does not hold of the first event where anything does not, or the
 // empty string: each chunk that encloses a list lies inside the one before
-// it, an entry inside its list, a page list inside its entry, a page inside
-// the page list, and the command lists as COMMANDSFAULT has them.
+// it, an entry inside its list after its id, a page list inside its entry, a
+// page inside the page list after its number, and the command lists as
+// COMMANDSFAULT has them.
 inline std::string MISPLACED(const PAGEWRIGHT::GAMEFILE& file) {
     using namespace PAGEWRIGHT;
     for (const GAMEENTRY& entry : file.ENTRIES()) {
@@ -48,14 +58,16 @@ inline std::string MISPLACED(const PAGEWRIGHT::GAMEFILE& file) {
             if (!CHUNKWITHIN(lists[inner], lists[inner - 1].PAYLOAD())) fault = "list outside";
         }
         if (!lists.empty() && !SPANWITHIN(entry.body, lists.back().PAYLOAD())) fault = "outside";
+        if (!IDBEFORE(file, entry.start, entry.id, entry.body)) fault = "id not before the body";
         if (facts.page_list.id != 0 && !CHUNKWITHIN(facts.page_list, entry.body)) {
             fault = "page list outside";
         }
         for (const GAMEPAGE& page : facts.pages) {
             if (!fault.empty()) break;
-            fault = SPANWITHIN(page.body, facts.page_list.PAYLOAD())
+            fault = !SPANWITHIN(page.body, facts.page_list.PAYLOAD()) ? "outside"
+                    : IDBEFORE(file, page.start, page.number, page.body)
                         ? COMMANDSFAULT(file, page.commands, page.body)
-                        : "outside";
+                        : "number not before the body";
             if (!fault.empty()) fault = "page " + std::to_string(page.number) + " " + fault;
         }
         if (!fault.empty()) return "event " + std::to_string(entry.id) + ": " + fault;

@@ -5,7 +5,11 @@
 # the native pagewright-clip does, of the sample game and, when
 # PAGEWRIGHT_CORPUS is set, of the real game with the most maps; and a map
 # that another program holds open without sharing it, as the editor does, is
-# said as unreadable and leaves the clipboard as it was.
+# said as unreadable and leaves the clipboard as it was; put into a map held
+# so, or held readable but not to be replaced, is said in one line with exit
+# code 1 and leaves the map as it was and nothing beside it; and export-texts
+# and import-texts of the same games, of a translation of every text, write
+# what the native tool writes.
 source "$(dirname "$0")/lib.sh"
 
 : "${PAGEWRIGHT_CLIP_EXE:?}"
@@ -73,6 +77,33 @@ for folder in "${games[@]}"; do
     list_as_natively "$largest" "$database"
 done
 
+# export_texts_as_natively FOLDER: its PO files, and the game with every text
+# translated (its letters' case swapped), as the native tool writes them.
+export_texts_as_natively() {
+    local texts=$case_dir/texts
+    rm -rf "$texts"
+    mkdir -p "$texts/translated"
+    "$native" export-texts "$1" -o "$texts/po.native" 2>/dev/null
+    wine "$PAGEWRIGHT_CLIP_EXE" export-texts "Z:$1" -o "Z:$texts/po.wine" 2>"$case_dir/clip.err" ||
+        fail "export-texts $1: $(cat "$case_dir/clip.err")"
+    diff -r "$texts/po.native" "$texts/po.wine" >/dev/null ||
+        fail "export-texts $1: not as the native tool writes the PO files"
+    for po in "$texts"/po.native/*.po; do
+        msgen "$po" | msgfilter --keep-header -o "$texts/translated/$(basename "$po")" \
+            tr a-zA-Z A-Za-z
+    done
+    "$native" import-texts "$1" "$texts/translated" -o "$texts/game.native" >/dev/null 2>&1
+    wine "$PAGEWRIGHT_CLIP_EXE" import-texts "Z:$1" "Z:$texts/translated" -o "Z:$texts/game.wine" \
+        >/dev/null 2>"$case_dir/clip.err" || fail "import-texts $1: $(cat "$case_dir/clip.err")"
+    diff -r "$texts/game.native" "$texts/game.wine" >/dev/null ||
+        fail "import-texts $1: not as the native tool writes the translated game"
+    echo "export-texts and import-texts of $1: $(find "$texts/po.wine" -name '*.po' | wc -l)" \
+        "PO files and the translated game, as natively"
+}
+for folder in "${games[@]}"; do
+    export_texts_as_natively "$folder"
+done
+
 snapshot before
 wine "$WINETOOL_EXE" lock "Z:$game/MAP0001.lmu" 5000 "Z:$case_dir/locked" \
     >"$case_dir/locker.out" 2>"$case_dir/locker.err" &
@@ -88,3 +119,28 @@ grep -q "^pagewright-clip: cannot read Z:.*MAP0001.lmu: Permission denied" "$cas
 snapshot after
 expect_unchanged
 echo "a map held open by another program: said, and the clipboard as it was"
+
+# put_held SHARING EXPECTED: put into the map while another program holds it.
+put_held() {
+    cp "$game/MAP0001.lmu" "$case_dir/map.before"
+    rm -f "$case_dir/locked"
+    wine "$WINETOOL_EXE" lock "Z:$game/MAP0001.lmu" 5000 "Z:$case_dir/locked" $1 \
+        >"$case_dir/locker.out" 2>"$case_dir/locker.err" &
+    locker=$!
+    wait_for "$case_dir/locked" || fail "the map was not locked: $(cat "$case_dir/locker.err")"
+    rc=0
+    wine "$PAGEWRIGHT_CLIP_EXE" put "Z:$game" map1/event1/page1/commands \
+        --from "Z:$case_dir/scene.566" >"$case_dir/clip.out" 2>"$case_dir/clip.err" ||
+        rc=$?
+    wait "$locker"
+    [ "$rc" = 1 ] || fail "put into a held map ($1): exit code $rc"
+    [ "$(wc -l <"$case_dir/clip.err")" = 1 ] && grep -q "$2" "$case_dir/clip.err" ||
+        fail "put into a held map ($1) said: $(cat "$case_dir/clip.err")"
+    cmp -s "$case_dir/map.before" "$game/MAP0001.lmu" || fail "put into a held map ($1) wrote"
+    [ -z "$(find "$game" -name '*.incoming-*')" ] || fail "put into a held map ($1) left a file"
+}
+printf '%s\n' '<>Control Switches: [0001] ON' >"$case_dir/scene.txt"
+"$native" import "$case_dir/scene.txt" --to "$case_dir/scene.566"
+put_held "" "^pagewright-clip: cannot read Z:.*MAP0001.lmu: Permission denied"
+put_held read "^pagewright-clip: cannot replace Z:.*MAP0001.lmu: .* (does the editor hold it open?); nothing written"
+echo "put into a map held by another program: said, the map as it was, nothing beside it"

@@ -24,9 +24,11 @@ int PUTCLIPBOARD(int count, char** pairs);
 // the clipboard open until RELEASEFILE exists.
 int HOLDCLIPBOARD(const std::string& readyfile, const std::string& releasefile);
 
-// lock FILE MILLISECONDS READYFILE: opens FILE without sharing it, as the
-// editor holds its game files, writes READYFILE, and keeps FILE so that long.
-int LOCKFILE(const std::string& path, DWORD milliseconds, const std::string& readyfile);
+// lock FILE MILLISECONDS READYFILE [read]: opens FILE without sharing it, as
+// the editor holds its game files, or with "read" shared for reading alone,
+// writes READYFILE, and keeps FILE so that long.
+int LOCKFILE(const std::string& path, DWORD milliseconds, const std::string& readyfile,
+             bool readable);
 
 // The visible top-level windows of a process (any process for 0): the target
 // dialog, known by its list, and a message box, known by its text.

@@ -1,8 +1,8 @@
 // How wide a line of a message box shows: in half-width characters, a
 // full-width one counting 2, the editor's control codes counting as what they
 // show (\\ a backslash, the others nothing that can be counted here).
-#ifndef PAGEWRIGHT_EVENTLISTING_MESSAGE_WIDTH_H
-#define PAGEWRIGHT_EVENTLISTING_MESSAGE_WIDTH_H
+#ifndef PAGEWRIGHT_EVENTTEXT_MESSAGE_WIDTH_H
+#define PAGEWRIGHT_EVENTTEXT_MESSAGE_WIDTH_H
 
 #include <cstddef>
 #include <string_view>
