@@ -138,7 +138,12 @@ private:
             (text_->width == MESSAGEWIDTHBESIDEFACE && box ? " beside a face" : ""));
     }
 
+    // A translation that says what the file holds already is no change, so
+    // that a file whose texts all stand as they were keeps its save counter.
     void EDITOF(std::int64_t begin, std::int64_t end, BYTESTRING bytes) {
+        if (file_.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin)) ==
+            bytes)
+            return;
         translated_.edits.push_back({begin, end, std::move(bytes), text_->enclosing, text_->size});
     }
 

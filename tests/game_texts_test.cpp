@@ -162,6 +162,9 @@ TEST(GameTexts, WhatCannotBeWrittenIsRefusedOrKept) {
 
     const RESULT fuzzy = TRANSLATEDMAP(MAPOF(BOX), "#, fuzzy\n" + ENTRY("Hello\\nthere", "Hi"));
     EXPECT_TRUE(fuzzy.translated.edits.empty());
+    // As msgen fills a file in: no text changes, so neither does the file.
+    const RESULT same = TRANSLATEDMAP(MAPOF(BOX), ENTRY("Hello\\nthere", "Hello\\nthere"));
+    EXPECT_TRUE(same.translated.edits.empty());
 
     TRANSLATIONS unmatched("Map0001.po", "\n" + ENTRY("Bye", "Tschüss"));
     EXPECT_EQ(unmatched.UNMATCHED(),
