@@ -162,6 +162,16 @@ int USAGEERROR() {
     return 2;
 }
 
+// The command's own usage line, not the whole help, which would bury what
+// went wrong.
+int COMMANDUSAGEERROR(const COMMAND& command) {
+    std::fprintf(stderr,
+                 "usage: pagewright-clip %s %s\n\"pagewright-clip help\" says what each word "
+                 "means\n",
+                 command.name, command.usage);
+    return 2;
+}
+
 // One line, not the whole help, which would bury what went wrong.
 int UNKNOWNCOMMAND(const std::string& name) {
     std::fprintf(stderr,
@@ -189,7 +199,7 @@ int RUNCOMMANDLINE(int count, char** arguments) {
         if (name != command.name) continue;
         ARGUMENTS parsed;
         if (!PARSEARGUMENTS(command.usage, {arguments + 1, arguments + count}, parsed)) {
-            return USAGEERROR();
+            return COMMANDUSAGEERROR(command);
         }
         return command.run(parsed);
     }

@@ -144,6 +144,9 @@ for wrong in "save 563" "dump 563 564" "export --frob 1" "export -o a -o b" "exp
     clip $wrong >/dev/null 2>"$work/said" || rc=$?
     [ "$rc" = 2 ] || fail "'pagewright-clip $wrong' must exit with 2, not $rc"
     expect_output "usage: pagewright-clip"
+    # A known command gives its own usage line, not the whole help.
+    [ -z "$wrong" ] || [ "$(wc -l <"$work/said")" = 2 ] ||
+        fail "'pagewright-clip $wrong' said more than its usage: $(cat "$work/said")"
 done
 # An unknown command gets one line that says so, not the whole help.
 rc=0
