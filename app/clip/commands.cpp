@@ -69,7 +69,7 @@ constexpr COMMAND COMMANDS[] = {
      "remove the map event, or the page of a map event or troop, that SELECTOR names from "
      "GAME; later pages are numbered anew from 1 as the editor numbers them",
      REMOVECOMMAND},
-    {"export-texts", "GAME [-o DIR] [--codepage CP] [--verbose]",
+    {"export-texts", "GAME -o DIR [--codepage CP] [--verbose]",
      "every text of GAME that its player reads into PO files in DIR, for translators: "
      "RPG_RT.ldb.po, RPG_RT.ldb.common.po, RPG_RT.ldb.battle.po, RPG_RT.lmt.po and one "
      "MapNNNN.po for each map with texts",

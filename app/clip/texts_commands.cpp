@@ -321,7 +321,6 @@ int IMPORTTEXTSCOMMAND(const ARGUMENTS& arguments) {
 // that cannot be read leaves none written.
 int EXPORTTEXTSCOMMAND(const ARGUMENTS& arguments) {
     const char* out = arguments.VALUE("-o");
-    if (!out) return REPORTFAILURE("export-texts: -o DIR names the folder for the PO files");
     std::optional<GAME> read = READGAME(arguments.PLAIN(0));
     if (!read) return 1;
     const std::unique_ptr<CODEPAGE> codepage = CHOOSECODEPAGE(arguments, &*read).codepage;

@@ -138,7 +138,7 @@ expect_output "no data of format 563"
 clip dump 2>"$work/said" && fail "dumping an empty clipboard must fail"
 expect_output "no event data"
 # No command, or arguments that the usage line does not allow.
-for wrong in "save 563" "dump 563 564" "export --frob 1" "export -o a -o b" "export -o" ""; do
+for wrong in "save 563" "dump 563 564" "export --frob 1" "export -o a -o b" "export -o" "export-texts game" ""; do
     rc=0
     # shellcheck disable=SC2086
     clip $wrong >/dev/null 2>"$work/said" || rc=$?
