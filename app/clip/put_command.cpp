@@ -99,6 +99,10 @@ std::string REFUSAL(const PUTERROR& error, const SELECTEDFILE& selected, const C
     case PUTFAULT::TAKEN:
         break;
     case PUTFAULT::ONLYPAGE:
+        // remove takes no monster group, so that it keeps at least one page.
+        if (selector.kind == ENTRYKIND::TROOP) {
+            return "it is the only page of " + entry + ", and a monster group keeps one";
+        }
         return "it is the only page of " + entry + "; remove the event instead";
     case PUTFAULT::NOTREMOVABLE:
         return "remove takes a map event, or a page of a map event or troop";

@@ -56,6 +56,7 @@ same "$work/before/Map0001.lmu" "$game/Map0001.lmu.bak" "--no-backup replaced th
     fail "an event added and removed changed more than the save counter"
 no_new_files
 
+clip remove "$game" troop1/page2 >/dev/null 2>&1
 head -c 150 "$fixtures/game/Map0001.lmu" >"$game/Map0002.lmu"
 cp -r "$game" "$work/unchanged"
 # Each refusal changes no file of the game.
@@ -68,6 +69,8 @@ refused "map1/event2: (12,300) lies outside the map, which is 20 by 15" put "$ga
     --from "$fixtures/563.bin"
 refused "troop3: one is added only as the next after the last, troop1" put "$game" troop3
 refused "common1: remove takes a map event" remove "$game" common1
+refused "troop1/page1: it is the only page of troop1, and a monster group keeps one" \
+    remove "$game" troop1/page1
 refused "map1/event1: the content is no" put "$game" map1/event1 --from "$work/scene.txt"
 refused "--at 1: give X,Y, two numbers" put "$game" map1/event1 --at 1
 refused "troop1: --at places only a map event; nothing written" put "$game" troop1 --at 1,1
