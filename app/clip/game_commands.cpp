@@ -40,8 +40,7 @@ std::string PLACEOF(ENTRYKIND kind, const ENTRYFACTS& facts) {
 
 // A common event is one page of commands.
 std::string PAGECOUNT(ENTRYKIND kind, const ENTRYFACTS& facts) {
-    const std::size_t pages = kind == ENTRYKIND::COMMONEVENT ? 1 : facts.pages.size();
-    return std::to_string(pages) + (pages == 1 ? " page" : " pages");
+    return PAGESTEXT(kind == ENTRYKIND::COMMONEVENT ? 1 : facts.pages.size());
 }
 
 // One line per entry: its selector, its quoted name, its position, its

@@ -79,6 +79,10 @@ std::string ENTRYWORDS(ENTRYKIND kind, std::int32_t id) {
 
 } // namespace
 
+std::string PAGESTEXT(std::size_t pages) {
+    return std::to_string(pages) + (pages == 1 ? " page" : " pages");
+}
+
 std::string ABSENCE(const SELECTOR& selector, ABSENT absent) {
     const std::string entry = ENTRYWORDS(selector.kind, selector.id);
     if (absent == ABSENT::ENTRY) return "there is no " + entry;

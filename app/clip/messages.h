@@ -6,6 +6,7 @@
 #include "game_selector.h"
 #include "kestrel.h"
 
+#include <cstddef>
 #include <string>
 
 namespace PAGEWRIGHT {
@@ -29,6 +30,9 @@ std::string GAMEFILEREFUSAL(const GAMEFILEERROR& error);
 // What the selector's file lacks: "there is no troop 2", "event 1 has no page
 // 3".
 std::string ABSENCE(const SELECTOR& selector, ABSENT absent);
+
+// A number of pages: "1 page", "2 pages".
+std::string PAGESTEXT(std::size_t pages);
 
 // Said after a game file is written; the user guide says the same.
 extern const char* const REOPENWARNING;

@@ -91,8 +91,8 @@ std::string REFUSAL(const PUTERROR& error, const SELECTEDFILE& selected, const C
         return "one is added only as the next after the last, " +
                SELECTORTEXT({selector.kind, 0, error.id});
     case PUTFAULT::PAGENOTNEXT:
-        return entry + " has " + std::to_string(error.id) +
-               " pages; a page is added only as page " + std::to_string(error.id + 1);
+        return entry + " has " + PAGESTEXT(static_cast<std::size_t>(error.id)) +
+               "; a page is added only as page " + std::to_string(error.id + 1);
     case PUTFAULT::OUTSIDE:
         return PLACETEXT(error.place) + " lies outside the map, which is " +
                std::to_string(error.bounds.x) + " by " + std::to_string(error.bounds.y);

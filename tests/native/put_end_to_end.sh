@@ -67,6 +67,7 @@ refused "map1/event2: a new map event made of another format has no position; gi
     put "$game" map1/event2
 refused "map1/event2: (12,300) lies outside the map, which is 20 by 15" put "$game" map1/event2 \
     --from "$fixtures/563.bin"
+refused "troop1/page3: troop1 has 1 page; a page is added only as page 2" put "$game" troop1/page3
 refused "troop3: one is added only as the next after the last, troop1" put "$game" troop3
 refused "common1: remove takes a map event" remove "$game" common1
 refused "troop1/page1: it is the only page of troop1, and a monster group keeps one" \
