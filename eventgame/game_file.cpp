@@ -3,6 +3,7 @@
 #include "codec/chunk_reader.h"
 #include "entry_layout.h"
 #include "entry_list.h"
+#include "event_codes.h"
 #include "formats/chunk_ids.h"
 #include "game_chunk_ids.h"
 
@@ -133,6 +134,27 @@ bool READABLEBODY(ENTRYKIND kind, bool page, BYTEVIEW body) {
         return false;
     }
     return reader.POSITION() == static_cast<std::int64_t>(body.size());
+}
+
+// A set-move-route command's route is numbers like any parameters, so every
+// command is read alike.
+bool READABLECOMMANDS(BYTEVIEW body) {
+    CHUNKREADER reader(body, {0, static_cast<std::uint32_t>(body.size())}, OVERRUN::DAMAGED);
+    try {
+        while (reader.MORE()) {
+            const std::int32_t code = reader.NUMBER();
+            reader.NUMBER(); // the indent
+            reader.BYTES(reader.LENGTH());
+            for (std::int32_t left = reader.COUNT(1); left > 0; --left) {
+                reader.NUMBER();
+            }
+            if (code == ENDCOMMAND) {
+                return reader.POSITION() == static_cast<std::int64_t>(body.size());
+            }
+        }
+    } catch (const DATAERROR&) {
+    }
+    return false;
 }
 
 std::optional<ENTRYFACTS> FACTSOFBODY(ENTRYKIND kind, BYTEVIEW body) {

@@ -364,8 +364,9 @@ std::optional<FILECHANGE> PUTCONTENT(const GAMEFILE& file, const SELECTOR& selec
     const BYTESTRING body = map_event && at ? PLACEDBODY(*framed, *at) : BYTESTRING(*framed);
     std::optional<ENTRYFACTS> facts;
     if (whole) facts = FACTSOFBODY(selector.kind, body);
-    const bool readable =
-        whole ? facts.has_value() : selector.commands || READABLEBODY(selector.kind, true, body);
+    const bool readable = whole               ? facts.has_value()
+                          : selector.commands ? READABLECOMMANDS(body)
+                                              : READABLEBODY(selector.kind, true, body);
     if (!readable) throw PUTERROR(PUTFAULT::UNREADABLE);
     const std::int32_t number = selector.commands ? 0 : whole ? selector.id : selector.page;
     const BYTESTRING expected = FRAMEDCONTENT(format, number, body);

@@ -123,8 +123,14 @@ TEST(Put, AddedAndReplacedContentsReadBackAndNothingElseChanges) {
     const GAMEFILE paged = PUT(written, page, SAMPLECONTENT(CB_MAPEVENTPAGE));
     EXPECT_EQ(TAKEN(paged, page), FRAMEDCONTENT(CB_MAPEVENTPAGE, 2, SAMPLEBODY(CB_MAPEVENTPAGE)));
     const SELECTOR commands = SELECTED("map1/event7/page2/commands");
+    // The sample's commands five times over, then the end command, 4 bytes.
+    const std::string once = SAMPLECONTENT(CB_EVENTCOMMANDS).substr(4);
+    std::string repeated;
+    for (int times = 0; times < 5; ++times) {
+        repeated += once.substr(0, once.size() - 4);
+    }
     const std::string longer =
-        FRAMEDCONTENT(CB_EVENTCOMMANDS, 0, std::string(300, '\0') + SAMPLEBODY(CB_EVENTCOMMANDS));
+        FRAMEDCONTENT(CB_EVENTCOMMANDS, 0, repeated + once.substr(once.size() - 4));
     const GAMEFILE replaced = PUT(paged, commands, longer);
     EXPECT_EQ(TAKEN(replaced, commands), longer);
     EXPECT_EQ(TAKEN(replaced, SELECTED("map1/event1")), SAMPLECONTENT(CB_MAPEVENT));
@@ -156,6 +162,7 @@ TEST(Put, WhatCannotBeWrittenIsRefused) {
     const GAMEFILE placed = PUT(map, SELECTED("map1/event2"), event, POSITION{2, 4});
     const std::string page = SAMPLECONTENT(CB_MAPEVENTPAGE);
     const std::string cut = event.substr(0, event.size() - 1);
+    const std::string commands = SAMPLECONTENT(CB_EVENTCOMMANDS);
     const std::pair<std::optional<PUTFAULT>, PUTFAULT> cases[] = {
         {REFUSED(placed, "map1/event3", event, POSITION{2, 4}), PUTFAULT::TAKEN},
         {REFUSED(map, "map1/event2", event, POSITION{20, 0}), PUTFAULT::OUTSIDE},
@@ -164,6 +171,12 @@ TEST(Put, WhatCannotBeWrittenIsRefused) {
                  FRAMEDCONTENT(CB_MAPEVENT, 0,
                                "\x01\x05"
                                "ab")),
+         PUTFAULT::UNREADABLE},
+        {REFUSED(map, "map1/event1/page1/commands",
+                 FRAMEDCONTENT(CB_EVENTCOMMANDS, 0, event.substr(4))),
+         PUTFAULT::UNREADABLE},
+        {REFUSED(map, "map1/event1/page1/commands",
+                 FRAMEDCONTENT(CB_EVENTCOMMANDS, 0, commands.substr(4, commands.size() - 8))),
          PUTFAULT::UNREADABLE},
         {REFUSED(map, "map1/event1/page4", page), PUTFAULT::PAGENOTNEXT},
         {REFUSED(map, "map1/event2/page1", page), PUTFAULT::NOENTRY},

@@ -123,6 +123,9 @@ struct ENTRYFACTS {
 // with `page` of one of its pages: chunks that lie inside it, what the reader
 // reads of them readable, and the closing chunk id 0 as its last byte.
 bool READABLEBODY(ENTRYKIND kind, bool page, KESTREL::BYTEVIEW body);
+// Whether the bytes read as a command list as a page or a common event holds
+// it: commands that lie inside it, and the end command as its last.
+bool READABLECOMMANDS(KESTREL::BYTEVIEW body);
 // The facts of the body of an event of the kind, where it reads as
 // READABLEBODY has it; their places count from the body's first byte.
 std::optional<ENTRYFACTS> FACTSOFBODY(ENTRYKIND kind, KESTREL::BYTEVIEW body);
