@@ -170,7 +170,9 @@ int PUTCOMMAND(const ARGUMENTS& arguments) {
     std::optional<POSITION> at;
     if (const char* text = arguments.VALUE("--at")) {
         at = READPOSITION(text);
-        if (!at) return REPORTFAILURE("--at " + std::string(text) + ": give X,Y, two numbers");
+        if (!at) {
+            return REPORTFAILURE("--at " + std::string(text) + ": give X,Y, two numbers from 0");
+        }
     }
     const std::optional<SELECTEDFILE> selected =
         OPENSELECTED(arguments.PLAIN(0), arguments.PLAIN(1));

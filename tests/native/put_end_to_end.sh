@@ -74,6 +74,7 @@ refused "troop1/page1: it is the only page of troop1, and a monster group keeps 
     remove "$game" troop1/page1
 refused "map1/event1: the content is no" put "$game" map1/event1 --from "$work/scene.txt"
 refused "--at 1: give X,Y, two numbers" put "$game" map1/event1 --at 1
+refused "--at -1,3: give X,Y, two numbers from 0" put "$game" map1/event1 --at -1,3
 refused "troop1: --at places only a map event; nothing written" put "$game" troop1 --at 1,1
 refused "\"map1/page1\" is no selector" put "$game" map1/page1
 refused "map9/event1 names nothing: $game holds no Map0009.lmu" put "$game" map9/event1
