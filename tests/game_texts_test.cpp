@@ -296,6 +296,16 @@ TEST(GameTexts, InPlaceEachChangedFileIsKeptAsBak) {
     EXPECT_NE(FILEBYTES(game / "Map0001.lmu").find("Hallo"), std::string::npos);
     EXPECT_FALSE(fs::exists(game / "RPG_RT.ldb.bak"));
     EXPECT_NE(said.find("Map0999.po: the game has no Map0999.lmu"), std::string::npos) << said;
+
+    // A backup that cannot be written is named, and not the file it keeps.
+    std::ofstream(game / "Map0001.lmu", std::ios::binary) << original;
+    fs::remove(game / "Map0001.lmu.bak");
+    fs::create_directories(game / "Map0001.lmu.bak" / "held");
+    said = CLIP("import-texts " + QUOTED(game) + " " + QUOTED(game / "po") + " -o " + QUOTED(game),
+                exit_code);
+    EXPECT_NE(exit_code, 0);
+    EXPECT_NE(said.find("cannot write " + (game / "Map0001.lmu.bak").string()), std::string::npos)
+        << said;
 }
 
 // Out, msgfmt's check, back in untranslated to the same bytes, and a

@@ -1,5 +1,6 @@
 #include "messages.h"
 
+#include "file_replace.h"
 #include "game_folder.h"
 
 #include <cerrno>
@@ -81,6 +82,20 @@ std::string ENTRYWORDS(ENTRYKIND kind, std::int32_t id) {
 
 std::string PAGESTEXT(std::size_t pages) {
     return std::to_string(pages) + (pages == 1 ? " page" : " pages");
+}
+
+std::string REPLACEREFUSAL(const REPLACEFAILURE& failure, const std::string& path) {
+    switch (failure.fault) {
+    case REPLACEFAULT::WRITE:
+        return CANNOTWRITE(path, failure.reason);
+    case REPLACEFAULT::CHANGED:
+        return path + " changed since it was read (did the editor save it?)";
+    case REPLACEFAULT::BACKUP:
+        return CANNOTWRITE(path + BACKUPSUFFIX, failure.reason);
+    case REPLACEFAULT::RENAME:
+        break;
+    }
+    return "cannot replace " + path + ": " + failure.reason + " (does the editor hold it open?)";
 }
 
 std::string ABSENCE(const SELECTOR& selector, ABSENT absent) {

@@ -3,6 +3,7 @@
 #ifndef PAGEWRIGHT_CLIP_MESSAGES_H
 #define PAGEWRIGHT_CLIP_MESSAGES_H
 
+#include "file_replace.h"
 #include "game_selector.h"
 #include "kestrel.h"
 
@@ -33,6 +34,10 @@ std::string ABSENCE(const SELECTOR& selector, ABSENT absent);
 
 // A number of pages: "1 page", "2 pages".
 std::string PAGESTEXT(std::size_t pages);
+
+// Why a game file was not replaced, naming the file that could not be
+// written: the file itself, or its backup.
+std::string REPLACEREFUSAL(const REPLACEFAILURE& failure, const std::string& path);
 
 // Said after a game file is written; the user guide says the same.
 extern const char* const REOPENWARNING;

@@ -122,20 +122,6 @@ std::string REFUSAL(const PUTERROR& error, const SELECTEDFILE& selected, const C
            SELECTORTEXT({selector.kind, selector.map, error.id}) + name + " stands";
 }
 
-std::string FAILUREOF(const REPLACEFAILURE& failure, const std::string& path) {
-    switch (failure.fault) {
-    case REPLACEFAULT::WRITE:
-        return CANNOTWRITE(path, failure.reason);
-    case REPLACEFAULT::CHANGED:
-        return path + " changed since it was read (did the editor save it?)";
-    case REPLACEFAULT::BACKUP:
-        return CANNOTWRITE(path + BACKUPSUFFIX, failure.reason);
-    case REPLACEFAULT::RENAME:
-        break;
-    }
-    return "cannot replace " + path + ": " + failure.reason + " (does the editor hold it open?)";
-}
-
 // The change written, or with --dry-run said; the exit code.
 int WRITECHANGE(const ARGUMENTS& arguments, const SELECTEDFILE& selected, const FILECHANGE& change,
                 const std::string& done) {
@@ -151,7 +137,7 @@ int WRITECHANGE(const ARGUMENTS& arguments, const SELECTEDFILE& selected, const 
     }
     if (const std::optional<REPLACEFAILURE> failure = REPLACEFILE(
             path, selected.source.file.BYTES(), change.bytes, !arguments.SWITCH("--no-backup"))) {
-        return REPORTFAILURE(FAILUREOF(*failure, path) + NOTHINGWRITTEN);
+        return REPORTFAILURE(REPLACEREFUSAL(*failure, path) + NOTHINGWRITTEN);
     }
     std::printf("%s\n", what.c_str());
     std::fprintf(stderr, "pagewright-clip: %s\n", REOPENWARNING);

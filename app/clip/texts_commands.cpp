@@ -257,10 +257,7 @@ int WRITETRANSLATED(const GAMETEXTS& game, const std::map<const TEXTSOURCE*, BYT
             const std::optional<REPLACEFAILURE> failure =
                 REPLACEFILE(source->path, source->bytes, bytes, true);
             if (!failure) continue;
-            return REPORTFAILURE("cannot replace " + source->path + ": " +
-                                 (failure->fault == REPLACEFAULT::CHANGED
-                                      ? "it changed since it was read"
-                                      : failure->reason));
+            return REPORTFAILURE(REPLACEREFUSAL(*failure, source->path));
         }
         return 0;
     }
