@@ -297,7 +297,11 @@ TEST(GameTexts, InPlaceEachChangedFileIsKeptAsBak) {
     EXPECT_FALSE(fs::exists(game / "RPG_RT.ldb.bak"));
     EXPECT_NE(said.find("Map0999.po: the game has no Map0999.lmu"), std::string::npos) << said;
 
-    // A backup that cannot be written is named, and not the file it keeps.
+    // A backup that cannot be written is named, and not the file it keeps,
+    // with the database translated before it.
+    po = FILEBYTES(game / "po" / "RPG_RT.ldb.po");
+    po.replace(po.find("msgstr \"\"\n", po.find("Gate")), 10, "msgstr \"Tor\"\n");
+    std::ofstream(game / "po" / "RPG_RT.ldb.po", std::ios::binary) << po;
     std::ofstream(game / "Map0001.lmu", std::ios::binary) << original;
     fs::remove(game / "Map0001.lmu.bak");
     fs::create_directories(game / "Map0001.lmu.bak" / "held");
@@ -305,6 +309,10 @@ TEST(GameTexts, InPlaceEachChangedFileIsKeptAsBak) {
                 exit_code);
     EXPECT_NE(exit_code, 0);
     EXPECT_NE(said.find("cannot write " + (game / "Map0001.lmu.bak").string()), std::string::npos)
+        << said;
+    EXPECT_NE(said.find("translated before it, each old file kept as NAME.bak: " +
+                        (game / "RPG_RT.ldb").string()),
+              std::string::npos)
         << said;
 }
 

@@ -253,11 +253,24 @@ bool SAMEFOLDER(const std::string& a, const std::string& b) {
 int WRITETRANSLATED(const GAMETEXTS& game, const std::map<const TEXTSOURCE*, BYTESTRING>& changed,
                     const std::string& game_path, const std::string& target) {
     if (SAMEFOLDER(game_path, target)) {
-        for (const auto& [source, bytes] : changed) {
+        // In the game's order, so that what one failure leaves translated is
+        // said and the same each time.
+        std::string replaced;
+        for (const auto& held : game.sources) {
+            const auto found = changed.find(held.get());
+            if (found == changed.end()) continue;
+            const std::string& path = held->path;
             const std::optional<REPLACEFAILURE> failure =
-                REPLACEFILE(source->path, source->bytes, bytes, true);
-            if (!failure) continue;
-            return REPORTFAILURE(REPLACEREFUSAL(*failure, source->path));
+                REPLACEFILE(path, held->bytes, found->second, true);
+            if (!failure) {
+                replaced += (replaced.empty() ? "" : ", ") + path;
+                continue;
+            }
+            std::string refusal = REPLACEREFUSAL(*failure, path);
+            if (!replaced.empty()) {
+                refusal += "; translated before it, each old file kept as NAME.bak: " + replaced;
+            }
+            return REPORTFAILURE(refusal);
         }
         return 0;
     }
