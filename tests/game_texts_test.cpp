@@ -289,6 +289,7 @@ TEST(GameTexts, InPlaceEachChangedFileIsKeptAsBak) {
     po.replace(po.find("msgstr \"\"\n", po.find("Hello")), 10, "msgstr \"Hallo\"\n");
     std::ofstream(game / "po" / "Map0001.po", std::ios::binary) << po;
     fs::copy(game / "po" / "Map0001.po", game / "po" / "Map0999.po");
+    fs::remove(game / "RPG_RT.lmt");
     said = CLIP("import-texts " + QUOTED(game) + " " + QUOTED(game / "po") + " -o " + QUOTED(game),
                 exit_code);
     ASSERT_EQ(exit_code, 0) << said;
@@ -296,6 +297,7 @@ TEST(GameTexts, InPlaceEachChangedFileIsKeptAsBak) {
     EXPECT_NE(FILEBYTES(game / "Map0001.lmu").find("Hallo"), std::string::npos);
     EXPECT_FALSE(fs::exists(game / "RPG_RT.ldb.bak"));
     EXPECT_NE(said.find("Map0999.po: the game has no Map0999.lmu"), std::string::npos) << said;
+    EXPECT_NE(said.find("RPG_RT.lmt.po: the game has no RPG_RT.lmt;"), std::string::npos) << said;
 
     // A backup that cannot be written is named, and not the file it keeps,
     // with the database translated before it.

@@ -157,24 +157,32 @@ std::optional<POFILES> READPOFILES(const std::string& folder_path, const GAMETEX
     return files;
 }
 
-// The map PO files of the folder for maps the game does not have, whose
-// entries therefore match nothing.
-std::vector<std::string> STRAYMAPFILES(const std::string& folder_path, const GAMETEXTS& game) {
-    constexpr std::string_view SUFFIX = ".po";
+// The PO files of the folder for maps, or a map tree, that the game does not
+// have, whose entries therefore match nothing.
+std::vector<std::string> STRAYFILES(const std::string& folder_path, const GAMETEXTS& game) {
+    const auto lowered = [](std::string text) {
+        for (char& character : text)
+            character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
+        return text;
+    };
+    const std::string suffix = ".po";
     std::vector<std::string> stray;
     std::error_code error;
     for (std::filesystem::directory_iterator entry(folder_path, error), end; !error && entry != end;
          entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
-        if (name.size() <= SUFFIX.size()) continue;
-        const std::string stem = name.substr(0, name.size() - SUFFIX.size());
-        std::string suffix = name.substr(stem.size());
-        for (char& character : suffix)
-            character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
+        const std::string name = lowered(entry->path().filename().string());
+        if (name.size() <= suffix.size() ||
+            name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) {
+            continue;
+        }
+        const std::string stem = name.substr(0, name.size() - suffix.size());
         const std::optional<std::int32_t> map = MAPNUMBEROFFILE(stem + ".lmu");
-        if (!map || suffix != SUFFIX || game.game.folder.MAPPATHS().count(*map)) continue;
-        stray.push_back(entry->path().string() + ": the game has no " + stem +
-                        ".lmu; no entry of it matches");
+        const bool lacked = map ? game.game.folder.MAPPATHS().count(*map) == 0
+                                : !game.game.tree && name == lowered(MAPTREEPOFILE);
+        if (!lacked) continue;
+        stray.push_back(entry->path().string() + ": the game has no " +
+                        (map ? entry->path().stem().string() + ".lmu" : MAPTREEFILENAME) +
+                        "; no entry of it matches");
     }
     return stray;
 }
@@ -320,7 +328,7 @@ int IMPORTTEXTSCOMMAND(const ARGUMENTS& arguments) {
         for (const std::string& unmatched : file->UNMATCHED())
             WARN(unmatched);
     }
-    for (const std::string& stray : STRAYMAPFILES(arguments.PLAIN(1), *game))
+    for (const std::string& stray : STRAYFILES(arguments.PLAIN(1), *game))
         WARN(stray);
     std::printf("%zu %s translated into %s\n", changed->size(),
                 changed->size() == 1 ? "file" : "files", target.c_str());
