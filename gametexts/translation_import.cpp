@@ -87,7 +87,8 @@ public:
             std::uint32_t missing = 0;
             BYTESTRING bytes;
             if (!NAMEOFTEXT(lines[index], codepage_, bytes, missing)) {
-                REFUSE(NOPLACEFOR(missing, codepage_));
+                REFUSE("holds a character that cannot be written: " +
+                       NOPLACEFOR(missing, codepage_));
                 return;
             }
             WIDTHCHECK(lines[index], index);
