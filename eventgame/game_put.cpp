@@ -96,46 +96,6 @@ EDIT COUNTEDIT(BYTEVIEW bytes, const CHUNKS& enclosing, std::int32_t change) {
     return {begin, end, NUMBERBYTES(count + change), enclosing, {}};
 }
 
-// The edit that raises the file's save counter by one, with its value before;
-// nothing for a database without its system record. A map keeps the one of
-// the two counters that it has, and is given the older where it has none.
-std::optional<EDIT> RAISECOUNTER(const GAMEFILE& file, std::int32_t& before) {
-    const BYTEVIEW bytes = file.BYTES();
-    const CHUNKS* record = &file.TOPCHUNKS();
-    std::int64_t end = file.TOPEND();
-    CHUNKS enclosing;
-    CHUNKS system;
-    std::int32_t id = MAPFILECHUNK::SAVECOUNT;
-    if (file.KIND() == GAMEFILEKIND::MAP) {
-        for (const CHUNK& chunk : *record) {
-            if (chunk.id == MAPFILECHUNK::LATESAVECOUNT) id = chunk.id;
-        }
-    } else {
-        const auto found = std::find_if(record->begin(), record->end(), [](const CHUNK& chunk) {
-            return chunk.id == DATABASESYSTEMCHUNK;
-        });
-        if (found == record->end()) return std::nullopt;
-        enclosing = {*found};
-        // The file's reader steps over the system record.
-        try {
-            system = RECORDCHUNKS(bytes, found->PAYLOAD(), end);
-        } catch (const DATAERROR& error) {
-            throw GAMEFILEERROR(GAMEFILEFAULT::DAMAGED, error.position);
-        }
-        record = &system;
-        id = SYSTEMCHUNK::SAVECOUNT;
-    }
-    before = 0;
-    for (const CHUNK& chunk : *record) {
-        if (chunk.id == id) before = NUMBERIN(bytes, chunk);
-    }
-    // A counter at the largest number goes on from the smallest, as the
-    // 32-bit number the editor keeps would.
-    const auto raised =
-        static_cast<std::int32_t>(static_cast<std::uint32_t>(before) + std::uint32_t{1});
-    return SETCHUNK(*record, end, std::move(enclosing), id, NUMBERBYTES(raised));
-}
-
 // What follows a content's length and its framing's fields; nothing for a
 // content whose length is not the rest of it.
 std::optional<BYTEVIEW> BODYOF(CLIPBOARDCONTENTTYPE format, BYTEVIEW content) {
@@ -330,7 +290,7 @@ void PLANCOMMANDS(const GAMEFILE& file, const SELECTOR& selector, const GAMEENTR
 std::pair<FILECHANGE, GAMEFILE> APPLYPLAN(const GAMEFILE& file, PLAN plan) {
     FILECHANGE change;
     change.added = plan.added;
-    if (std::optional<EDIT> raised = RAISECOUNTER(file, change.counter_before)) {
+    if (std::optional<EDIT> raised = RAISESAVECOUNTER(file, change.counter_before)) {
         plan.edits.push_back(std::move(*raised));
         change.counter_after =
             static_cast<std::int32_t>(static_cast<std::uint32_t>(change.counter_before) + 1u);
@@ -353,6 +313,45 @@ const GAMEPAGE* PAGEOF(const ENTRYFACTS& facts, std::int32_t number) {
 }
 
 } // namespace
+
+// A map keeps the one of the two counters that it has, and is given the
+// older where it has none.
+std::optional<EDIT> RAISESAVECOUNTER(const GAMEFILE& file, std::int32_t& before) {
+    const BYTEVIEW bytes = file.BYTES();
+    const CHUNKS* record = &file.TOPCHUNKS();
+    std::int64_t end = file.TOPEND();
+    CHUNKS enclosing;
+    CHUNKS system;
+    std::int32_t id = MAPFILECHUNK::SAVECOUNT;
+    if (file.KIND() == GAMEFILEKIND::MAP) {
+        for (const CHUNK& chunk : *record) {
+            if (chunk.id == MAPFILECHUNK::LATESAVECOUNT) id = chunk.id;
+        }
+    } else {
+        const auto found = std::find_if(record->begin(), record->end(), [](const CHUNK& chunk) {
+            return chunk.id == DATABASESYSTEMCHUNK;
+        });
+        if (found == record->end()) return std::nullopt;
+        enclosing = {*found};
+        // The file's reader steps over the system record.
+        try {
+            system = RECORDCHUNKS(bytes, found->PAYLOAD(), end);
+        } catch (const DATAERROR& error) {
+            throw GAMEFILEERROR(GAMEFILEFAULT::DAMAGED, error.position);
+        }
+        record = &system;
+        id = SYSTEMCHUNK::SAVECOUNT;
+    }
+    before = 0;
+    for (const CHUNK& chunk : *record) {
+        if (chunk.id == id) before = NUMBERIN(bytes, chunk);
+    }
+    // A counter at the largest number goes on from the smallest, as the
+    // 32-bit number the editor keeps would.
+    const auto raised =
+        static_cast<std::int32_t>(static_cast<std::uint32_t>(before) + std::uint32_t{1});
+    return SETCHUNK(*record, end, std::move(enclosing), id, NUMBERBYTES(raised));
+}
 
 std::optional<FILECHANGE> PUTCONTENT(const GAMEFILE& file, const SELECTOR& selector,
                                      BYTEVIEW content, const std::optional<POSITION>& at) {

@@ -4,6 +4,7 @@
 #include "corpus.h"
 #include "formats/chunk_ids.h"
 #include "game_fixtures.h"
+#include "game_put.h"
 #include "processes.h"
 #include "translations.h"
 
@@ -219,7 +220,8 @@ void EXPECTSWAPPEDLETTERS(const std::string& original, const std::string& transl
         EXPECT_NO_THROW(MAPTREE{translated}) << name;
     } else {
         EXPECT_NO_THROW(GAMEFILE{translated}) << name;
-        count = SAVECOUNTEREDIT(GAMEFILE(original));
+        std::int32_t before = 0;
+        count = RAISESAVECOUNTER(GAMEFILE(original), before);
     }
     if (translated == original) return;
     const std::optional<BYTESTRING> counted =

@@ -4,6 +4,7 @@
 #include "commands.h"
 #include "file_replace.h"
 #include "files.h"
+#include "game_put.h"
 #include "game_source.h"
 #include "messages.h"
 #include "name_text.h"
@@ -216,8 +217,13 @@ TRANSLATEDFILES(const GAMETEXTS& game, POFILES& files, const CODEPAGE& codepage)
         refused = refused || !result.errors.empty();
         if (refused || result.edits.empty()) continue;
         if (source->file) {
-            if (std::optional<EDIT> count = SAVECOUNTEREDIT(*source->file)) {
-                result.edits.push_back(std::move(*count));
+            std::int32_t before = 0;
+            try {
+                if (std::optional<EDIT> raised = RAISESAVECOUNTER(*source->file, before)) {
+                    result.edits.push_back(std::move(*raised));
+                }
+            } catch (const GAMEFILEERROR&) {
+                // A system record that cannot be read keeps its counter as it is.
             }
         }
         std::optional<BYTESTRING> bytes = APPLYEDITS(source->bytes, result.edits);

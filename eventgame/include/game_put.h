@@ -6,6 +6,7 @@
 #ifndef PAGEWRIGHT_EVENTGAME_GAME_PUT_H
 #define PAGEWRIGHT_EVENTGAME_GAME_PUT_H
 
+#include "file_edits.h"
 #include "game_selector.h"
 #include "kestrel_internal.h"
 
@@ -63,6 +64,12 @@ struct FILECHANGE {
 // a part of the file that its reader steps over and the writer finds damaged.
 std::optional<FILECHANGE> PUTCONTENT(const GAMEFILE& file, const SELECTOR& selector,
                                      KESTREL::BYTEVIEW content, const std::optional<POSITION>& at);
+
+// The edit that raises the file's save counter by one, as the editor does
+// each time it saves the file, and the counter's value before it in
+// `before`; nothing for a database without its system record. Throws
+// GAMEFILEERROR for a system record that cannot be read.
+std::optional<EDIT> RAISESAVECOUNTER(const GAMEFILE& file, std::int32_t& before);
 
 // The file without the map event, or the page of a map event or monster
 // group, that the selector names. Throws as PUTCONTENT.

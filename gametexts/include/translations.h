@@ -76,10 +76,6 @@ struct TRANSLATED {
 void TRANSLATE(KESTREL::BYTEVIEW file, const std::vector<PLAYERTEXT>& texts, TRANSLATIONS* own,
                TRANSLATIONS* shared, const CODEPAGE& codepage, TRANSLATED& translated);
 
-// The edit that counts one more save in the file's save counter; nothing
-// for a file without one.
-std::optional<EDIT> SAVECOUNTEREDIT(const GAMEFILE& file);
-
 } // namespace PAGEWRIGHT
 
 #endif
