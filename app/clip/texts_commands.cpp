@@ -40,23 +40,22 @@ struct TEXTGROUP {
 
 // The game's files and their texts by PO file, made in place: the texts and
 // sources point into the files.
-struct GAMETEXTS {
+struct TRANSLATABLEGAME {
     GAME game;
     std::vector<std::unique_ptr<GAMEFILE>> maps;
-    BYTESTRING tree;
     std::vector<std::unique_ptr<TEXTSOURCE>> sources;
     std::vector<TEXTGROUP> groups;
 };
 
-const TEXTSOURCE* ADDSOURCE(GAMETEXTS& texts, std::string path, BYTEVIEW bytes,
+const TEXTSOURCE* ADDSOURCE(TRANSLATABLEGAME& texts, std::string path, BYTEVIEW bytes,
                             const GAMEFILE* file) {
     texts.sources.push_back(std::make_unique<TEXTSOURCE>(TEXTSOURCE{std::move(path), bytes, file}));
     return texts.sources.back().get();
 }
 
 // The game's texts, or nothing after saying why a file cannot be read.
-std::unique_ptr<GAMETEXTS> READTEXTS(GAME game) {
-    auto texts = std::make_unique<GAMETEXTS>(GAMETEXTS{std::move(game), {}, {}, {}, {}});
+std::unique_ptr<TRANSLATABLEGAME> READTEXTS(GAME game) {
+    auto texts = std::make_unique<TRANSLATABLEGAME>(TRANSLATABLEGAME{std::move(game), {}, {}, {}});
     const GAMEFILE& database = texts->game.database;
     std::string path = *texts->game.folder.DATABASEPATH();
     try {
@@ -67,12 +66,7 @@ std::unique_ptr<GAMETEXTS> READTEXTS(GAME game) {
         texts->groups.push_back({BATTLEPOFILE, source, EVENTTEXTS(database, ENTRYKIND::TROOP, 0)});
         if (texts->game.tree) {
             path = *texts->game.folder.MAPTREEPATH();
-            std::string reason;
-            if (!READINPUT(path.c_str(), MAXGAMEFILEBYTES, texts->tree, reason)) {
-                REPORTFAILURE(CANNOTREAD(path, reason));
-                return nullptr;
-            }
-            source = ADDSOURCE(*texts, path, texts->tree, nullptr);
+            source = ADDSOURCE(*texts, path, texts->game.tree->BYTES(), nullptr);
             texts->groups.push_back({MAPTREEPOFILE, source, MAPNAMETEXTS(*texts->game.tree)});
         }
         for (const auto& [number, map_path] : texts->game.folder.MAPPATHS()) {
@@ -121,7 +115,7 @@ void WARN(const std::string& what) {
 // are laid out under, or nothing after saying why one cannot be read.
 using POFILES = std::map<std::string, std::unique_ptr<TRANSLATIONS>>;
 
-std::optional<POFILES> READPOFILES(const std::string& folder_path, const GAMETEXTS& game) {
+std::optional<POFILES> READPOFILES(const std::string& folder_path, const TRANSLATABLEGAME& game) {
     std::error_code error;
     const std::optional<GAMEFOLDER> folder = GAMEFOLDER::READ(folder_path, error);
     if (!folder) {
@@ -160,7 +154,7 @@ std::optional<POFILES> READPOFILES(const std::string& folder_path, const GAMETEX
 
 // The PO files of the folder for maps, or a map tree, that the game does not
 // have, whose entries therefore match nothing.
-std::vector<std::string> STRAYFILES(const std::string& folder_path, const GAMETEXTS& game) {
+std::vector<std::string> STRAYFILES(const std::string& folder_path, const TRANSLATABLEGAME& game) {
     const auto lowered = [](std::string text) {
         for (char& character : text)
             character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
@@ -197,7 +191,7 @@ TRANSLATIONS* FOUND(POFILES& files, const std::string& name) {
 // after saying what keeps the translations out: every error, in the order of
 // the files, before anything is written.
 std::optional<std::map<const TEXTSOURCE*, BYTESTRING>>
-TRANSLATEDFILES(const GAMETEXTS& game, POFILES& files, const CODEPAGE& codepage) {
+TRANSLATEDFILES(const TRANSLATABLEGAME& game, POFILES& files, const CODEPAGE& codepage) {
     TRANSLATIONS* fields = FOUND(files, FIELDSPOFILE);
     std::map<const TEXTSOURCE*, TRANSLATED> translated;
     for (const TEXTGROUP& group : game.groups) {
@@ -264,7 +258,8 @@ bool SAMEFOLDER(const std::string& a, const std::string& b) {
 // In place, each changed file is replaced so that nothing is lost, its old
 // bytes kept as NAME.bak; into another folder, every file of the game's
 // events is written, changed or not.
-int WRITETRANSLATED(const GAMETEXTS& game, const std::map<const TEXTSOURCE*, BYTESTRING>& changed,
+int WRITETRANSLATED(const TRANSLATABLEGAME& game,
+                    const std::map<const TEXTSOURCE*, BYTESTRING>& changed,
                     const std::string& game_path, const std::string& target) {
     if (SAMEFOLDER(game_path, target)) {
         // In the game's order, so that what one failure leaves translated is
@@ -318,7 +313,7 @@ int IMPORTTEXTSCOMMAND(const ARGUMENTS& arguments) {
     if (!read) return 1;
     const std::unique_ptr<CODEPAGE> codepage = CHOOSECODEPAGE(arguments, &*read).codepage;
     if (!codepage) return 1;
-    const std::unique_ptr<GAMETEXTS> game = READTEXTS(std::move(*read));
+    const std::unique_ptr<TRANSLATABLEGAME> game = READTEXTS(std::move(*read));
     if (!game) return 1;
     std::optional<POFILES> files = READPOFILES(arguments.PLAIN(1), *game);
     if (!files) return 1;
@@ -349,7 +344,7 @@ int EXPORTTEXTSCOMMAND(const ARGUMENTS& arguments) {
     if (!read) return 1;
     const std::unique_ptr<CODEPAGE> codepage = CHOOSECODEPAGE(arguments, &*read).codepage;
     if (!codepage) return 1;
-    const std::unique_ptr<GAMETEXTS> game = READTEXTS(std::move(*read));
+    const std::unique_ptr<TRANSLATABLEGAME> game = READTEXTS(std::move(*read));
     if (!game) return 1;
     const std::vector<POHEADERFIELD> header = {
         {"Project-Id-Version", TITLEOF(game->game, *codepage)},

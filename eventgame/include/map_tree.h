@@ -38,6 +38,7 @@ public:
     // each entry exactly once.
     explicit MAPTREE(KESTREL::BYTESTRING bytes);
 
+    KESTREL::BYTEVIEW BYTES() const { return bytes_; }
     KESTREL::BYTEVIEW BYTESOF(KESTREL::SPAN span) const {
         return KESTREL::BYTEVIEW(bytes_).substr(span.offset, span.size);
     }
