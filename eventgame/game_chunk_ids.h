@@ -34,7 +34,13 @@ struct ITEMTEXTCHUNK {
     enum : std::int32_t { DESCRIPTION = 2 };
 };
 struct STATETEXTCHUNK {
-    enum : std::int32_t { ACTORMESSAGE = 51, RECOVEREDMESSAGE = 55 }; // and those between
+    enum : std::int32_t {
+        ACTORMESSAGE = 51,
+        ENEMYMESSAGE = 52,
+        ALREADYMESSAGE = 53,
+        TURNMESSAGE = 54,
+        RECOVEREDMESSAGE = 55
+    };
 };
 struct DATABASECHUNK {
     enum : std::int32_t { TERMS = 21 };

@@ -23,13 +23,6 @@ PLAYERTEXT FIELD(const GAMEFILE& database, std::vector<CHUNK> enclosing, std::st
     return text;
 }
 
-const FIELDTEXT* FIELDOF(IDKIND list, std::int32_t chunk) {
-    for (const FIELDTEXT& field : FIELDTEXTTABLE) {
-        if (field.list == list && field.chunk == chunk) return &field;
-    }
-    return nullptr;
-}
-
 // "actors.title" is the field "title" of "actor3/title".
 std::string FIELDNAME(std::string_view context) {
     return std::string(context.substr(context.find('.') + 1));
@@ -49,7 +42,7 @@ void LISTTEXTS(const GAMEFILE& database, IDKIND list, std::vector<PLAYERTEXT>& t
     ENTRYLIST entries(database.BYTES(), chunks.back().PAYLOAD());
     for (std::int32_t id; entries.NEXTENTRY(id);) {
         for (CHUNK chunk; entries.NEXTCHUNK(chunk);) {
-            const FIELDTEXT* field = FIELDOF(list, chunk.id);
+            const FIELDTEXT* field = FIELDTEXTOF(list, chunk.id);
             if (!field || chunk.length == 0) continue;
             std::vector<CHUNK> enclosing = chunks;
             enclosing.push_back(chunk);

@@ -12,17 +12,6 @@
 
 namespace PAGEWRIGHT {
 
-// The messages of a state between the one of a hero affected and the one of
-// its end, each named once here; the game library names those two.
-struct STATEMESSAGECHUNK {
-    enum : std::int32_t {
-        ENEMY = STATETEXTCHUNK::ACTORMESSAGE + 1,
-        ALREADY = STATETEXTCHUNK::ACTORMESSAGE + 2,
-        TURN = STATETEXTCHUNK::ACTORMESSAGE + 3
-    };
-    static_assert(TURN + 1 == STATETEXTCHUNK::RECOVEREDMESSAGE);
-};
-
 struct FIELDTEXT {
     IDKIND list;
     std::int32_t chunk;
@@ -56,11 +45,11 @@ inline constexpr FIELDTEXT FIELDTEXTTABLE[] = {
     {IDKIND::STATE, DATABASEENTRYCHUNK::NAME, "states.name", "a condition's name", 0},
     {IDKIND::STATE, STATETEXTCHUNK::ACTORMESSAGE, "states.message_actor",
      "what a battle says when a hero gets the condition", 0},
-    {IDKIND::STATE, STATEMESSAGECHUNK::ENEMY, "states.message_enemy",
+    {IDKIND::STATE, STATETEXTCHUNK::ENEMYMESSAGE, "states.message_enemy",
      "what a battle says when an enemy gets the condition", 0},
-    {IDKIND::STATE, STATEMESSAGECHUNK::ALREADY, "states.message_already",
+    {IDKIND::STATE, STATETEXTCHUNK::ALREADYMESSAGE, "states.message_already",
      "what a battle says of one who has the condition already", 0},
-    {IDKIND::STATE, STATEMESSAGECHUNK::TURN, "states.message_affected",
+    {IDKIND::STATE, STATETEXTCHUNK::TURNMESSAGE, "states.message_affected",
      "what a battle says each turn of the condition", 0},
     {IDKIND::STATE, STATETEXTCHUNK::RECOVEREDMESSAGE, "states.message_recovery",
      "what a battle says when the condition ends", 0},
@@ -68,6 +57,15 @@ inline constexpr FIELDTEXT FIELDTEXTTABLE[] = {
      "a battle command's name", 0},
     {IDKIND::CLASS, DATABASEENTRYCHUNK::NAME, "classes.name", "a class's name", 0},
 };
+
+// The row of a chunk of an entry of the list, or null for a chunk that holds
+// no text a player reads.
+inline const FIELDTEXT* FIELDTEXTOF(IDKIND list, std::int32_t chunk) {
+    for (const FIELDTEXT& field : FIELDTEXTTABLE) {
+        if (field.list == list && field.chunk == chunk) return &field;
+    }
+    return nullptr;
+}
 
 struct TERMTEXT {
     std::int32_t chunk;

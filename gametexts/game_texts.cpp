@@ -4,6 +4,7 @@
 #include "entry_list.h"
 #include "game_chunk_ids.h"
 #include "game_selector.h"
+#include "text_fields.h"
 
 namespace PAGEWRIGHT {
 
@@ -17,23 +18,6 @@ bool HOLDSEVENTS(IDKIND kind) {
         if (EVENTLIST(static_cast<ENTRYKIND>(index)) == kind) return true;
     }
     return false;
-}
-
-// Whether the chunk of an entry of the kind's list is a text: any entry's
-// name, and what the database's actors, skills, items and states say.
-bool HOLDSTEXT(IDKIND kind, std::int32_t chunk) {
-    switch (kind) {
-    case IDKIND::ACTOR:
-        return chunk == ACTORTEXTCHUNK::TITLE || chunk == ACTORTEXTCHUNK::SKILLCOMMAND;
-    case IDKIND::SKILL:
-        return chunk >= SKILLTEXTCHUNK::DESCRIPTION && chunk <= SKILLTEXTCHUNK::USINGMESSAGE2;
-    case IDKIND::ITEM:
-        return chunk == ITEMTEXTCHUNK::DESCRIPTION;
-    case IDKIND::STATE:
-        return chunk >= STATETEXTCHUNK::ACTORMESSAGE && chunk <= STATETEXTCHUNK::RECOVEREDMESSAGE;
-    default:
-        return chunk == DATABASEENTRYCHUNK::NAME;
-    }
 }
 
 BYTEVIEW PAYLOADIN(BYTEVIEW bytes, const CHUNK& chunk) {
@@ -63,13 +47,15 @@ void GAMETEXTS::ADD(const GAMEFILE& file) {
         ENTRYLIST entries(file.BYTES(), chunks.back().PAYLOAD());
         for (std::int32_t id; entries.NEXTENTRY(id);) {
             for (CHUNK chunk; entries.NEXTCHUNK(chunk);) {
-                if (chunk.id == DATABASEENTRYCHUNK::NAME || HOLDSTEXT(list.kind, chunk.id)) {
+                // Any entry's name, of the editor's lists too, and the
+                // texts a player reads.
+                if (chunk.id == DATABASEENTRYCHUNK::NAME || FIELDTEXTOF(list.kind, chunk.id)) {
                     ADDTEXT(PAYLOADIN(file.BYTES(), chunk));
                 }
             }
         }
     }
-    if (file.KIND() == GAMEFILEKIND::DATABASE) ADDTERMS(file.BYTES());
+    if (file.KIND() == GAMEFILEKIND::DATABASE) ADDTERMS(file);
     for (const GAMEENTRY& entry : file.ENTRIES()) {
         if (FULL()) return;
         const EVENTTREE tree(
@@ -86,21 +72,15 @@ void GAMETEXTS::ADD(const GAMEFILE& file) {
     }
 }
 
-// The database's top level is a list of chunks that no chunk id 0 ends,
-// which its reading checked; the record of its terms it did not read, and
-// terms that cannot be read tell nothing.
-void GAMETEXTS::ADDTERMS(BYTEVIEW database) {
-    CHUNKREADER header(database);
-    header.BYTES(header.NUMBER());
-    const auto start = static_cast<std::uint32_t>(header.POSITION());
-    CHUNKREADER top(database, {start, static_cast<std::uint32_t>(database.size()) - start},
-                    OVERRUN::DAMAGED);
+// The file's reading stepped over the record of the terms, and terms that
+// cannot be read tell nothing.
+void GAMETEXTS::ADDTERMS(const GAMEFILE& database) {
     try {
-        for (CHUNK chunk; top.MORE() && top.NEXTCHUNK(chunk); top.SKIP(chunk)) {
+        for (const CHUNK& chunk : database.TOPCHUNKS()) {
             if (chunk.id != DATABASECHUNK::TERMS) continue;
-            CHUNKREADER terms(database, chunk.PAYLOAD(), OVERRUN::DAMAGED);
-            for (CHUNK term; terms.NEXTCHUNK(term); terms.SKIP(term))
-                ADDTEXT(PAYLOADIN(database, term));
+            CHUNKREADER terms(database.BYTES(), chunk.PAYLOAD(), OVERRUN::DAMAGED);
+            for (CHUNK term; terms.MORE() && terms.NEXTCHUNK(term); terms.SKIP(term))
+                ADDTEXT(PAYLOADIN(database.BYTES(), term));
         }
     } catch (const DATAERROR&) {
     }

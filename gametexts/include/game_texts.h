@@ -2,8 +2,8 @@
 // the names its files give and what its events' commands say, as bytes.
 // Gathered up to a bound: a sample tells the code page as well as all of them
 // do, and a game may have hundreds of maps.
-#ifndef PAGEWRIGHT_EVENTGAME_GAME_TEXTS_H
-#define PAGEWRIGHT_EVENTGAME_GAME_TEXTS_H
+#ifndef PAGEWRIGHT_GAMETEXTS_GAME_TEXTS_H
+#define PAGEWRIGHT_GAMETEXTS_GAME_TEXTS_H
 
 #include "game_file.h"
 #include "map_tree.h"
@@ -37,7 +37,7 @@ private:
     std::vector<std::pair<std::size_t, std::size_t>> texts_;
 
     void ADDTEXT(std::string_view text);
-    void ADDTERMS(KESTREL::BYTEVIEW database);
+    void ADDTERMS(const GAMEFILE& database);
 };
 
 } // namespace PAGEWRIGHT
