@@ -22,11 +22,11 @@ std::string LOWERCASE(std::string_view name) {
     return lower;
 }
 
+} // namespace
+
 bool SAMEIGNORINGCASE(std::string_view a, std::string_view b) {
     return LOWERCASE(a) == LOWERCASE(b);
 }
-
-} // namespace
 
 std::string FILEOFSELECTOR(const SELECTOR& selector) {
     if (selector.kind != ENTRYKIND::MAPEVENT) return DATABASEFILENAME;

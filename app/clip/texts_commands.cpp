@@ -11,7 +11,6 @@
 #include "translations.h"
 #include "version.h"
 
-#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -155,29 +154,23 @@ std::optional<POFILES> READPOFILES(const std::string& folder_path, const TRANSLA
 // The PO files of the folder for maps, or a map tree, that the game does not
 // have, whose entries therefore match nothing.
 std::vector<std::string> STRAYFILES(const std::string& folder_path, const TRANSLATABLEGAME& game) {
-    const auto lowered = [](std::string text) {
-        for (char& character : text)
-            character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
-        return text;
-    };
-    const std::string suffix = ".po";
+    constexpr std::string_view SUFFIX = ".po";
     std::vector<std::string> stray;
     std::error_code error;
     for (std::filesystem::directory_iterator entry(folder_path, error), end; !error && entry != end;
          entry.increment(error)) {
-        const std::string name = lowered(entry->path().filename().string());
-        if (name.size() <= suffix.size() ||
-            name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) {
+        const std::string name = entry->path().filename().string();
+        if (name.size() <= SUFFIX.size() ||
+            !SAMEIGNORINGCASE(std::string_view(name).substr(name.size() - SUFFIX.size()), SUFFIX)) {
             continue;
         }
-        const std::string stem = name.substr(0, name.size() - suffix.size());
+        const std::string stem = name.substr(0, name.size() - SUFFIX.size());
         const std::optional<std::int32_t> map = MAPNUMBEROFFILE(stem + ".lmu");
         const bool lacked = map ? game.game.folder.MAPPATHS().count(*map) == 0
-                                : !game.game.tree && name == lowered(MAPTREEPOFILE);
+                                : !game.game.tree && SAMEIGNORINGCASE(name, MAPTREEPOFILE);
         if (!lacked) continue;
         stray.push_back(entry->path().string() + ": the game has no " +
-                        (map ? entry->path().stem().string() + ".lmu" : MAPTREEFILENAME) +
-                        "; no entry of it matches");
+                        (map ? stem + ".lmu" : MAPTREEFILENAME) + "; no entry of it matches");
     }
     return stray;
 }

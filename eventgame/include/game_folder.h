@@ -26,6 +26,8 @@ constexpr std::size_t MAPFILENAMELENGTH = 11;
 // The name of the file that holds the selected content, as the editor spells
 // it: MapNNNN.lmu or RPG_RT.ldb.
 std::string FILEOFSELECTOR(const SELECTOR& selector);
+// Whether two names of files are the same, whatever their case.
+bool SAMEIGNORINGCASE(std::string_view a, std::string_view b);
 // Whether the name is the database's, whatever its case.
 bool ISDATABASEFILE(std::string_view name);
 // The number of a map file's name, whatever its case; nothing for any other
