@@ -20,11 +20,6 @@ bool HOLDSEVENTS(IDKIND kind) {
     return false;
 }
 
-BYTEVIEW PAYLOADIN(BYTEVIEW bytes, const CHUNK& chunk) {
-    return bytes.substr(static_cast<std::size_t>(chunk.payload),
-                        static_cast<std::size_t>(chunk.length));
-}
-
 } // namespace
 
 void GAMETEXTS::ADDTEXT(std::string_view text) {
@@ -50,7 +45,7 @@ void GAMETEXTS::ADD(const GAMEFILE& file) {
                 // Any entry's name, of the editor's lists too, and the
                 // texts a player reads.
                 if (chunk.id == DATABASEENTRYCHUNK::NAME || FIELDTEXTOF(list.kind, chunk.id)) {
-                    ADDTEXT(PAYLOADIN(file.BYTES(), chunk));
+                    ADDTEXT(file.BYTESOF(chunk.PAYLOAD()));
                 }
             }
         }
@@ -80,7 +75,7 @@ void GAMETEXTS::ADDTERMS(const GAMEFILE& database) {
             if (chunk.id != DATABASECHUNK::TERMS) continue;
             CHUNKREADER terms(database.BYTES(), chunk.PAYLOAD(), OVERRUN::DAMAGED);
             for (CHUNK term; terms.MORE() && terms.NEXTCHUNK(term); terms.SKIP(term))
-                ADDTEXT(PAYLOADIN(database.BYTES(), term));
+                ADDTEXT(database.BYTESOF(term.PAYLOAD()));
         }
     } catch (const DATAERROR&) {
     }
